@@ -9,10 +9,14 @@ enum class TAfficheurBanc { afficheurIe, afficheurI, afficheurPu, afficheurV, af
 
 // Drawing areas the model asks to repaint, in the windows that own them.
 enum class TZoneDessin {
-    PaintBoxReseau, PaintBoxStator, PaintBoxInter, // three-phase phasor window
-    axesReseau, axesStator, axesInter,             // oscillogram window
-    PaintBoxVecteurs,                              // single-phase diagram
-    PaintBoxFils                                   // the wires of the main window
+    PaintBoxReseau,
+    PaintBoxStator,
+    PaintBoxInter, // three-phase phasor window
+    axesReseau,
+    axesStator,
+    axesInter,        // oscillogram window
+    PaintBoxVecteurs, // single-phase diagram
+    PaintBoxFils      // the wires of the main window
 };
 
 enum class TFenetreBanc { VecteurCouplage, Oscillogrammes, Vecteurs };
