@@ -1,0 +1,34 @@
+#include "TPaintBox.h"
+
+#include <QPainter>
+
+namespace tavelor {
+
+TPaintBox::TPaintBox(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void TPaintBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    emit OnPaint(painter);
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent *event)
+{
+    emit OnMouseDown(event);
+}
+
+void TPaintBox::mouseMoveEvent(QMouseEvent *event)
+{
+    emit OnMouseMove(event);
+}
+
+void TPaintBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit OnMouseUp(event);
+}
+
+} // namespace tavelor

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QPainter;
+
+namespace tavelor {
+
+// A windowless drawing area with no background of its own: the owner draws in
+// its paint signal, the parent shows through elsewhere.
+class TPaintBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TPaintBox(QWidget *parent = nullptr);
+
+signals:
+    void OnPaint(QPainter &painter);
+    void OnMouseDown(QMouseEvent *event);
+    void OnMouseMove(QMouseEvent *event);
+    void OnMouseUp(QMouseEvent *event);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+} // namespace tavelor

@@ -1,0 +1,493 @@
+#include "TForm1.h"
+
+#include "CouleurQt.h"
+#include "TCanevasQt.h"
+#include "TChronos.h"
+#include "TImageJpeg.h"
+#include "TPaintBox.h"
+#include "TRelaisQt.h"
+#include "TShape.h"
+#include "Tafficheur.h"
+#include "Tinterrupteur.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSlider>
+
+#include <chrono>
+
+namespace tavelor {
+
+namespace {
+
+constexpr int IntervalleChronos = 50000; // µs: 20 ticks a second
+constexpr int PeriodeClignotant = 300;   // ms
+constexpr std::string_view SequenceSecrete = "bxqz";
+
+QString Texte(std::string_view texte)
+{
+    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
+}
+
+QRect VersQRect(const TRect &r)
+{
+    return QRect(r.Left, r.Top, r.Width, r.Height);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      Modele(*this), Relais(std::make_shared<TRelaisQt>(this))
+{
+    // FormCreate
+    Aleatoire.seed(static_cast<std::mt19937::result_type>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    setWindowTitle(QStringLiteral("Tavelor"));
+    setFixedSize(752, 350);
+    move(10, 10);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, VersQColor(clFondBanc));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    QFont police = TPolices::Police(QStringLiteral("MS Sans Serif"), 8);
+    setFont(police);
+
+    CreeComposants();
+    OrdreTabulation();
+
+    Chronos1 = std::make_unique<TChronos>(Relais);
+    Chronos1->setInterval(IntervalleChronos);
+    Chronos1->setOnTimer([this](void *) { Chronos1Timer(); });
+
+    TimerWarning.setInterval(PeriodeClignotant);
+    connect(&TimerWarning, &QTimer::timeout, this, &TForm1::TimerWarningTimer);
+
+    qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+    // Detach and stop the worker first, then release it should it wait on a hand-over.
+    Chronos1.reset();
+    Relais->Arreter();
+}
+
+void TForm1::CreeComposants()
+{
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(0, 0, 750, 350);
+    Image1->setPixmap(QPixmap::fromImage(TImageJpeg::Charge(QStringLiteral(":/banc.jpg"))));
+    Image1->setEnabled(false);
+    Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    afficheurIe = CreeAfficheur("afficheurIe", 151, 39, 2);
+    afficheurI = CreeAfficheur("afficheurI", 331, 25, 2);
+    afficheurPu = CreeAfficheur("afficheurPu", 417, 25, 0);
+    afficheurV = CreeAfficheur("afficheurV", 340, 162, 1);
+    afficheurPa = CreeAfficheur("afficheurPa", 207, 295, 0);
+    afficheurN = CreeAfficheur("afficheurN", 303, 295, 0);
+    afficheurCm = CreeAfficheur("afficheurCm", 422, 297, 1);
+    afficheur1 = CreeAfficheur("afficheur1", 665, 2, 1);
+    afficheur1->setValeur(400);
+    afficheurIe->setAccessibleName(QStringLiteral("Intensité d'excitation"));
+    afficheurI->setAccessibleName(QStringLiteral("Intensité statorique"));
+    afficheurPu->setAccessibleName(QStringLiteral("Puissance statorique"));
+    afficheurV->setAccessibleName(QStringLiteral("Tension statorique"));
+    afficheurPa->setAccessibleName(QStringLiteral("Puissance mécanique"));
+    afficheurN->setAccessibleName(QStringLiteral("Vitesse"));
+    afficheurCm->setAccessibleName(QStringLiteral("Couple"));
+    afficheur1->setAccessibleName(QStringLiteral("Tension réseau"));
+
+    const std::array<Tinterrupteur **, 3> poles{&interrupteur1, &interrupteur2, &interrupteur3};
+    for (int i = 0; i < 3; ++i) {
+        auto *pole = new Tinterrupteur(this);
+        pole->setObjectName(QStringLiteral("interrupteur%1").arg(i + 1));
+        pole->setGeometry(480, 54 + 35 * i, 50, 37);
+        pole->setOrientation(Tinterrupteur::orH);
+        pole->setPosition(Tinterrupteur::piSG);
+        pole->setEtat(Tinterrupteur::intOuv);
+        pole->setCouleur_traits(clBlack);
+        pole->setEpaisseur_traits(0);
+        pole->setStyleFond(bsClear);
+        pole->setCouleur_Fond(clFondBanc);
+        pole->setEnabled(false);
+        pole->setAccessibleName(QStringLiteral("Interrupteur %1").arg(i + 1));
+        *poles[static_cast<std::size_t>(i)] = pole;
+    }
+
+    PaintBox1 = new TPaintBox(this);
+    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    PaintBox1->setGeometry(VersQRect(TCablage::RectanglePaintBox1()));
+    PaintBox1->setEnabled(false);
+    PaintBox1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(PaintBox1, &TPaintBox::OnPaint, this, &TForm1::FormPaint);
+
+    const std::array<std::pair<TShape **, const char *>, 6> bornes{{{&ShapeS1, "S1"},
+                                                                    {&ShapeS2, "S2"},
+                                                                    {&ShapeS3, "S3"},
+                                                                    {&ShapeR1, "R1"},
+                                                                    {&ShapeR2, "R2"},
+                                                                    {&ShapeR3, "R3"}}};
+    for (std::size_t i = 0; i < bornes.size(); ++i) {
+        auto *shape = new TShape(this);
+        const QString nom = QString::fromLatin1(bornes[i].second);
+        shape->setObjectName(QStringLiteral("Shape") + nom);
+        shape->setGeometry(VersQRect(TCablage::RectangleBorne(static_cast<TBorne>(i))));
+        shape->setAccessibleName(QStringLiteral("Borne ") + nom);
+        connect(shape, &TShape::OnMouseUp, this, [this, shape] { ShapeS1MouseUp(shape); });
+        *bornes[i].first = shape;
+    }
+
+    TrackBarIe = new QSlider(Qt::Vertical, this);
+    TrackBarIe->setObjectName(QStringLiteral("TrackBarIe"));
+    TrackBarIe->setGeometry(24, 51, 33, 117);
+    TrackBarIe->setInvertedAppearance(true); // position 0 at the top, 160 (Ie = 0) at the bottom
+    TrackBarIe->setInvertedControls(true);
+    TrackBarIe->setTickPosition(QSlider::TicksBothSides);
+    TrackBarIe->setAccessibleName(QStringLiteral("Réglage intensité"));
+    TrackBarChange(TTrackBarBanc::TrackBarIe, Modele.TrackBarIe);
+    connect(TrackBarIe, &QSlider::valueChanged, this, &TForm1::TrackBarIeChange);
+
+    TrackBarN = new QSlider(Qt::Horizontal, this);
+    TrackBarN->setObjectName(QStringLiteral("TrackBarN"));
+    TrackBarN->setGeometry(3, 235, 118, 32);
+    TrackBarN->setTickPosition(QSlider::TicksBelow);
+    TrackBarChange(TTrackBarBanc::TrackBarN, Modele.TrackBarN);
+    connect(TrackBarN, &QSlider::valueChanged, this, &TForm1::TrackBarNChange);
+
+    ImageRegCouple = new QLabel(this);
+    ImageRegCouple->setObjectName(QStringLiteral("ImageRegCouple"));
+    ImageRegCouple->setGeometry(32, 189, 72, 48);
+    ImageRegCouple->setPixmap(QPixmap::fromImage(TImageJpeg::Charge(QStringLiteral(":/regcouple.jpg"))));
+    ImageRegCouple->hide();
+
+    ImageWarning = new QLabel(this);
+    ImageWarning->setObjectName(QStringLiteral("ImageWarning"));
+    ImageWarning->setGeometry(98, 200, 31, 32);
+    ImageWarning->setPixmap(QPixmap(QStringLiteral(":/warning.png")));
+    ImageWarning->setAccessibleName(QStringLiteral("Alerte stabilité"));
+    ImageWarning->hide();
+
+    BitBtnRecable = CreeBouton("BitBtnRecable", QStringLiteral(":/recabler.png"),
+                               QStringLiteral("Défaire le câblage pour recommencer"), QRect(534, 22, 80, 30));
+    BitBtnFermeInter = CreeBouton("BitBtnFermeInter", QStringLiteral(":/fermer_inter.png"),
+                                  QStringLiteral("Coupler la machine au réseau"), QRect(432, 168, 160, 30));
+    BitBtnAide = CreeBouton("BitBtnAide", QStringLiteral(":/aide.png"), QStringLiteral("Afficher l'aide"),
+                            QRect(8, 280, 75, 30));
+    BitBtnAPropos = CreeBouton("BitBtnAPropos", QStringLiteral(":/apropos.png"),
+                               QStringLiteral("A propos de Tavelor"), QRect(8, 312, 75, 30));
+    BitBtnFermer = CreeBouton("BitBtnFermer", QStringLiteral(":/quitter.png"), QStringLiteral("Quitter Tavelor"),
+                              QRect(669, 312, 75, 30));
+    BitBtnRecable->setAccessibleName(QStringLiteral("Recâbler"));
+    BitBtnFermeInter->setAccessibleName(QStringLiteral("Fermer l'interrupteur"));
+    BitBtnAide->setAccessibleName(QStringLiteral("Aide"));
+    BitBtnAPropos->setAccessibleName(QStringLiteral("A propos"));
+    BitBtnFermer->setAccessibleName(QStringLiteral("Quitter"));
+    BitBtnFermeInter->setEnabled(false);
+    connect(BitBtnRecable, &QPushButton::clicked, this, &TForm1::BitBtnRecableClick);
+    connect(BitBtnFermeInter, &QPushButton::clicked, this, &TForm1::BitBtnFermeInterClick);
+    connect(BitBtnAide, &QPushButton::clicked, this, &TForm1::BitBtnAideClick);
+    connect(BitBtnAPropos, &QPushButton::clicked, this, &TForm1::BitBtnAProposClick);
+    connect(BitBtnFermer, &QPushButton::clicked, this, &TForm1::BitBtnFermerClick);
+}
+
+Tafficheur *TForm1::CreeAfficheur(const char *nom, int x, int y, int chiffresApres)
+{
+    auto *afficheur = new Tafficheur(this);
+    afficheur->setObjectName(QString::fromLatin1(nom));
+    afficheur->setGeometry(x, y, 61, 26);
+    afficheur->setNb_digits(4);
+    afficheur->setchiffre_apres(chiffresApres);
+    afficheur->setCouleur_fond(clWhite);
+    afficheur->setCouleur_chiffre(clRed);
+    afficheur->setTaillefonte(16);
+    afficheur->setFonteName(QStringLiteral("MS Sans Serif"));
+    return afficheur;
+}
+
+QPushButton *TForm1::CreeBouton(const char *nom, const QString &face, const QString &bulle, QRect zone)
+{
+    auto *bouton = new QPushButton(this);
+    bouton->setObjectName(QString::fromLatin1(nom));
+    bouton->setGeometry(zone);
+    const QPixmap image(face);
+    bouton->setIcon(QIcon(image));
+    bouton->setIconSize(image.size());
+    bouton->setToolTip(bulle);
+    bouton->setCursor(Qt::PointingHandCursor);
+    return bouton;
+}
+
+void TForm1::OrdreTabulation()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{TrackBarIe, TrackBarN, BitBtnFermer, BitBtnAide,
+                                                       BitBtnRecable, BitBtnFermeInter, BitBtnAPropos})
+        w->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(TrackBarIe, TrackBarN);
+    setTabOrder(TrackBarN, BitBtnFermer);
+    setTabOrder(BitBtnFermer, BitBtnAide);
+    setTabOrder(BitBtnAide, BitBtnRecable);
+    setTabOrder(BitBtnRecable, BitBtnFermeInter);
+    setTabOrder(BitBtnFermeInter, BitBtnAPropos);
+}
+
+void TForm1::DefinitFenetre(TFenetreBanc fenetre, QWidget *widget)
+{
+    Fenetres[static_cast<std::size_t>(fenetre)] = widget;
+}
+
+void TForm1::DefinitZone(TZoneDessin zone, QWidget *widget)
+{
+    Zones[static_cast<std::size_t>(zone)] = widget;
+}
+
+void TForm1::DefinitAide(QWidget *aide, QWidget *aPropos)
+{
+    FenetreAide = aide;
+    FenetreAPropos = aPropos;
+}
+
+void TForm1::DefinitLongueurHistorique(int zuDroi)
+{
+    LongueurHistorique = zuDroi;
+}
+
+// ---- Handlers
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!DejaMontree) {
+        DejaMontree = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormShow()
+{
+    std::uniform_real_distribution<double> uniforme(0.0, 1.0);
+    Modele.Cablage.PreparerAffichage(uniforme(Aleatoire));
+    TGeometrieAffichage geometrie;
+    geometrie.LongueurHistorique = LongueurHistorique;
+    Modele.PreparerAffichage(geometrie);
+    Chronos1->setEnable(true);
+    Modele.MiseAJourModele();
+}
+
+void TForm1::FormPaint(QPainter &painter)
+{
+    TCanevasQt canevas(painter);
+    Modele.Cablage.FormPaint(canevas);
+}
+
+void TForm1::TrackBarIeChange(int position)
+{
+    Modele.TrackBarIeChange(position);
+}
+
+void TForm1::TrackBarNChange(int position)
+{
+    Modele.TrackBarNChange(position);
+}
+
+void TForm1::Chronos1Timer()
+{
+    Modele.Chronos1Timer();
+}
+
+void TForm1::TimerWarningTimer()
+{
+    ImageWarning->setVisible(!ImageWarning->isVisible());
+}
+
+void TForm1::ShapeS1MouseUp(TShape *sender)
+{
+    const std::array<TShape *, 6> shapes{ShapeS1, ShapeS2, ShapeS3, ShapeR1, ShapeR2, ShapeR3};
+    for (std::size_t i = 0; i < shapes.size(); ++i)
+        if (shapes[i] == sender)
+            Modele.Cablage.ShapeS1MouseUp(static_cast<TBorne>(i));
+}
+
+void TForm1::BitBtnRecableClick()
+{
+    Modele.Cablage.BitBtnRecableClick();
+}
+
+void TForm1::BitBtnFermeInterClick()
+{
+    Modele.Cablage.BitBtnFermeInterClick();
+}
+
+void TForm1::BitBtnAideClick()
+{
+    if (FenetreAide) {
+        FenetreAide->show();
+        FenetreAide->raise();
+    }
+}
+
+void TForm1::BitBtnAProposClick()
+{
+    if (FenetreAPropos) {
+        FenetreAPropos->show();
+        FenetreAPropos->raise();
+    }
+}
+
+void TForm1::BitBtnFermerClick()
+{
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    QCoreApplication::quit();
+}
+
+// Real key presses reach a top-level QWindow first and only then the focus widget
+// and its parents; looking at them on the QWindow sees each character exactly once,
+// whichever window has the focus. The event is never consumed.
+bool TForm1::eventFilter(QObject *objet, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && objet->isWindowType()) {
+        const QString texte = static_cast<QKeyEvent *>(event)->text();
+        if (!texte.isEmpty())
+            CrochetClavier(texte.front().unicode());
+    }
+    return QWidget::eventFilter(objet, event);
+}
+
+void TForm1::CrochetClavier(char32_t caractere)
+{
+    // The buffer holds the decimal codes typed so far of the sequence; a wrong
+    // character leaves it as it is, and it is never cleared.
+    std::string attendu;
+    for (char lettre : SequenceSecrete) {
+        if (TamponClavier == attendu) {
+            if (caractere == static_cast<char32_t>(lettre))
+                TamponClavier += std::to_string(static_cast<int>(caractere));
+            break;
+        }
+        attendu += std::to_string(static_cast<int>(lettre));
+    }
+    std::string complet;
+    for (char lettre : SequenceSecrete)
+        complet += std::to_string(static_cast<int>(lettre));
+    if (TamponClavier == complet)
+        Modele.AligneRotor();
+}
+
+// ---- What the model asks to show
+
+Tafficheur *TForm1::Afficheur(TAfficheurBanc afficheur) const
+{
+    switch (afficheur) {
+    case TAfficheurBanc::afficheurIe:
+        return afficheurIe;
+    case TAfficheurBanc::afficheurI:
+        return afficheurI;
+    case TAfficheurBanc::afficheurPu:
+        return afficheurPu;
+    case TAfficheurBanc::afficheurV:
+        return afficheurV;
+    case TAfficheurBanc::afficheurPa:
+        return afficheurPa;
+    case TAfficheurBanc::afficheurN:
+        return afficheurN;
+    case TAfficheurBanc::afficheurCm:
+        return afficheurCm;
+    }
+    return nullptr;
+}
+
+TShape *TForm1::Shape(TBorne borne) const
+{
+    const std::array<TShape *, 6> shapes{ShapeS1, ShapeS2, ShapeS3, ShapeR1, ShapeR2, ShapeR3};
+    return shapes[static_cast<std::size_t>(borne)];
+}
+
+void TForm1::AfficheValeur(TAfficheurBanc afficheur, double valeur)
+{
+    if (Tafficheur *cible = Afficheur(afficheur))
+        cible->setValeur(valeur);
+}
+
+void TForm1::Clignotant(bool enMarche)
+{
+    if (enMarche) {
+        if (!TimerWarning.isActive()) // a running blinker is not restarted
+            TimerWarning.start();
+    } else {
+        TimerWarning.stop();
+        ImageWarning->hide();
+    }
+}
+
+void TForm1::Message(std::string_view texte)
+{
+    QMessageBox boite(QMessageBox::Information, QStringLiteral("Tavelor"), Texte(texte), QMessageBox::Ok, this);
+    boite.exec();
+}
+
+void TForm1::Redessine(TZoneDessin zone)
+{
+    if (zone == TZoneDessin::PaintBoxFils) {
+        PaintBox1->update();
+        return;
+    }
+    if (QWidget *cible = Zones[static_cast<std::size_t>(zone)])
+        cible->repaint();
+}
+
+void TForm1::FenetreVisible(TFenetreBanc fenetre, bool visible)
+{
+    if (QWidget *cible = Fenetres[static_cast<std::size_t>(fenetre)])
+        cible->setVisible(visible);
+}
+
+void TForm1::TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat)
+{
+    QSlider *cible = trackBar == TTrackBarBanc::TrackBarIe ? TrackBarIe : TrackBarN;
+    // The model has already run the change handler: mirror its state silently.
+    const QSignalBlocker bloqueur(cible);
+    cible->setRange(etat.Min, etat.Max);
+    cible->setTickInterval(etat.Frequence);
+    cible->setPageStep(etat.Frequence);
+    cible->setValue(etat.Position);
+    cible->setEnabled(etat.Enabled);
+    if (trackBar == TTrackBarBanc::TrackBarN)
+        cible->setAccessibleName(Modele.Couplage ? QStringLiteral("Réglage couple") : QStringLiteral("Réglage vitesse"));
+}
+
+void TForm1::EtatInterrupteurs(bool fermes)
+{
+    for (Tinterrupteur *pole : {interrupteur1, interrupteur2, interrupteur3})
+        pole->setEtat(fermes ? Tinterrupteur::intFer : Tinterrupteur::intOuv);
+}
+
+void TForm1::BorneActive(TBorne borne, bool active)
+{
+    Shape(borne)->setEnabled(active);
+}
+
+void TForm1::BoutonFermeInterActif(bool actif)
+{
+    BitBtnFermeInter->setEnabled(actif);
+}
+
+void TForm1::ImageRegCoupleVisible(bool visible)
+{
+    ImageRegCouple->setVisible(visible);
+}
+
+} // namespace tavelor

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "TModele.h"
+#include "TVueBanc.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <random>
+#include <string>
+
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace tavelor {
+
+class TChronos;
+class TPaintBox;
+class TRelaisQt;
+class TShape;
+class Tafficheur;
+class Tinterrupteur;
+
+// The bench: picture, meters, track bars, terminals, switch symbols and buttons.
+// It owns the machine model and its clock, and applies what the model tells it
+// to show. Side windows are handed to it once created; it never includes them.
+class TForm1 : public QWidget, public TVueBanc {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    TModele Modele;
+
+    // Windows whose visibility the model decides, and drawing areas it repaints.
+    void DefinitFenetre(TFenetreBanc fenetre, QWidget *widget);
+    void DefinitZone(TZoneDessin zone, QWidget *widget);
+    void DefinitAide(QWidget *aide, QWidget *aPropos);
+    // Useful width of the oscillogram frames: the length of every sample history.
+    void DefinitLongueurHistorique(int zuDroi);
+
+    // TVueBanc
+    void AfficheValeur(TAfficheurBanc afficheur, double valeur) override;
+    void Clignotant(bool enMarche) override;
+    void Message(std::string_view texte) override;
+    void Redessine(TZoneDessin zone) override;
+    void FenetreVisible(TFenetreBanc fenetre, bool visible) override;
+    void TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat) override;
+    void EtatInterrupteurs(bool fermes) override;
+    void BorneActive(TBorne borne, bool active) override;
+    void BoutonFermeInterActif(bool actif) override;
+    void ImageRegCoupleVisible(bool visible) override;
+
+    // Components, under the names of the bench.
+    QLabel *Image1;
+    Tafficheur *afficheurIe, *afficheurI, *afficheurPu, *afficheurV, *afficheurPa, *afficheurN, *afficheurCm,
+        *afficheur1;
+    Tinterrupteur *interrupteur1, *interrupteur2, *interrupteur3;
+    TShape *ShapeS1, *ShapeS2, *ShapeS3, *ShapeR1, *ShapeR2, *ShapeR3;
+    TPaintBox *PaintBox1;
+    QSlider *TrackBarIe, *TrackBarN;
+    QLabel *ImageRegCouple, *ImageWarning;
+    QPushButton *BitBtnRecable, *BitBtnFermeInter, *BitBtnAide, *BitBtnAPropos, *BitBtnFermer;
+    QTimer TimerWarning;
+    std::unique_ptr<TChronos> Chronos1;
+
+public slots:
+    void BitBtnFermerClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *objet, QEvent *event) override;
+
+private:
+    void FormShow();
+    void FormPaint(QPainter &painter);
+    void TrackBarIeChange(int position);
+    void TrackBarNChange(int position);
+    void Chronos1Timer();
+    void TimerWarningTimer();
+    void ShapeS1MouseUp(TShape *sender);
+    void BitBtnRecableClick();
+    void BitBtnFermeInterClick();
+    void BitBtnAideClick();
+    void BitBtnAProposClick();
+    // The hidden key sequence: typed characters in any window of the program.
+    void CrochetClavier(char32_t caractere);
+
+    void CreeComposants();
+    void OrdreTabulation();
+    Tafficheur *CreeAfficheur(const char *nom, int x, int y, int chiffresApres);
+    QPushButton *CreeBouton(const char *nom, const QString &face, const QString &bulle, QRect zone);
+    Tafficheur *Afficheur(TAfficheurBanc afficheur) const;
+    TShape *Shape(TBorne borne) const;
+
+    std::shared_ptr<TRelaisQt> Relais;
+    std::mt19937 Aleatoire;
+    std::array<QWidget *, 3> Fenetres{};
+    std::array<QWidget *, 8> Zones{};
+    QWidget *FenetreAide = nullptr;
+    QWidget *FenetreAPropos = nullptr;
+    int LongueurHistorique = 380;
+    bool DejaMontree = false;
+    std::string TamponClavier;
+};
+
+} // namespace tavelor
