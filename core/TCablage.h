@@ -1,0 +1,85 @@
+#pragma once
+
+#include "TCanevas.h"
+#include "TPoint.h"
+#include "TRect.h"
+#include "TVueBanc.h"
+
+#include <array>
+
+namespace tavelor {
+
+class TModele;
+
+// The wiring between the switch-side terminals S1..S3 and the grid terminals R1..R3, and
+// the three-phase switch. The user clicks terminals; a pair is the last switch-side and the
+// last grid terminal clicked once both sides have one waiting. The stator phase behind S2
+// and S3 is drawn at random at show time, so the phase order sometimes needs a re-wiring.
+// The switch closes only in the grid's phase order with less than 2 V across pole 1.
+class TCablage {
+public:
+    TCablage(TModele &modele, TVueBanc &vue);
+    TCablage(const TCablage &) = delete;
+    TCablage &operator=(const TCablage &) = delete;
+
+    // Layout in the main window (left, top, width, height); the wires are drawn in PaintBox1.
+    static constexpr TRect RectanglePaintBox1() { return {541, 56, 65, 105}; }
+    static constexpr TRect RectangleBorne(TBorne borne)
+    {
+        switch (borne) {
+        case TBorne::ShapeS1:
+            return {547, 64, 17, 17};
+        case TBorne::ShapeS2:
+            return {547, 99, 17, 17};
+        case TBorne::ShapeS3:
+            return {547, 134, 17, 17};
+        case TBorne::ShapeR1:
+            return {582, 64, 17, 17};
+        case TBorne::ShapeR2:
+            return {582, 99, 17, 17};
+        case TBorne::ShapeR3:
+            return {582, 134, 17, 17};
+        }
+        return {};
+    }
+
+    std::array<int, 3> SeqS{}; // tags of the switch-side terminals in click order, 0 = not yet
+    std::array<int, 3> SeqR{}; // the same for the grid side
+    int CompteS = 1;           // next free entry of SeqS, 1-based; 4 once the side is done
+    int CompteR = 1;
+    bool AttenteS = false; // a terminal of that side waits for its partner
+    bool AttenteR = false;
+    int DernierS = 0; // tag of the last terminal clicked on that side
+    int DernierR = 0;
+    // Entry k - 1: centre of the terminal with tag k, in PaintBox1 coordinates.
+    std::array<TPoint, 3> PointS{};
+    std::array<TPoint, 3> PointR{};
+
+    // Switch side: the stator phase behind the terminal; grid side: the grid phase.
+    int Tag(TBorne borne) const;
+    bool BorneActive(TBorne borne) const;
+    bool BitBtnFermeInterActif() const { return fermeInterActif_; }
+
+    // Terminal centres and the random stator phases behind S2 and S3; aleatoire in [0, 1).
+    void PreparerAffichage(double aleatoire);
+    void ShapeS1MouseUp(TBorne borne);
+    void FormPaint(TCanevas &canevas) const;
+    void BitBtnRecableClick();
+    void BitBtnFermeInterClick();
+    // Opens the switch and gives the bar back to the speed, with the shaft stopped.
+    void Decoupler();
+    // Loss of synchronism: the message holds the caller until acknowledged, then Decoupler.
+    void OuvertureProtection();
+
+private:
+    TModele &modele_;
+    TVueBanc &vue_;
+    std::array<int, 6> tags_{1, 2, 3, 1, 2, 3}; // indexed by TBorne
+    std::array<bool, 6> actives_{true, true, true, true, true, true};
+    bool fermeInterActif_ = false;
+
+    bool ConditionsCouplage() const;
+    void ActiveFermeInter(bool actif);
+};
+
+} // namespace tavelor

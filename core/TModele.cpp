@@ -1,0 +1,282 @@
+#include "TModele.h"
+
+#include "Arrondi.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace tavelor {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+// The grid phases 2 and 3 lag phase 1 by 2π/3 and 4π/3.
+constexpr std::array<double, 3> decalagesReseau{0.0, 2.0943951023931957, 4.188790204786391};
+
+constexpr std::array<TNbComplexe TModele::*, 3> phaseursStator{&TModele::VS1, &TModele::VS2, &TModele::VS3};
+constexpr std::array<TNbComplexe TModele::*, 3> phaseursReseau{&TModele::VR1, &TModele::VR2, &TModele::VR3};
+constexpr std::array<TValeurInst TModele::*, 3> tensionsPoles{&TModele::vK1, &TModele::vK2, &TModele::vK3};
+constexpr std::array<TCouleur, 3> couleursPhases{clBlue, clRed, clFuchsia};
+
+void Pose(TNbComplexe &phaseur, double module, double angle)
+{
+    phaseur.Reel = module * std::cos(angle);
+    phaseur.Imag = module * std::sin(angle);
+}
+
+void ConfigureTrait(TNbComplexe &phaseur, TCouleur couleur, int x0, int y0, double echelle)
+{
+    phaseur.Couleur = couleur;
+    phaseur.Epaisseur = 2;
+    phaseur.StyleTrait = TStyleTrait::psSolid;
+    phaseur.LongueurFleche = 10;
+    phaseur.AngleFleche = TNbComplexe::AngleFlecheDefaut;
+    phaseur.X0 = x0;
+    phaseur.Y0 = y0;
+    phaseur.Echelle = echelle;
+}
+
+} // namespace
+
+TModele::TModele(TVueBanc &vue) : Cablage(*this, vue), vue_(vue)
+{
+    VecEv.Visible = false;
+    VecLsWI.Visible = false;
+}
+
+void TModele::TrackBarIeChange(int position)
+{
+    TrackBarIe.Position = position;
+    Ie = (160 - position) / 100.0;
+    vue_.AfficheValeur(TAfficheurBanc::afficheurIe, Ie);
+}
+
+void TModele::TrackBarNChange(int position)
+{
+    TrackBarN.Position = position;
+    if (Couplage) {
+        Cm = position / 10.0;
+        return;
+    }
+    N = position;
+    vue_.AfficheValeur(TAfficheurBanc::afficheurN, N);
+    // Electrical angular speed of a two-pole-pair machine.
+    VS1.Pulsation = 2.0 * pi * N / 30.0;
+    VS2.Pulsation = VS1.Pulsation;
+    VS3.Pulsation = VS1.Pulsation;
+}
+
+void TModele::PositionneTrackBar(TTrackBarBanc trackBar, int position)
+{
+    TEtatTrackBar &etat = trackBar == TTrackBarBanc::TrackBarIe ? TrackBarIe : TrackBarN;
+    position = std::clamp(position, etat.Min, std::max(etat.Min, etat.Max));
+    if (position == etat.Position)
+        return;
+    etat.Position = position;
+    vue_.TrackBarChange(trackBar, etat);
+    if (trackBar == TTrackBarBanc::TrackBarIe)
+        TrackBarIeChange(position);
+    else
+        TrackBarNChange(position);
+}
+
+void TModele::PlageTrackBarN(int min, int max, int frequence)
+{
+    const TEtatTrackBar avant = TrackBarN;
+    TrackBarN.Min = min;
+    TrackBarN.Max = max;
+    TrackBarN.Frequence = frequence;
+    TrackBarN.Position = std::clamp(TrackBarN.Position, min, std::max(min, max));
+    if (TrackBarN == avant)
+        return;
+    vue_.TrackBarChange(TTrackBarBanc::TrackBarN, TrackBarN);
+    if (TrackBarN.Position != avant.Position)
+        TrackBarNChange(TrackBarN.Position);
+}
+
+void TModele::ActiveTrackBarN(bool actif)
+{
+    if (TrackBarN.Enabled == actif)
+        return;
+    TrackBarN.Enabled = actif;
+    vue_.TrackBarChange(TTrackBarBanc::TrackBarN, TrackBarN);
+}
+
+void TModele::ActiveClignotant(bool enMarche)
+{
+    if (clignotant_ == enMarche)
+        return;
+    clignotant_ = enMarche;
+    vue_.Clignotant(enMarche);
+}
+
+void TModele::Chronos1Timer()
+{
+    t += dt;
+    theta += (pi * p * N / 30.0) * dt;
+    MiseAJourModele();
+}
+
+double TModele::FemAVide(double Ie, double N)
+{
+    const double Ie2 = Ie * Ie;
+    const double Ie3 = Ie2 * Ie;
+    const double Ie4 = Ie3 * Ie;
+    const double Ie5 = Ie4 * Ie;
+    return (6.717 + 471.9 * Ie + 418.2 * Ie2 - 1236.0 * Ie3 + 868.8 * Ie4 - 200.7 * Ie5) * N / 1500.0;
+}
+
+void TModele::MiseAJourModele()
+{
+    Ev = FemAVide(Ie, N);
+
+    if (Couplage) {
+        if (!CalculeEtatCouple())
+            Cablage.OuvertureProtection();
+    } else {
+        vue_.AfficheValeur(TAfficheurBanc::afficheurV, Ev);
+    }
+
+    CalculeSystemesTriphases();
+
+    if (!PauseDiagramme) {
+        vue_.Redessine(TZoneDessin::PaintBoxReseau);
+        vue_.Redessine(TZoneDessin::PaintBoxStator);
+        vue_.Redessine(TZoneDessin::PaintBoxInter);
+    }
+    if (!PauseOscillo) {
+        vue_.Redessine(TZoneDessin::axesReseau);
+        vue_.Redessine(TZoneDessin::axesStator);
+        vue_.Redessine(TZoneDessin::axesInter);
+    }
+}
+
+bool TModele::CalculeEtatCouple()
+{
+    VecV.Reel = V;
+    VecV.Imag = 0.0;
+
+    // Ev = 0 only at standstill: no load angle balances any torque, and 0/0 must not reach
+    // the meters, so it is treated as a loss of synchronism.
+    if (Ev == 0.0)
+        return false;
+    const double w = 2.0 * pi * f;
+    const double s = w * w * Ls * Cm / (p * 3.0 * V * Ev); // sin δ
+    if (std::abs(s) > 1.0)
+        return false;
+
+    delta = std::asin(s);
+    ActiveClignotant(std::abs(delta) > AngleAlerte);
+
+    const double X = Ls * 2.0 * pi * f;
+    const double EvCos = Ev * std::cos(delta);
+    const double EvSin = Ev * std::sin(delta);
+    I = std::sqrt((EvCos - V) * (EvCos - V) + EvSin * EvSin) / X;
+    vue_.AfficheValeur(TAfficheurBanc::afficheurI, I);
+    vue_.AfficheValeur(TAfficheurBanc::afficheurV, V);
+
+    VecI.Reel = EvSin / X;
+    VecI.Imag = -(EvCos - V) / X;
+    VecEv.Reel = EvCos;
+    VecEv.Imag = EvSin;
+
+    Pu = 3.0 * V * VecI.Reel;
+    Pa = pi * Cm * N / 30.0;
+    vue_.AfficheValeur(TAfficheurBanc::afficheurPa, Pa);
+    vue_.AfficheValeur(TAfficheurBanc::afficheurPu, Pu);
+    vue_.AfficheValeur(TAfficheurBanc::afficheurCm, N != 0.0 ? 30.0 * Pa / pi / N : 0.0);
+
+    // jX·I, drawn from the tip of V so that V + jX·I closes on Ev.
+    VecLsWI.Reel = -X * VecI.Imag;
+    VecLsWI.Imag = X * VecI.Reel;
+    VecLsWI.X0 = Arrondi(EchelleV * VecV.Reel) + VecV.X0;
+    VecLsWI.Y0 = VecV.Y0;
+
+    vue_.Redessine(TZoneDessin::PaintBoxVecteurs);
+    return true;
+}
+
+void TModele::CalculeSystemesTriphases()
+{
+    // Sample i of every curve belongs to the same instant: each history gets one sample.
+    std::array<double, 3> vs;
+    std::array<double, 3> vr;
+    const double s3 = 2.0 * OrdrePhases * pi / 3.0;
+    const std::array<double, 3> anglesStator{theta, theta - s3, theta + s3};
+    for (std::size_t k = 0; k < 3; ++k) {
+        TNbComplexe &phaseur = this->*phaseursStator[k];
+        Pose(phaseur, Ev, anglesStator[k]);
+        vs[k] = phaseur.ValeurInstantanee(t);
+        phaseur.AjouteValeur(vs[k]);
+    }
+    for (std::size_t k = 0; k < 3; ++k) {
+        TNbComplexe &phaseur = this->*phaseursReseau[k];
+        Pose(phaseur, 230.0, phaseur.Pulsation * t - decalagesReseau[k]);
+        vr[k] = phaseur.ValeurInstantanee(t);
+        phaseur.AjouteValeur(vr[k]);
+    }
+
+    // The pole voltages exist only once every stator phase is wired; until then the
+    // traces keep their old samples.
+    const bool cablageComplet =
+        std::all_of(Connexion.begin(), Connexion.end(), [](int phase) { return phase >= 1 && phase <= 3; });
+    if (!cablageComplet)
+        return;
+    for (std::size_t k = 0; k < 3; ++k)
+        (this->*tensionsPoles[k]).AjouteValeur(vr[Connexion[k] - 1] - vs[k]);
+}
+
+void TModele::PreparerAffichage(const TGeometrieAffichage &geometrie)
+{
+    PauseDiagramme = false;
+    PauseOscillo = false;
+
+    const auto longueur = static_cast<std::size_t>(std::max(0, geometrie.LongueurHistorique));
+    const int xCentre = Arrondi(geometrie.LargeurTriphase / 2.0);
+    const int yCentre = Arrondi(geometrie.HauteurTriphase / 2.0);
+    for (std::size_t k = 0; k < 3; ++k) {
+        for (TNbComplexe *phaseur : {&(this->*phaseursStator[k]), &(this->*phaseursReseau[k])}) {
+            phaseur->Valeurs.assign(longueur, 0.0);
+            ConfigureTrait(*phaseur, couleursPhases[k], xCentre, yCentre, EchelleTri);
+        }
+        (this->*phaseursReseau[k]).Pulsation = PulsationReseau;
+
+        TValeurInst &trace = this->*tensionsPoles[k];
+        trace.Valeurs.assign(longueur, 0.0);
+        trace.Couleur = couleursPhases[k];
+        trace.Echelle = EchelleTri;
+    }
+
+    const int yDiagramme = Arrondi(3.0 * geometrie.HauteurDiagramme / 4.0);
+    ConfigureTrait(VecV, clTeal, 50, yDiagramme, EchelleV);
+    ConfigureTrait(VecEv, clPurple, 50, yDiagramme, EchelleV);
+    ConfigureTrait(VecI, clAqua, 50, yDiagramme, EchelleI);
+    ConfigureTrait(VecLsWI, clLime, 50, yDiagramme, EchelleV);
+}
+
+void TModele::AligneRotor()
+{
+    const int k = Connexion[0];
+    if (k < 1 || k > 3)
+        return;
+    const auto index = static_cast<std::size_t>(k - 1);
+    theta = (this->*phaseursReseau[index]).Pulsation * t - decalagesReseau[index];
+}
+
+const TNbComplexe &TModele::PhaseurStator(int k) const
+{
+    return this->*phaseursStator.at(static_cast<std::size_t>(k - 1));
+}
+
+const TNbComplexe &TModele::PhaseurReseau(int k) const
+{
+    return this->*phaseursReseau.at(static_cast<std::size_t>(k - 1));
+}
+
+const TValeurInst &TModele::TensionPole(int k) const
+{
+    return this->*tensionsPoles.at(static_cast<std::size_t>(k - 1));
+}
+
+} // namespace tavelor

@@ -1,0 +1,78 @@
+#include "TNbComplexe.h"
+
+#include "Arrondi.h"
+#include "TValeurInst.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace tavelor {
+
+void TNbComplexe::Dessine(TCanevas &canevas) const
+{
+    if (!Visible)
+        return;
+
+    // Direction of the shaft; a zero phasor counts as pointing down, so its head
+    // is drawn as a downward arrow at the origin.
+    double theta;
+    if (Reel > 0.0)
+        theta = std::atan(Imag / Reel);
+    else if (Reel < 0.0)
+        theta = std::atan(Imag / Reel) + std::numbers::pi;
+    else
+        theta = Imag > 0.0 ? std::numbers::pi / 2.0 : -std::numbers::pi / 2.0;
+
+    canevas.CouleurPlume(Couleur);
+    canevas.EpaisseurPlume(Epaisseur);
+    canevas.StylePlume(StyleTrait);
+    // Only a solid pen can be wider than one pixel.
+    if (StyleTrait != TStyleTrait::psSolid)
+        canevas.EpaisseurPlume(1);
+
+    const int xt = X0 + Arrondi(Echelle * Reel);
+    const int yt = Y0 - Arrondi(Echelle * Imag);
+    canevas.DeplaceVers(X0, Y0);
+    canevas.LigneVers(xt, yt);
+    canevas.LigneVers(xt - Arrondi(LongueurFleche * std::cos(theta + AngleFleche)),
+                      yt + Arrondi(LongueurFleche * std::sin(theta + AngleFleche)));
+    canevas.DeplaceVers(xt, yt);
+    canevas.LigneVers(xt - Arrondi(LongueurFleche * std::cos(theta - AngleFleche)),
+                      yt + Arrondi(LongueurFleche * std::sin(theta - AngleFleche)));
+    canevas.EpaisseurPlume(1);
+}
+
+double TNbComplexe::Module() const
+{
+    return std::sqrt(Reel * Reel + Imag * Imag);
+}
+
+double TNbComplexe::Argument() const
+{
+    if (Reel == 0.0) {
+        if (Imag > 0.0)
+            return std::numbers::pi / 2.0;
+        if (Imag < 0.0)
+            return -std::numbers::pi / 2.0;
+        return 0.0;
+    }
+    const double angle = std::acos(Reel / Module());
+    return Imag >= 0.0 ? angle : -angle;
+}
+
+double TNbComplexe::ValeurInstantanee(double t) const
+{
+    return Module() * std::sin(Argument() + Pulsation * t);
+}
+
+void TNbComplexe::AjouteValeur(double v)
+{
+    TValeurInst::Decale(Valeurs, v);
+}
+
+void TNbComplexe::TraceValeurs(TCanevas &canevas, const TGeometrieAxes &axes) const
+{
+    TValeurInst::TraceCourbe(canevas, axes, Valeurs, Echelle, Couleur);
+}
+
+} // namespace tavelor

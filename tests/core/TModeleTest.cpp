@@ -1,0 +1,371 @@
+#include "TModele.h"
+
+#include "TVueEnregistreuse.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace tavelor {
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+double Degres(double radians)
+{
+    return radians * 180.0 / pi;
+}
+
+// Excitation giving the asked EMF at 1500 rpm; the characteristic rises over 0..1.2 A.
+double IePour(double ev)
+{
+    double bas = 0.0;
+    double haut = 1.2;
+    for (int i = 0; i < 200; ++i) {
+        const double milieu = (bas + haut) / 2.0;
+        (TModele::FemAVide(milieu, 1500.0) < ev ? bas : haut) = milieu;
+    }
+    return (bas + haut) / 2.0;
+}
+
+class TModeleTest : public ::testing::Test {
+protected:
+    TVueEnregistreuse vue;
+    TModele modele{vue};
+
+    void SetUp() override
+    {
+        modele.Cablage.PreparerAffichage(0.75);
+        modele.PreparerAffichage({});
+    }
+
+    // Coupled at 1500 rpm with the excitation that gives exactly ev, drive torque cm.
+    void Couple(double ev, double cm)
+    {
+        modele.N = 1500.0;
+        modele.Ie = IePour(ev);
+        modele.Couplage = true;
+        modele.Cm = cm;
+        vue.Efface();
+        modele.MiseAJourModele();
+    }
+
+    void Cable(std::array<int, 3> connexion) { modele.Connexion = connexion; }
+};
+
+TEST(FemAVide, CaracteristiqueAVide)
+{
+    EXPECT_NEAR(TModele::FemAVide(0.0, 1500.0), 6.717, 5e-4);
+    EXPECT_NEAR(TModele::FemAVide(0.46, 1500.0), 226.74, 5e-3);
+    EXPECT_NEAR(TModele::FemAVide(0.47, 1500.0), 230.36, 5e-3);
+    EXPECT_NEAR(TModele::FemAVide(1.0, 1500.0), 328.92, 5e-3);
+    EXPECT_NEAR(TModele::FemAVide(1.6, 1500.0), 358.97, 5e-3);
+    EXPECT_EQ(TModele::FemAVide(1.0, 0.0), 0.0);
+    EXPECT_NEAR(TModele::FemAVide(0.47, 750.0), 230.36 / 2, 5e-3);
+}
+
+TEST_F(TModeleTest, PreparerAffichageConfigureLesPhaseurs)
+{
+    // Histories only for the three-phase phasors and the traces, all of the same length.
+    for (const auto *valeurs : {&modele.VS1.Valeurs, &modele.VR3.Valeurs, &modele.vK2.Valeurs})
+        EXPECT_EQ(*valeurs, std::vector<double>(380, 0.0));
+    EXPECT_TRUE(modele.VecV.Valeurs.empty());
+    // Centres rounded halves to even: 217/2 -> 108, 209/2 -> 104; 3·377/4 = 282.75 -> 283.
+    EXPECT_EQ((TPoint{modele.VS1.X0, modele.VS1.Y0}), (TPoint{108, 104}));
+    EXPECT_EQ((TPoint{modele.VR2.X0, modele.VR2.Y0}), (TPoint{108, 104}));
+    EXPECT_EQ((TPoint{modele.VecI.X0, modele.VecI.Y0}), (TPoint{50, 283}));
+    EXPECT_EQ(modele.VS2.Couleur, modele.VR2.Couleur);
+    EXPECT_EQ(modele.vK3.Couleur, clFuchsia);
+    EXPECT_DOUBLE_EQ(modele.vK3.Echelle, 0.3);
+    EXPECT_DOUBLE_EQ(modele.VecEv.Echelle, 0.8);
+    EXPECT_DOUBLE_EQ(modele.VecI.Echelle, 45.0);
+    EXPECT_DOUBLE_EQ(modele.VR1.Pulsation, 100 * pi);
+    EXPECT_FALSE(modele.VecEv.Visible);
+    EXPECT_FALSE(modele.VecLsWI.Visible);
+}
+
+TEST_F(TModeleTest, AuDemarrageLeStatorEstNulEtLeReseauTourne)
+{
+    for (int tic = 0; tic < 100; ++tic)
+        modele.Chronos1Timer();
+    EXPECT_EQ(modele.Ev, 0.0);
+    EXPECT_EQ(vue.DerniereValeur(TAfficheurBanc::afficheurV), 0.0);
+    EXPECT_EQ(modele.VS2.Module(), 0.0);
+    double crete = 0.0;
+    for (double v : modele.VR1.Valeurs)
+        crete = std::max(crete, std::abs(v));
+    EXPECT_NEAR(crete, 230.0, 0.5);
+    EXPECT_NEAR(modele.t, 100 * 0.0002, 1e-12);
+}
+
+TEST_F(TModeleTest, TrackBarsDExcitationEtDeVitesse)
+{
+    modele.TrackBarIeChange(113);
+    EXPECT_DOUBLE_EQ(modele.Ie, 0.47);
+    modele.TrackBarIeChange(0);
+    EXPECT_DOUBLE_EQ(modele.Ie, 1.6);
+    EXPECT_EQ(vue.DerniereValeur(TAfficheurBanc::afficheurIe), 1.6);
+
+    modele.TrackBarNChange(1500);
+    EXPECT_EQ(modele.N, 1500.0);
+    EXPECT_EQ(vue.DerniereValeur(TAfficheurBanc::afficheurN), 1500.0);
+    for (const TNbComplexe *phaseur : {&modele.VS1, &modele.VS2, &modele.VS3})
+        EXPECT_DOUBLE_EQ(phaseur->Pulsation, 100 * pi);
+
+    // Coupled, the same bar sets the torque and leaves the speed alone.
+    modele.Couplage = true;
+    vue.Efface();
+    modele.TrackBarNChange(-136);
+    EXPECT_DOUBLE_EQ(modele.Cm, -13.6);
+    EXPECT_EQ(modele.N, 1500.0);
+    EXPECT_TRUE(vue.Appels.empty());
+}
+
+TEST_F(TModeleTest, PositionnerParProgrammeBorneEtNeDeclencheQueSurChangement)
+{
+    modele.PositionneTrackBar(TTrackBarBanc::TrackBarIe, 160);
+    EXPECT_TRUE(vue.Appels.empty()) << "already at 160";
+
+    modele.PositionneTrackBar(TTrackBarBanc::TrackBarIe, -20);
+    EXPECT_EQ(vue.Textes(), (std::vector<std::string>{"TrackBarChange(TrackBarIe, 0..160/16, 0, true)",
+                                                      "AfficheValeur(afficheurIe, 1.6)"}));
+
+    // Narrowing the range pulls the position in, and that is a change like any other.
+    modele.TrackBarNChange(1500);
+    modele.Couplage = true;
+    vue.Efface();
+    modele.PlageTrackBarN(-200, 200, 20);
+    EXPECT_EQ(vue.Textes(), (std::vector<std::string>{"TrackBarChange(TrackBarN, -200..200/20, 200, false)"}));
+    EXPECT_DOUBLE_EQ(modele.Cm, 20.0);
+
+    vue.Efface();
+    modele.PlageTrackBarN(-200, 200, 20);
+    modele.ActiveTrackBarN(false);
+    EXPECT_TRUE(vue.Appels.empty());
+    modele.ActiveTrackBarN(true);
+    EXPECT_EQ(vue.Textes(), (std::vector<std::string>{"TrackBarChange(TrackBarN, -200..200/20, 200, true)"}));
+}
+
+TEST_F(TModeleTest, UnTicAvanceLeTempsEtLeRotor)
+{
+    modele.N = 1500.0;
+    modele.theta = 1.0;
+    modele.Chronos1Timer();
+    EXPECT_DOUBLE_EQ(modele.t, 0.0002);
+    // Two pole pairs at 1500 rpm: 100π rad/s electrical, 3.6° per tick.
+    EXPECT_DOUBLE_EQ(modele.theta, 1.0 + 100 * pi * 0.0002);
+}
+
+TEST_F(TModeleTest, OrdreDesEffetsDUneMiseAJour)
+{
+    modele.MiseAJourModele();
+    const std::vector<std::string> repeints{"Redessine(PaintBoxReseau)", "Redessine(PaintBoxStator)",
+                                            "Redessine(PaintBoxInter)",  "Redessine(axesReseau)",
+                                            "Redessine(axesStator)",     "Redessine(axesInter)"};
+    std::vector<std::string> attendu{"AfficheValeur(afficheurV, 0)"};
+    attendu.insert(attendu.end(), repeints.begin(), repeints.end());
+    EXPECT_EQ(vue.Textes(), attendu);
+
+    Couple(230.0, 10.0);
+    attendu = {"AfficheValeur(afficheurI, 2.48942)", "AfficheValeur(afficheurV, 230)",
+               "AfficheValeur(afficheurPa, 1570.8)", "AfficheValeur(afficheurPu, 1570.8)",
+               "AfficheValeur(afficheurCm, 10)",     "Redessine(PaintBoxVecteurs)"};
+    attendu.insert(attendu.end(), repeints.begin(), repeints.end());
+    EXPECT_EQ(vue.Textes(), attendu);
+
+    modele.PauseDiagramme = true;
+    vue.Efface();
+    modele.MiseAJourModele();
+    EXPECT_EQ(vue.Filtre("Redessine"),
+              (std::vector<std::string>{"Redessine(PaintBoxVecteurs)", repeints[3], repeints[4], repeints[5]}));
+    modele.PauseDiagramme = false;
+    modele.PauseOscillo = true;
+    vue.Efface();
+    modele.MiseAJourModele();
+    EXPECT_EQ(vue.Filtre("Redessine"),
+              (std::vector<std::string>{"Redessine(PaintBoxVecteurs)", repeints[0], repeints[1], repeints[2]}));
+}
+
+TEST_F(TModeleTest, CoupleEnGenerateurPuisEnMoteur)
+{
+    for (const double signe : {1.0, -1.0}) {
+        Couple(230.0, signe * 10.0);
+        EXPECT_NEAR(Degres(modele.delta), signe * 47.74, 5e-3);
+        EXPECT_NEAR(std::sin(modele.delta), signe * 0.74006, 5e-6);
+        EXPECT_NEAR(modele.I, 2.489, 5e-4);
+        EXPECT_NEAR(modele.VecI.Reel, signe * 2.2765, 5e-5);
+        EXPECT_NEAR(modele.Pu, signe * 1570.8, 0.05);
+        EXPECT_NEAR(modele.Pa, signe * 1570.8, 0.05);
+        EXPECT_NEAR(*vue.DerniereValeur(TAfficheurBanc::afficheurCm), signe * 10.0, 1e-9);
+        EXPECT_FALSE(modele.ClignotantActif());
+        EXPECT_TRUE(vue.Filtre("Clignotant").empty());
+
+        // V + jX·I closes on Ev∠δ, and jX·I starts from the tip of V: 50 + round(0.8·230).
+        EXPECT_NEAR(modele.VecV.Reel + modele.VecLsWI.Reel, modele.VecEv.Reel, 1e-9);
+        EXPECT_NEAR(modele.VecV.Imag + modele.VecLsWI.Imag, modele.VecEv.Imag, 1e-9);
+        EXPECT_NEAR(modele.VecEv.Module(), 230.0, 1e-9);
+        EXPECT_EQ((TPoint{modele.VecLsWI.X0, modele.VecLsWI.Y0}), (TPoint{234, 283}));
+    }
+}
+
+TEST_F(TModeleTest, CoupleNulEtSurexcitation)
+{
+    Couple(230.0, 0.0);
+    EXPECT_NEAR(modele.delta, 0.0, 1e-12);
+    EXPECT_NEAR(modele.I, 0.0, 1e-9);
+    EXPECT_NEAR(modele.Pu, 0.0, 1e-9);
+
+    // Over-excited at no load: a purely reactive current, lagging for the grid.
+    Couple(300.0, 0.0);
+    EXPECT_NEAR(modele.I, 0.936, 5e-4);
+    EXPECT_NEAR(modele.VecI.Reel, 0.0, 1e-12);
+    EXPECT_NEAR(modele.VecI.Imag, -0.936, 5e-4);
+}
+
+TEST_F(TModeleTest, ClignotantPresDeLaLimiteDeStabilite)
+{
+    Couple(230.0, 13.5);
+    EXPECT_NEAR(Degres(modele.delta), 87.55, 5e-3);
+    EXPECT_TRUE(modele.ClignotantActif());
+    modele.MiseAJourModele();
+    modele.MiseAJourModele();
+    EXPECT_EQ(vue.Filtre("Clignotant"), std::vector<std::string>{"Clignotant(true)"}) << "started once only";
+
+    // Threshold at 75°, reached at 13.0519 N·m.
+    modele.Cm = 13.0519;
+    modele.MiseAJourModele();
+    EXPECT_FALSE(modele.ClignotantActif());
+    EXPECT_EQ(vue.Filtre("Clignotant").back(), "Clignotant(false)");
+    modele.Cm = 13.0520;
+    modele.MiseAJourModele();
+    EXPECT_TRUE(modele.ClignotantActif());
+}
+
+TEST_F(TModeleTest, PerteDeSynchronismeOuvreLInterrupteur)
+{
+    // The limit s = 1 lies at 13.5123 N·m.
+    Couple(230.0, 13.5123);
+    EXPECT_TRUE(modele.Couplage);
+    Couple(230.0, 13.5124);
+    EXPECT_FALSE(modele.Couplage);
+
+    Couple(230.0, 13.6);
+    EXPECT_FALSE(modele.Couplage);
+    EXPECT_EQ(modele.N, 0.0);
+    const std::vector<std::string> textes = vue.Textes();
+    ASSERT_FALSE(textes.empty());
+    EXPECT_EQ(textes.front(), "Message(Le fonctionnement est instable)");
+    EXPECT_EQ(vue.Filtre("AfficheValeur(afficheurI").size(), 0u) << "nothing else of the coupled block";
+    // The three-phase systems and the repaints go on in the same update.
+    EXPECT_EQ(textes.back(), "Redessine(axesInter)");
+    EXPECT_EQ(vue.Filtre("Redessine(PaintBoxVecteurs)").size(), 0u);
+}
+
+TEST_F(TModeleTest, SinusExactementUnNOuvrePas)
+{
+    modele.N = 1500.0;
+    modele.Ie = IePour(230.0);
+    const double ev = TModele::FemAVide(modele.Ie, modele.N);
+    const double w = 2.0 * pi * TModele::f;
+    // Torque that makes the model's sin δ exactly 1, searched among neighbouring doubles.
+    double cm = TModele::p * 3.0 * TModele::V * ev / (w * w * TModele::Ls);
+    for (int essai = 0; essai < 8 && w * w * TModele::Ls * cm / (TModele::p * 3.0 * TModele::V * ev) != 1.0; ++essai)
+        cm = std::nextafter(cm, w * w * TModele::Ls * cm / (TModele::p * 3.0 * TModele::V * ev) > 1.0 ? 0.0 : 20.0);
+    ASSERT_EQ(w * w * TModele::Ls * cm / (TModele::p * 3.0 * TModele::V * ev), 1.0);
+
+    modele.Couplage = true;
+    modele.Cm = cm;
+    modele.MiseAJourModele();
+    EXPECT_TRUE(modele.Couplage);
+    EXPECT_DOUBLE_EQ(modele.delta, pi / 2);
+    EXPECT_TRUE(modele.ClignotantActif());
+}
+
+TEST_F(TModeleTest, CoupleALArretOuvreSansDiviserParZero)
+{
+    modele.Couplage = true;
+    modele.N = 0.0;
+    modele.Ie = 0.5;
+    for (const double cm : {0.0, 5.0}) {
+        modele.Couplage = true;
+        modele.Cm = cm;
+        vue.Efface();
+        modele.MiseAJourModele();
+        EXPECT_FALSE(modele.Couplage);
+        EXPECT_EQ(vue.Textes().front(), "Message(Le fonctionnement est instable)");
+        for (const auto &appel : vue.Appels)
+            EXPECT_FALSE(std::isnan(appel.Valeur)) << appel.Texte;
+        EXPECT_FALSE(std::isnan(modele.delta));
+        EXPECT_FALSE(std::isnan(modele.VS1.Valeurs.back()));
+    }
+}
+
+TEST_F(TModeleTest, A1500TrMinStatorEtReseauOntLaMemePeriode)
+{
+    modele.TrackBarIeChange(113);
+    modele.TrackBarNChange(1500);
+    modele.theta = 0.7;
+    for (int tic = 0; tic < 400; ++tic)
+        modele.Chronos1Timer();
+    for (const TNbComplexe *phaseur : {&modele.VS1, &modele.VR1}) {
+        const std::vector<double> &v = phaseur->Valeurs;
+        for (std::size_t i = 50; i < v.size(); ++i) {
+            ASSERT_NEAR(v[i], v[i - 50], 1e-6) << i;
+            ASSERT_NEAR(v[i], -v[i - 25], 1e-6) << i;
+        }
+    }
+}
+
+TEST_F(TModeleTest, TracesDesPolesGeleesTantQueLeCablageEstIncomplet)
+{
+    modele.TrackBarIeChange(113);
+    modele.TrackBarNChange(1400);
+    Cable({2, 0, 3});
+    for (int tic = 0; tic < 10; ++tic)
+        modele.Chronos1Timer();
+    for (const TValeurInst *trace : {&modele.vK1, &modele.vK2, &modele.vK3})
+        EXPECT_EQ(trace->Valeurs, std::vector<double>(380, 0.0));
+
+    // Complete: each pole is the grid phase wired to it minus its stator phase.
+    Cable({2, 1, 3});
+    modele.Chronos1Timer();
+    EXPECT_DOUBLE_EQ(modele.vK1.Valeurs.back(), modele.VR2.Valeurs.back() - modele.VS1.Valeurs.back());
+    EXPECT_DOUBLE_EQ(modele.vK2.Valeurs.back(), modele.VR1.Valeurs.back() - modele.VS2.Valeurs.back());
+    EXPECT_DOUBLE_EQ(modele.vK3.Valeurs.back(), modele.VR3.Valeurs.back() - modele.VS3.Valeurs.back());
+    EXPECT_EQ(modele.vK1.Valeurs[378], 0.0);
+}
+
+TEST_F(TModeleTest, SystemesTriphasesSelonLOrdreDesPhases)
+{
+    modele.TrackBarIeChange(113);
+    modele.N = 1500.0;
+    modele.theta = 0.3;
+    modele.OrdrePhases = -1;
+    modele.MiseAJourModele();
+    // Reversed order: phase 2 leads phase 1 by 2π/3.
+    EXPECT_NEAR(modele.VS2.Argument(), 0.3 + 2 * pi / 3, 1e-12);
+    EXPECT_NEAR(modele.VS3.Argument(), 0.3 - 2 * pi / 3, 1e-12);
+    EXPECT_NEAR(modele.VS1.Module(), 230.36, 5e-3);
+    EXPECT_NEAR(modele.VR3.Argument(), -4 * pi / 3 + 2 * pi, 1e-12);
+}
+
+TEST_F(TModeleTest, AligneRotorSurLaPhaseReseauCableeAuStator1)
+{
+    modele.t = 1.2345;
+    modele.theta = 0.5;
+    modele.AligneRotor();
+    EXPECT_EQ(modele.theta, 0.5) << "stator phase 1 unwired";
+
+    Cable({2, 0, 0});
+    modele.AligneRotor();
+    EXPECT_DOUBLE_EQ(modele.theta, 100 * pi * 1.2345 - 2.0943951023931957);
+    Cable({3, 0, 0});
+    modele.AligneRotor();
+    EXPECT_DOUBLE_EQ(modele.theta, 100 * pi * 1.2345 - 4.188790204786391);
+}
+
+} // namespace
+} // namespace tavelor
