@@ -5,9 +5,11 @@
 #include "TChronos.h"
 #include "TImageJpeg.h"
 #include "TPaintBox.h"
+#include "TPolices.h"
 #include "TRelaisQt.h"
 #include "TShape.h"
 #include "Tafficheur.h"
+#include "TStylePinceau.h"
 #include "Tinterrupteur.h"
 
 #include <QApplication>
@@ -351,7 +353,9 @@ void TForm1::BitBtnFermerClick()
 void TForm1::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    QCoreApplication::quit();
+    // exit(), not quit(): quit() first asks every window to close, and the phasor
+    // windows answer a close request by closing this one.
+    QCoreApplication::exit(0);
 }
 
 // Real key presses reach a top-level QWindow first and only then the focus widget

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QApplication>
+
+namespace tavelor::test {
+
+// The one QApplication of a test executable, created on first use.
+inline QApplication &ApplicationQt()
+{
+    static int argc = 1;
+    static char nom[] = "tavelor-tests";
+    static char *argv[] = {nom, nullptr};
+    static QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return application;
+}
+
+} // namespace tavelor::test

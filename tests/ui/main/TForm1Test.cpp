@@ -1,0 +1,454 @@
+#include "TForm1.h"
+
+#include "ApplicationQt.h"
+#include "TChronos.h"
+#include "TFenetres.h"
+#include "TFormOscillogrammes.h"
+#include "TFormVecteurCouplage.h"
+#include "TFormVecteurs.h"
+#include "TShape.h"
+#include "Tafficheur.h"
+#include "Tinterrupteur.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace tavelor {
+namespace {
+
+constexpr double wR = 100 * std::numbers::pi;
+
+// Answers every modal message box as a user would, keeping their texts.
+class TReponseurMessages {
+public:
+    TReponseurMessages()
+    {
+        Minuterie.setInterval(10);
+        QObject::connect(&Minuterie, &QTimer::timeout, [this] {
+            if (auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                if (boite != Derniere) {
+                    Derniere = boite;
+                    Textes.push_back(boite->text());
+                    Titres.push_back(boite->windowTitle());
+                    if (AuMessage)
+                        AuMessage();
+                }
+                if (!Retenir)
+                    boite->button(QMessageBox::Ok)->click();
+            }
+        });
+        Minuterie.start();
+    }
+    QTimer Minuterie;
+    QStringList Textes, Titres;
+    // Kept open while set; AuMessage runs once when a new box appears.
+    bool Retenir = false;
+    std::function<void()> AuMessage;
+    QMessageBox *Derniere = nullptr;
+};
+
+class TForm1Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::ApplicationQt();
+        Fenetres = std::make_unique<TFenetres>();
+        Fenetres->Montre();
+        QVERIFY_OR_FAIL(QTest::qWaitForWindowExposed(Form()));
+    }
+    void TearDown() override { Fenetres.reset(); }
+
+    static void QVERIFY_OR_FAIL(bool ok) { ASSERT_TRUE(ok); }
+
+    TForm1 *Form() { return Fenetres->Form1.get(); }
+    TModele &Modele() { return Fenetres->Form1->Modele; }
+
+    void Clique(TShape *borne) { QTest::mouseClick(borne, Qt::LeftButton); }
+
+    // Wires the terminals so that the stator reaches the grid in the grid's order.
+    void CableEnOrdre()
+    {
+        TForm1 *f = Form();
+        const bool tagsDirects = Modele().Cablage.Tag(TBorne::ShapeS2) == 2;
+        Clique(f->ShapeS1);
+        Clique(f->ShapeR1);
+        Clique(f->ShapeS2);
+        Clique(tagsDirects ? f->ShapeR2 : f->ShapeR3);
+        Clique(f->ShapeS3);
+        Clique(tagsDirects ? f->ShapeR3 : f->ShapeR2);
+    }
+
+    void Excite(double ie) { Form()->TrackBarIe->setValue(160 - static_cast<int>(std::lround(ie * 100))); }
+
+    void Tape(QWidget *fenetre, const char *texte)
+    {
+        for (const char *c = texte; *c; ++c)
+            QTest::keyClick(fenetre->windowHandle(), *c);
+    }
+
+    // Wired in order, excited to 0.47 A, turning at 1500 rpm, aligned and coupled.
+    void Couple()
+    {
+        CableEnOrdre();
+        Excite(0.47);
+        Form()->TrackBarN->setValue(1500);
+        Tape(Form(), "bxqz");
+        Modele().MiseAJourModele();
+        QTest::mouseClick(Form()->BitBtnFermeInter, Qt::LeftButton);
+        ASSERT_TRUE(Modele().Couplage);
+    }
+
+    std::unique_ptr<TFenetres> Fenetres;
+};
+
+TEST_F(TForm1Test, WindowAndComponentsAtStart)
+{
+    TForm1 *f = Form();
+    EXPECT_EQ(f->windowTitle(), "Tavelor");
+    EXPECT_EQ(f->size(), QSize(752, 350));
+    EXPECT_EQ(f->palette().color(QPalette::Window), QColor(255, 255, 191));
+
+    EXPECT_FALSE(f->TrackBarN->isEnabled());
+    EXPECT_FALSE(f->BitBtnFermeInter->isEnabled());
+    EXPECT_FALSE(f->ImageWarning->isVisible());
+    EXPECT_FALSE(f->ImageRegCouple->isVisible());
+    EXPECT_EQ(f->afficheurV->accessibleDescription(), "0.0");
+    EXPECT_EQ(f->afficheur1->accessibleDescription(), "400.0");
+    EXPECT_EQ(f->afficheurIe->accessibleDescription(), "0.00");
+    EXPECT_EQ(f->TrackBarIe->value(), 160);
+    EXPECT_EQ(f->TrackBarN->maximum(), 1800);
+
+    EXPECT_TRUE(Fenetres->FormVecteurCouplage->isVisible());
+    EXPECT_TRUE(Fenetres->FormOscillogrammes->isVisible());
+    EXPECT_FALSE(Fenetres->FormVecteurs->isVisible());
+
+    EXPECT_EQ(f->afficheurPu->geometry(), QRect(417, 25, f->afficheurPu->width(), f->afficheurPu->height()));
+    EXPECT_EQ(f->ShapeS2->geometry(), QRect(547, 99, 17, 17));
+    EXPECT_EQ(f->ShapeR3->geometry(), QRect(582, 134, 17, 17));
+    EXPECT_EQ(f->BitBtnFermeInter->geometry(), QRect(432, 168, 160, 30));
+    EXPECT_EQ(f->interrupteur3->geometry(), QRect(480, 124, 50, 37));
+
+    // The clock runs from the first showing on.
+    const double t0 = Modele().t;
+    QTest::qWait(200);
+    EXPECT_GT(Modele().t, t0);
+}
+
+TEST_F(TForm1Test, ExcitationTrackBar)
+{
+    QSlider *barre = Form()->TrackBarIe;
+    barre->triggerAction(QAbstractSlider::SliderToMinimum); // top of the vertical bar
+    EXPECT_DOUBLE_EQ(Modele().Ie, 1.60);
+    EXPECT_EQ(Form()->afficheurIe->accessibleDescription(), "1.60");
+    barre->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_NEAR(Modele().Ie, 1.59, 1e-12);
+}
+
+TEST_F(TForm1Test, TabOrder)
+{
+    TForm1 *f = Form();
+    const QList<QWidget *> attendu{f->TrackBarIe,    f->TrackBarN,        f->BitBtnFermer, f->BitBtnAide,
+                                   f->BitBtnRecable, f->BitBtnFermeInter, f->BitBtnAPropos};
+    // The next widget the Tab key reaches: widgets without tab focus are skipped.
+    auto suivant = [](QWidget *w) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+        return w;
+    };
+    for (int i = 0; i + 1 < attendu.size(); ++i)
+        EXPECT_EQ(suivant(attendu[i]), attendu[i + 1]) << i;
+    EXPECT_EQ(suivant(attendu.last()), attendu.first());
+}
+
+TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
+{
+    TForm1 *f = Form();
+    TReponseurMessages reponseur;
+
+    // Wired in reverse order first: the closing is refused, re-wiring fixes it.
+    const bool tagsDirects = Modele().Cablage.Tag(TBorne::ShapeS2) == 2;
+    Clique(f->ShapeS1);
+    Clique(f->ShapeR1);
+    Clique(f->ShapeS2);
+    Clique(tagsDirects ? f->ShapeR3 : f->ShapeR2);
+    Clique(f->ShapeS3);
+    EXPECT_FALSE(f->TrackBarN->isEnabled()) << "five clicks";
+    EXPECT_FALSE(f->ShapeS3->isEnabled());
+    Clique(tagsDirects ? f->ShapeR2 : f->ShapeR3);
+    EXPECT_TRUE(f->TrackBarN->isEnabled()) << "six clicks";
+    EXPECT_TRUE(f->BitBtnFermeInter->isEnabled());
+    EXPECT_EQ(Modele().OrdrePhases, -1);
+
+    QTest::mouseClick(f->BitBtnRecable, Qt::LeftButton);
+    EXPECT_FALSE(f->TrackBarN->isEnabled());
+    EXPECT_TRUE(f->ShapeS1->isEnabled());
+    CableEnOrdre();
+    EXPECT_EQ(Modele().OrdrePhases, 1);
+
+    Excite(0.47);
+    f->TrackBarN->setValue(1500);
+    EXPECT_EQ(f->afficheurN->accessibleDescription(), "1500");
+    QTest::qWait(120);
+    EXPECT_NEAR(f->afficheurV->Valeur(), 230.36, 0.01);
+
+    // Stator and grid in opposition: refused, with the message, and nothing changes.
+    Modele().theta = wR * Modele().t + std::numbers::pi;
+    Modele().MiseAJourModele();
+    QTest::mouseClick(f->BitBtnFermeInter, Qt::LeftButton);
+    ASSERT_EQ(reponseur.Textes.size(), 1);
+    EXPECT_EQ(reponseur.Textes[0], "Les conditions de couplage ne sont pas remplies");
+    EXPECT_EQ(reponseur.Titres[0], "Tavelor");
+    EXPECT_FALSE(Modele().Couplage);
+    EXPECT_EQ(f->interrupteur1->Etat(), Tinterrupteur::intOuv);
+
+    // The hidden sequence typed in another window aligns the rotor; the closing succeeds.
+    Tape(Fenetres->FormOscillogrammes.get(), "bxqz");
+    QTest::qWait(120);
+    QTest::mouseClick(f->BitBtnFermeInter, Qt::LeftButton);
+    EXPECT_EQ(reponseur.Textes.size(), 1);
+    ASSERT_TRUE(Modele().Couplage);
+    for (Tinterrupteur *pole : {f->interrupteur1, f->interrupteur2, f->interrupteur3})
+        EXPECT_EQ(pole->Etat(), Tinterrupteur::intFer);
+    EXPECT_FALSE(Fenetres->FormVecteurCouplage->isVisible());
+    EXPECT_FALSE(Fenetres->FormOscillogrammes->isVisible());
+    EXPECT_TRUE(Fenetres->FormVecteurs->isVisible());
+    EXPECT_TRUE(f->ImageRegCouple->isVisible());
+    EXPECT_EQ(f->TrackBarN->minimum(), -200);
+    EXPECT_EQ(f->TrackBarN->maximum(), 200);
+    EXPECT_EQ(f->TrackBarN->value(), 0);
+    EXPECT_EQ(f->TrackBarN->accessibleName(), "Réglage couple");
+
+    // Generator: the drive drives the shaft.
+    f->TrackBarN->setValue(100);
+    Modele().MiseAJourModele();
+    EXPECT_DOUBLE_EQ(Modele().Cm, 10.0);
+    EXPECT_NEAR(f->afficheurPu->Valeur(), 1570.8, 0.1);
+    EXPECT_NEAR(f->afficheurPa->Valeur(), 1570.8, 0.1);
+    EXPECT_NEAR(f->afficheurCm->Valeur(), 10.0, 1e-9);
+    EXPECT_NEAR(f->afficheurI->Valeur(), 2.489, 0.01);
+    EXPECT_NEAR(f->afficheurV->Valeur(), 230.0, 1e-9);
+    EXPECT_FALSE(f->TimerWarning.isActive());
+
+    // Motor: the drive brakes it.
+    f->TrackBarN->setValue(-100);
+    Modele().MiseAJourModele();
+    EXPECT_NEAR(f->afficheurPu->Valeur(), -1570.8, 0.1);
+    EXPECT_NEAR(f->afficheurPa->Valeur(), -1570.8, 0.1);
+    EXPECT_NEAR(f->afficheurI->Valeur(), 2.489, 0.01);
+
+    // Near the limit the lamp blinks.
+    f->TrackBarN->setValue(135);
+    Modele().MiseAJourModele();
+    EXPECT_TRUE(f->TimerWarning.isActive());
+    bool vu = false, cache = false;
+    for (int i = 0; i < 12; ++i) {
+        QTest::qWait(100);
+        (f->ImageWarning->isVisible() ? vu : cache) = true;
+    }
+    EXPECT_TRUE(vu && cache);
+
+    // Beyond it, the protective opening.
+    f->TrackBarN->setValue(136);
+    QTest::qWait(200);
+    ASSERT_EQ(reponseur.Textes.size(), 2);
+    EXPECT_EQ(reponseur.Textes[1], "Le fonctionnement est instable");
+    EXPECT_FALSE(Modele().Couplage);
+    EXPECT_EQ(f->afficheurN->accessibleDescription(), "0");
+    EXPECT_EQ(f->TrackBarN->minimum(), 0);
+    EXPECT_EQ(f->TrackBarN->maximum(), 1800);
+    EXPECT_EQ(f->TrackBarN->value(), 0);
+    EXPECT_EQ(f->TrackBarN->accessibleName(), "Réglage vitesse");
+    for (Tinterrupteur *pole : {f->interrupteur1, f->interrupteur2, f->interrupteur3})
+        EXPECT_EQ(pole->Etat(), Tinterrupteur::intOuv);
+    EXPECT_FALSE(f->TimerWarning.isActive());
+    EXPECT_FALSE(f->ImageWarning->isVisible());
+    EXPECT_FALSE(f->ImageRegCouple->isVisible());
+    EXPECT_TRUE(Fenetres->FormVecteurCouplage->isVisible());
+    EXPECT_TRUE(Fenetres->FormOscillogrammes->isVisible());
+    EXPECT_FALSE(Fenetres->FormVecteurs->isVisible());
+    EXPECT_TRUE(f->BitBtnFermeInter->isEnabled());
+}
+
+TEST_F(TForm1Test, AMessageFromATickHoldsTheClockOneFromAButtonDoesNot)
+{
+    TForm1 *f = Form();
+    TReponseurMessages reponseur;
+    reponseur.Retenir = true;
+
+    // Refused closing (from a button): ticks go on behind the box.
+    CableEnOrdre();
+    Modele().theta = wR * Modele().t + std::numbers::pi;
+    Modele().MiseAJourModele();
+    double tPendant = 0;
+    QTimer::singleShot(400, [&] {
+        tPendant = Modele().t;
+        QTimer::singleShot(300, [&] {
+            EXPECT_GT(Modele().t, tPendant);
+            reponseur.Retenir = false;
+        });
+    });
+    QTest::mouseClick(f->BitBtnFermeInter, Qt::LeftButton);
+    EXPECT_EQ(reponseur.Textes.value(0), "Les conditions de couplage ne sont pas remplies");
+
+    // Protective opening (from a tick): the simulation stands still until acknowledged.
+    QTest::mouseClick(f->BitBtnRecable, Qt::LeftButton);
+    Couple();
+    reponseur.Retenir = true;
+    double tVu = -1, tApres = -2;
+    bool coupleePendant = false;
+    reponseur.AuMessage = [&] {
+        tVu = Modele().t;
+        QTimer::singleShot(300, [&] {
+            tApres = Modele().t;
+            coupleePendant = Modele().Couplage;
+            reponseur.Retenir = false;
+        });
+    };
+    f->TrackBarN->setValue(200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Modele().Couplage; }, 3000));
+    EXPECT_EQ(reponseur.Textes.last(), "Le fonctionnement est instable");
+    EXPECT_EQ(tApres, tVu);
+    EXPECT_TRUE(coupleePendant) << "still drawn as coupled while the box is open";
+    const double tFin = Modele().t;
+    QTest::qWait(200);
+    EXPECT_GT(Modele().t, tFin);
+}
+
+TEST_F(TForm1Test, HiddenKeySequence)
+{
+    TForm1 *f = Form();
+    // Stator phase 1 wired to grid phase 2.
+    Clique(f->ShapeS1);
+    Clique(f->ShapeR2);
+    f->Chronos1->setEnable(false);
+    const double avant = Modele().theta;
+
+    Tape(Fenetres->FormVecteurCouplage.get(), "Bxqz");
+    EXPECT_EQ(Modele().theta, avant) << "capital B does not start the sequence";
+
+    Tape(Fenetres->FormVecteurCouplage.get(), "baxqz"); // the stray letter is ignored
+    EXPECT_NEAR(Modele().theta, wR * Modele().t - 2 * std::numbers::pi / 3, 1e-9);
+
+    // Once complete, any key realigns.
+    Modele().t += 0.01;
+    QTest::keyClick(f->windowHandle(), Qt::Key_A);
+    EXPECT_NEAR(Modele().theta, wR * Modele().t - 2 * std::numbers::pi / 3, 1e-9);
+}
+
+TEST_F(TForm1Test, EveryControlCanBeFoundAndReadByAssistiveTools)
+{
+    TForm1 *f = Form();
+    const std::vector<std::pair<QWidget *, const char *>> noms{
+        {f->afficheurIe, "Intensité d'excitation"},
+        {f->afficheurI, "Intensité statorique"},
+        {f->afficheurPu, "Puissance statorique"},
+        {f->afficheurV, "Tension statorique"},
+        {f->afficheurPa, "Puissance mécanique"},
+        {f->afficheurN, "Vitesse"},
+        {f->afficheurCm, "Couple"},
+        {f->afficheur1, "Tension réseau"},
+        {f->TrackBarIe, "Réglage intensité"},
+        {f->TrackBarN, "Réglage vitesse"},
+        {f->ShapeS1, "Borne S1"},
+        {f->ShapeS2, "Borne S2"},
+        {f->ShapeS3, "Borne S3"},
+        {f->ShapeR1, "Borne R1"},
+        {f->ShapeR2, "Borne R2"},
+        {f->ShapeR3, "Borne R3"},
+        {f->interrupteur1, "Interrupteur 1"},
+        {f->interrupteur2, "Interrupteur 2"},
+        {f->interrupteur3, "Interrupteur 3"},
+        {f->BitBtnRecable, "Recâbler"},
+        {f->BitBtnFermeInter, "Fermer l'interrupteur"},
+        {f->BitBtnAide, "Aide"},
+        {f->BitBtnAPropos, "A propos"},
+        {f->BitBtnFermer, "Quitter"},
+        {f->ImageWarning, "Alerte stabilité"},
+    };
+    for (const auto &[widget, nom] : noms) {
+        QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(interface, nullptr) << nom;
+        EXPECT_EQ(interface->text(QAccessible::Name), QString::fromUtf8(nom));
+    }
+    auto description = [](QWidget *w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+    };
+    EXPECT_EQ(description(f->afficheur1), "400.0");
+    EXPECT_EQ(description(f->interrupteur1), "ouvert");
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(f->TrackBarN)->state().disabled);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(f->BitBtnFermeInter)->state().disabled);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(f->ImageWarning)->state().invisible);
+
+    Clique(f->ShapeS1);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(f->ShapeS1)->state().disabled);
+    Couple();
+    EXPECT_EQ(description(f->interrupteur2), "fermé");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f->TrackBarN)->text(QAccessible::Name), "Réglage couple");
+}
+
+TEST_F(TForm1Test, RewiringWhileCoupled)
+{
+    TForm1 *f = Form();
+    Couple();
+    f->TrackBarN->setValue(135);
+    Modele().MiseAJourModele();
+    ASSERT_TRUE(f->TimerWarning.isActive());
+
+    QTest::mouseClick(f->BitBtnRecable, Qt::LeftButton);
+    EXPECT_FALSE(Modele().Couplage);
+    EXPECT_EQ(f->interrupteur2->Etat(), Tinterrupteur::intOuv);
+    EXPECT_FALSE(f->TimerWarning.isActive());
+    EXPECT_FALSE(f->ImageWarning->isVisible());
+    EXPECT_EQ(Modele().N, 0.0);
+    EXPECT_EQ(f->TrackBarN->maximum(), 1800);
+    EXPECT_EQ(f->TrackBarN->value(), 0);
+    EXPECT_FALSE(f->TrackBarN->isEnabled());
+    EXPECT_EQ(f->TrackBarIe->value(), 160);
+    for (TShape *borne : {f->ShapeS1, f->ShapeS2, f->ShapeS3, f->ShapeR1, f->ShapeR2, f->ShapeR3})
+        EXPECT_TRUE(borne->isEnabled());
+    EXPECT_TRUE(Fenetres->FormVecteurCouplage->isVisible());
+    EXPECT_FALSE(Fenetres->FormVecteurs->isVisible());
+}
+
+TEST_F(TForm1Test, ClosingTheMainWindowEndsTheEventLoop)
+{
+    QTimer::singleShot(100, Form(), [this] { QTest::mouseClick(Form()->BitBtnFermer, Qt::LeftButton); });
+    QTimer garde;
+    garde.setSingleShot(true);
+    bool finParGarde = false;
+    QObject::connect(&garde, &QTimer::timeout, [&] {
+        finParGarde = true;
+        QCoreApplication::exit(1);
+    });
+    garde.start(5000);
+    QApplication::exec();
+    EXPECT_FALSE(finParGarde);
+    EXPECT_FALSE(Form()->isVisible());
+
+    // No tick reaches anything once the windows are gone.
+    Fenetres.reset();
+    QTest::qWait(200);
+}
+
+TEST_F(TForm1Test, ClosingAPhasorWindowEndsTheEventLoop)
+{
+    QTimer::singleShot(100, [this] { Fenetres->FormVecteurCouplage->close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(Fenetres->FormVecteurCouplage->isVisible()) << "the phasor window refuses its own closing";
+}
+
+} // namespace
+} // namespace tavelor

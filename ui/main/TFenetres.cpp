@@ -1,0 +1,55 @@
+#include "TFenetres.h"
+
+#include "TForm1.h"
+#include "TFormAPropos.h"
+#include "TFormAide.h"
+#include "TFormChoixVect.h"
+#include "TFormOrigine.h"
+#include "TFormOscillogrammes.h"
+#include "TFormVecteurCouplage.h"
+#include "TFormVecteurs.h"
+#include "TformEchellesDiagVect.h"
+#include "TTimerThread.h"
+#include "Taxes.h"
+
+#include <chrono>
+#include <thread>
+
+namespace tavelor {
+
+TFenetres::TFenetres()
+    : Form1(std::make_unique<TForm1>()), FormVecteurCouplage(std::make_unique<TFormVecteurCouplage>()),
+      FormOscillogrammes(std::make_unique<TFormOscillogrammes>()), FormAPropos(std::make_unique<TFormAPropos>()),
+      formEchellesDiagVect(std::make_unique<TformEchellesDiagVect>()), FormOrigine(std::make_unique<TFormOrigine>()),
+      FormVecteurs(std::make_unique<TFormVecteurs>()), FormAide(std::make_unique<TFormAide>()),
+      FormChoixVect(std::make_unique<TFormChoixVect>())
+{
+    Form1->DefinitFenetre(TFenetreBanc::VecteurCouplage, FormVecteurCouplage.get());
+    Form1->DefinitFenetre(TFenetreBanc::Oscillogrammes, FormOscillogrammes.get());
+    Form1->DefinitFenetre(TFenetreBanc::Vecteurs, FormVecteurs.get());
+    Form1->DefinitAide(FormAide.get(), FormAPropos.get());
+    Form1->DefinitLongueurHistorique(FormOscillogrammes->axesInter->ZU_droi());
+    // Closing either phasor window closes the program, as "Quitter" does.
+    QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
+                     &TForm1::BitBtnFermerClick);
+    QObject::connect(FormVecteurs.get(), &TFormVecteurs::demandeFermeture, Form1.get(), &TForm1::BitBtnFermerClick);
+}
+
+TFenetres::~TFenetres()
+{
+    // The main window goes first: its clock stops before any side window it repaints.
+    Form1.reset();
+    // The stopped worker ends at its next poll; letting it finish keeps the exit
+    // clean. It is never joined, and a second is far more than it needs.
+    for (int i = 0; i < 1000 && TTimerThread::EnCours() > 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+void TFenetres::Montre()
+{
+    Form1->show();
+    FormVecteurCouplage->show();
+    FormOscillogrammes->show();
+}
+
+} // namespace tavelor
