@@ -1,0 +1,65 @@
+#pragma once
+
+// What every component test needs: the one application object, and a rendering of a
+// component over a known background, taken once the component has settled its size.
+
+#include <QApplication>
+#include <QImage>
+#include <QWidget>
+
+namespace tavelor::test {
+
+// Created on first use and kept to the end of the run.
+inline QApplication &Application()
+{
+    static int argc = 1;
+    static char nom[] = "tavelor-test";
+    static char *argv[] = {nom, nullptr};
+    static QApplication *application = new QApplication(argc, argv);
+    return *application;
+}
+
+// The components size themselves as they paint: render until the size holds. What a
+// component leaves unpainted keeps the colour `fond`, as its parent would show.
+inline QImage Rendu(QWidget &composant, QColor fond = Qt::white)
+{
+    QImage image;
+    for (int essai = 0; essai < 3; ++essai) {
+        const QSize taille = composant.size();
+        image = QImage(taille, QImage::Format_RGB32);
+        image.fill(fond);
+        composant.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+        if (composant.size() == taille)
+            break;
+    }
+    return image;
+}
+
+inline bool EstCouleur(const QImage &image, int x, int y, QColor couleur)
+{
+    return image.valid(x, y) && image.pixelColor(x, y) == couleur;
+}
+
+} // namespace tavelor::test
+
+#include <QMouseEvent>
+
+namespace tavelor::test {
+
+// A mouse event delivered as the window system would, at `position` in the widget's
+// own pixels. `boutons` are the buttons held once the event has happened.
+inline bool Souris(QWidget &widget, QEvent::Type type, QPoint position, Qt::MouseButton bouton = Qt::LeftButton,
+                   Qt::MouseButtons boutons = Qt::NoButton)
+{
+    const QPointF local(position);
+    QMouseEvent evenement(type, local, widget.mapToGlobal(local), bouton, boutons, Qt::NoModifier);
+    return QApplication::sendEvent(&widget, &evenement);
+}
+
+inline void Clic(QWidget &widget, QPoint position)
+{
+    Souris(widget, QEvent::MouseButtonPress, position, Qt::LeftButton, Qt::LeftButton);
+    Souris(widget, QEvent::MouseButtonRelease, position, Qt::LeftButton, Qt::NoButton);
+}
+
+} // namespace tavelor::test

@@ -1,0 +1,133 @@
+#include "TCanevasQt.h"
+
+#include "ApplicationTest.h"
+#include "CouleurQt.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tavelor {
+namespace {
+
+using test::EstCouleur;
+
+class TCanevasQtTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { test::Application(); }
+
+    // Draws on a white 40 × 30 image through the canvas.
+    static QImage Dessin(const std::function<void(TCanevasQt &)> &dessin)
+    {
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TCanevasQt canevas(painter);
+        dessin(canevas);
+        return image;
+    }
+
+    static int Noirs(const QImage &image)
+    {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixelColor(x, y) == Qt::black;
+        return n;
+    }
+};
+
+TEST_F(TCanevasQtTest, ColoursAreBlueGreenRedFromTheHighByte)
+{
+    EXPECT_EQ(VersQColor(clRed), QColor(255, 0, 0));
+    EXPECT_EQ(VersQColor(clBlue), QColor(0, 0, 255));
+    EXPECT_EQ(VersQColor(clFondBanc), QColor(255, 255, 191));
+    EXPECT_EQ(VersQColor(clPurple), QColor(128, 0, 128));
+    EXPECT_EQ(VersQColor(0xFF123456), QColor(0x56, 0x34, 0x12)); // the high byte is no colour
+}
+
+TEST_F(TCanevasQtTest, SegmentPaintsItsStartButNotItsEnd)
+{
+    const QImage image = Dessin([](TCanevasQt &c) {
+        c.CouleurPlume(clBlack);
+        c.EpaisseurPlume(0);
+        c.DeplaceVers(2, 5);
+        c.LigneVers(12, 5);
+        c.DeplaceVers(2, 20);
+        c.LigneVers(12, 25); // slanted
+    });
+    EXPECT_TRUE(EstCouleur(image, 2, 5, Qt::black));
+    EXPECT_TRUE(EstCouleur(image, 11, 5, Qt::black));
+    EXPECT_FALSE(EstCouleur(image, 12, 5, Qt::black));
+    EXPECT_TRUE(EstCouleur(image, 2, 20, Qt::black));
+    EXPECT_FALSE(EstCouleur(image, 12, 25, Qt::black));
+    EXPECT_EQ(Noirs(image), 20); // ten pixels per segment, one pixel wide
+}
+
+TEST_F(TCanevasQtTest, PolylineClosesWithoutGapsAndThePenColourApplies)
+{
+    const QImage image = Dessin([](TCanevasQt &c) {
+        c.CouleurPlume(clRed);
+        c.DeplaceVers(0, 0);
+        c.LigneVers(9, 0);
+        c.LigneVers(9, 9);
+        c.LigneVers(0, 9);
+        c.LigneVers(0, 0);
+    });
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_TRUE(EstCouleur(image, i, 0, Qt::red)) << i;
+        EXPECT_TRUE(EstCouleur(image, 9, i, Qt::red)) << i;
+        EXPECT_TRUE(EstCouleur(image, i, 9, Qt::red)) << i;
+        EXPECT_TRUE(EstCouleur(image, 0, i, Qt::red)) << i;
+    }
+    EXPECT_TRUE(EstCouleur(image, 5, 5, Qt::white));
+}
+
+TEST_F(TCanevasQtTest, WidthAndStyle)
+{
+    const auto segment = [](int epaisseur, TStyleTrait style) {
+        return Dessin([=](TCanevasQt &c) {
+            c.EpaisseurPlume(epaisseur);
+            c.StylePlume(style);
+            c.DeplaceVers(5, 15);
+            c.LigneVers(35, 15);
+        });
+    };
+    EXPECT_EQ(Noirs(segment(1, TStyleTrait::psSolid)), 30);
+    EXPECT_GE(Noirs(segment(3, TStyleTrait::psSolid)), 90);
+    EXPECT_EQ(Noirs(segment(1, TStyleTrait::psClear)), 0);
+    const int tirets = Noirs(segment(0, TStyleTrait::psDash));
+    EXPECT_GT(tirets, 0);
+    EXPECT_LT(tirets, 30);
+}
+
+TEST_F(TCanevasQtTest, EmptySegmentPaintsNothingAndMovesTheCurrentPoint)
+{
+    const QImage image = Dessin([](TCanevasQt &c) {
+        c.DeplaceVers(4, 4);
+        c.LigneVers(4, 4);
+        c.LigneVers(4, 8);
+    });
+    EXPECT_EQ(Noirs(image), 4);
+}
+
+TEST_F(TCanevasQtTest, PenIsSharedWithThePainter)
+{
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    {
+        TCanevasQt premier(painter);
+        premier.CouleurPlume(clBlue);
+        premier.EpaisseurPlume(2);
+    }
+    EXPECT_EQ(painter.pen().color(), QColor(0, 0, 255));
+    EXPECT_EQ(painter.pen().width(), 2);
+    TCanevasQt second(painter);
+    EXPECT_EQ(painter.pen().color(), QColor(0, 0, 255));
+}
+
+} // namespace
+} // namespace tavelor

@@ -1,0 +1,175 @@
+#include "Tafficheur.h"
+
+#include "Arrondi.h"
+#include "CouleurQt.h"
+#include "FixedLocal.h"
+#include "TCanevasQt.h"
+#include "TPolices.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace tavelor {
+
+namespace {
+
+constexpr double Depassement = 9999.0; // from here on the box shows "###"
+constexpr int MargeDroite = 5;
+
+} // namespace
+
+Tafficheur::Tafficheur(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+    resize(65, 20);
+    MetAJourDescription();
+}
+
+void Tafficheur::setValeur(double valeur)
+{
+    // NaN differs from itself: it is stored, as any new value.
+    if (valeur == Nombre)
+        return;
+    Nombre = valeur;
+    MetAJourDescription();
+    update();
+}
+
+void Tafficheur::setNb_digits(int valeur)
+{
+    if (valeur == Chiffres)
+        return;
+    Chiffres = valeur;
+    MetAJourDescription();
+    update();
+}
+
+void Tafficheur::setchiffre_apres(int valeur)
+{
+    if (valeur == Decimales)
+        return;
+    Decimales = valeur;
+    MetAJourDescription();
+    update();
+}
+
+void Tafficheur::setCouleur_fond(TCouleur valeur)
+{
+    if (valeur == Fond)
+        return;
+    Fond = valeur;
+    update();
+}
+
+void Tafficheur::setCouleur_chiffre(TCouleur valeur)
+{
+    if (valeur == Encre)
+        return;
+    Encre = valeur;
+    update();
+}
+
+void Tafficheur::setTaillefonte(int valeur)
+{
+    if (valeur == TaillePolice)
+        return;
+    TaillePolice = valeur;
+    update();
+}
+
+void Tafficheur::setFonteName(const QString &valeur)
+{
+    if (valeur == NomPolice)
+        return;
+    NomPolice = valeur;
+    update();
+}
+
+QString Tafficheur::Texte() const
+{
+    if (Nombre >= Depassement)
+        return QStringLiteral("###");
+    return FixedLocal(Nombre, Chiffres, Decimales);
+}
+
+QFont Tafficheur::Police() const
+{
+    return TPolices::Police(NomPolice, TaillePolice);
+}
+
+void Tafficheur::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setFont(Police());
+    RemplitFond(painter);
+    DessineCadre(painter);
+    DessineTexte(painter, Texte());
+    // Sized from the font after drawing; a change brings one more paint at the new size.
+    const QSize taille = TailleNecessaire();
+    if (taille != size())
+        resize(taille);
+}
+
+void Tafficheur::RemplitFond(QPainter &painter) const
+{
+    painter.fillRect(rect(), VersQColor(Fond));
+}
+
+void Tafficheur::DessineCadre(QPainter &painter) const
+{
+    const int droite = width() - 1;
+    const int bas = height() - 1;
+    TCanevasQt canevas(painter);
+    canevas.CouleurPlume(clBlack);
+    canevas.EpaisseurPlume(1);
+    canevas.DeplaceVers(0, 0);
+    canevas.LigneVers(droite, 0);
+    canevas.LigneVers(droite, bas);
+    canevas.LigneVers(0, bas);
+    canevas.LigneVers(0, 0);
+}
+
+// Right-aligned, vertically centred; a text wider than the box runs out on the left,
+// its cell covering the frame there.
+void Tafficheur::DessineTexte(QPainter &painter, const QString &texte) const
+{
+    const QFontMetrics mesure(painter.font(), this);
+    const int largeur = mesure.horizontalAdvance(texte);
+    const int hauteur = mesure.height();
+    const int x = width() - largeur - MargeDroite;
+    const int y = Arrondi((height() - hauteur) / 2.0);
+    painter.fillRect(x, y, largeur, hauteur, VersQColor(Fond));
+    painter.setPen(VersQColor(Encre));
+    painter.drawText(x, y + mesure.ascent(), texte);
+}
+
+QSize Tafficheur::TailleNecessaire() const
+{
+    const QFontMetrics mesure(Police(), this);
+    // The digit count is taken in 2..18 here too, as for the text.
+    const int chiffres = std::clamp(Chiffres, 2, 18);
+    return QSize(mesure.horizontalAdvance(QStringLiteral("0")) * (chiffres + 1) + 11, mesure.height() + 2);
+}
+
+void Tafficheur::MetAJourDescription()
+{
+    setAccessibleDescription(Texte());
+}
+
+void Tafficheur::mousePressEvent(QMouseEvent *event)
+{
+    PresseGauche = event->button() == Qt::LeftButton;
+}
+
+void Tafficheur::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool clic = PresseGauche && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    PresseGauche = false;
+    if (clic)
+        emit onClick();
+}
+
+} // namespace tavelor

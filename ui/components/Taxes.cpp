@@ -1,0 +1,262 @@
+#include "Taxes.h"
+
+#include "Arrondi.h"
+#include "CouleurQt.h"
+#include "TCanevasQt.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace tavelor {
+
+Taxes::Taxes(QWidget *parent) : QWidget(parent)
+{
+    // A paint box: no background of its own, the parent's shows through.
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    resize(110, 100);
+}
+
+template <typename T> void Taxes::Change(T &champ, const T &valeur)
+{
+    if (champ == valeur)
+        return;
+    champ = valeur;
+    update();
+}
+
+void Taxes::setCouleur(TCouleur valeur)
+{
+    Change(CouleurAxes, valeur);
+}
+
+void Taxes::setEpaisseur(int valeur)
+{
+    Change(EpaisseurAxes, valeur);
+}
+
+void Taxes::setLongueur_sup(int valeur)
+{
+    Change(LongueurSup, valeur);
+}
+
+void Taxes::setLongueur_inf(int valeur)
+{
+    Change(LongueurInf, valeur);
+}
+
+void Taxes::setLargeur_gau(int valeur)
+{
+    Change(LargeurGau, valeur);
+}
+
+void Taxes::setLargeur_droi(int valeur)
+{
+    Change(LargeurDroi, valeur);
+}
+
+void Taxes::setZU_sup(int valeur)
+{
+    Change(ZoneSup, valeur);
+}
+
+void Taxes::setZU_inf(int valeur)
+{
+    Change(ZoneInf, valeur);
+}
+
+void Taxes::setZU_gau(int valeur)
+{
+    Change(ZoneGau, valeur);
+}
+
+void Taxes::setZU_droi(int valeur)
+{
+    Change(ZoneDroi, valeur);
+}
+
+void Taxes::setInverse(bool valeur)
+{
+    Change(FlecheEnBas, valeur);
+}
+
+void Taxes::setEchelle_verticale(double valeur)
+{
+    Change(EchelleVerticale, valeur);
+}
+
+void Taxes::setEchelle_horizontale(double valeur)
+{
+    Change(EchelleHorizontale, valeur);
+}
+
+void Taxes::setGrad_max_hor(const QString &valeur)
+{
+    Change(GradMaxHor, valeur);
+}
+
+void Taxes::setGrad_min_hor(const QString &valeur)
+{
+    Change(GradMinHor, valeur);
+}
+
+void Taxes::setGrad_max_ver(const QString &valeur)
+{
+    Change(GradMaxVer, valeur);
+}
+
+void Taxes::setGrad_min_ver(const QString &valeur)
+{
+    Change(GradMinVer, valeur);
+}
+
+void Taxes::setGrad_hor(int valeur)
+{
+    Change(GradHor, valeur);
+}
+
+void Taxes::setGrad_ver(int valeur)
+{
+    Change(GradVer, valeur);
+}
+
+TGeometrieAxes Taxes::Geometrie() const
+{
+    return TGeometrieAxes{LargeurGau, LongueurSup, ZoneDroi};
+}
+
+QPen Taxes::PlumeAxes() const
+{
+    return QPen(VersQColor(CouleurAxes), EpaisseurAxes < 0 ? 0 : EpaisseurAxes);
+}
+
+void Taxes::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setBrush(palette().window());
+    painter.setPen(PlumeAxes());
+    emit OnPaint(painter);
+
+    painter.setPen(PlumeAxes());
+    DessineAxeHorizontal(painter);
+    DessineAxeVertical(painter);
+    // The height follows the vertical axis; a change brings one more paint. At least one
+    // pixel, or the frame would never be painted again to take a valid height.
+    const int hauteur = std::max(1, LongueurSup + LongueurInf);
+    if (hauteur != height())
+        resize(width(), hauteur);
+    DessineOrigine(painter);
+    DessineGraduationVerticale(painter, LongueurSup - ZoneSup, GradMaxVer);
+    DessineGraduationVerticale(painter, LongueurSup + ZoneInf, GradMinVer);
+    DessineGraduationsHorizontales(painter);
+}
+
+void Taxes::DessineAxeHorizontal(QPainter &painter) const
+{
+    const int bout = LargeurGau + LargeurDroi;
+    TCanevasQt canevas(painter);
+    canevas.DeplaceVers(0, LongueurSup);
+    canevas.LigneVers(bout, LongueurSup);
+    canevas.LigneVers(bout - 5, LongueurSup - 5);
+    canevas.DeplaceVers(bout - 1, LongueurSup + 1);
+    canevas.LigneVers(bout - 5, LongueurSup + 5);
+}
+
+void Taxes::DessineAxeVertical(QPainter &painter) const
+{
+    const int bas = LongueurSup + LongueurInf;
+    TCanevasQt canevas(painter);
+    canevas.DeplaceVers(LargeurGau, bas);
+    canevas.LigneVers(LargeurGau, 0);
+    if (!FlecheEnBas) {
+        canevas.LigneVers(LargeurGau - 5, 5);
+        canevas.DeplaceVers(LargeurGau, 0);
+        canevas.LigneVers(LargeurGau + 5, 5);
+    } else {
+        canevas.DeplaceVers(LargeurGau, bas);
+        canevas.LigneVers(LargeurGau - 5, bas - 5);
+        canevas.DeplaceVers(LargeurGau, bas);
+        canevas.LigneVers(LargeurGau + 5, bas - 5);
+    }
+}
+
+// Text in the control's font and colour, its cell filled with the control's colour.
+void Taxes::DessineEtiquette(QPainter &painter, QPoint coin, const QString &texte) const
+{
+    if (texte.isEmpty())
+        return;
+    const QFontMetrics mesure(painter.font(), this);
+    painter.save();
+    painter.fillRect(QRect(coin, QSize(mesure.horizontalAdvance(texte), mesure.height())), palette().window());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(coin.x(), coin.y() + mesure.ascent(), texte);
+    painter.restore();
+}
+
+void Taxes::DessineOrigine(QPainter &painter) const
+{
+    const QString zero = QStringLiteral("0");
+    const int largeur = QFontMetrics(painter.font(), this).horizontalAdvance(zero);
+    DessineEtiquette(painter, QPoint(LargeurGau - largeur - 2, LongueurSup + 1), zero);
+}
+
+// A mark across the vertical axis at `ordonnee`, its label right-aligned 5 pixels to
+// the left of the axis and centred on the mark.
+void Taxes::DessineGraduationVerticale(QPainter &painter, int ordonnee, const QString &etiquette) const
+{
+    TCanevasQt canevas(painter);
+    canevas.DeplaceVers(LargeurGau - 3, ordonnee);
+    canevas.LigneVers(LargeurGau + 4, ordonnee);
+    const QFontMetrics mesure(painter.font(), this);
+    const int x = LargeurGau - mesure.horizontalAdvance(etiquette) - 5;
+    DessineEtiquette(painter, QPoint(x, ordonnee - Arrondi(mesure.height() / 2.0)), etiquette);
+}
+
+// Grad_hor + 1 marks from the start of the useful zone, at a step rounded to whole
+// pixels, so the last one may miss the end of the zone by up to Grad_hor / 2 pixels.
+// Grad_hor 0 or less draws none. Only the marks that fall inside the control are
+// visited, so that a huge Grad_hor costs nothing.
+void Taxes::DessineGraduationsHorizontales(QPainter &painter) const
+{
+    if (GradHor <= 0)
+        return;
+    const std::int64_t pas = Arrondi((static_cast<double>(ZoneGau) + ZoneDroi) / GradHor);
+    const std::int64_t depart = static_cast<std::int64_t>(LargeurGau) - ZoneGau;
+    const std::int64_t droite = width();
+    std::int64_t premier = 0;
+    std::int64_t dernier = pas == 0 ? 0 : GradHor;
+    if (pas > 0) {
+        premier = depart < 0 ? (-depart + pas - 1) / pas : 0;
+        dernier = std::min<std::int64_t>(dernier, depart > droite ? -1 : (droite - depart) / pas);
+    } else if (pas < 0) {
+        premier = depart > droite ? (depart - droite - pas - 1) / -pas : 0;
+        dernier = std::min<std::int64_t>(dernier, depart < 0 ? -1 : depart / -pas);
+    }
+    TCanevasQt canevas(painter);
+    for (std::int64_t k = premier; k <= dernier; ++k) {
+        const int x = static_cast<int>(depart + k * pas);
+        canevas.DeplaceVers(x, LongueurSup - 3);
+        canevas.LigneVers(x, LongueurSup + 4);
+    }
+}
+
+void Taxes::mousePressEvent(QMouseEvent *event)
+{
+    emit OnMouseDown(event);
+}
+
+void Taxes::mouseMoveEvent(QMouseEvent *event)
+{
+    emit OnMouseMove(event);
+}
+
+void Taxes::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit OnMouseUp(event);
+}
+
+} // namespace tavelor

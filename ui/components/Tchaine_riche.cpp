@@ -1,0 +1,251 @@
+#include "Tchaine_riche.h"
+
+#include "CouleurQt.h"
+#include "TMarquage.h"
+#include "TPolices.h"
+
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace tavelor {
+
+Tchaine_riche::Tchaine_riche(QWidget *parent) : QWidget(parent)
+{
+    // Windowless in spirit: with a clear background the parent shows through.
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    resize(65, 65);
+    MetAJourDescription();
+}
+
+void Tchaine_riche::setchaine(const QString &valeur)
+{
+    if (valeur == Chaine)
+        return;
+    Chaine = valeur;
+    MetAJourDescription();
+    update();
+}
+
+void Tchaine_riche::setsens(int valeur)
+{
+    if (valeur == Sens)
+        return;
+    Sens = valeur;
+    update();
+}
+
+void Tchaine_riche::setcentre(bool valeur)
+{
+    if (valeur == Centre)
+        return;
+    Centre = valeur;
+    update();
+}
+
+void Tchaine_riche::setcouleur(TCouleur valeur)
+{
+    if (valeur == Couleur)
+        return;
+    Couleur = valeur;
+    update();
+}
+
+void Tchaine_riche::settaille(int valeur)
+{
+    if (valeur == Taille)
+        return;
+    Taille = valeur;
+    update();
+}
+
+void Tchaine_riche::setPolice(const QString &valeur)
+{
+    if (valeur == NomPolice)
+        return;
+    NomPolice = valeur;
+    MetAJourDescription();
+    update();
+}
+
+void Tchaine_riche::setPos_indice(int valeur)
+{
+    if (valeur == PosIndice)
+        return;
+    PosIndice = valeur;
+    update();
+}
+
+void Tchaine_riche::setTaille_indice(int valeur)
+{
+    if (valeur == TailleIndice)
+        return;
+    TailleIndice = valeur;
+    update();
+}
+
+void Tchaine_riche::setStyleFond(TStylePinceau valeur)
+{
+    if (valeur == Style)
+        return;
+    Style = valeur;
+    update();
+}
+
+void Tchaine_riche::setCouleurFond(TCouleur valeur)
+{
+    if (valeur == Fond)
+        return;
+    Fond = valeur;
+    update();
+}
+
+void Tchaine_riche::setAutoDepl(bool valeur)
+{
+    if (valeur == Deplacable)
+        return;
+    Deplacable = valeur;
+    update();
+}
+
+void Tchaine_riche::setpopupmenu(QMenu *valeur)
+{
+    if (valeur == Menu)
+        return;
+    Menu = valeur;
+    update();
+}
+
+std::vector<Tchaine_riche::TSegmentQt> Tchaine_riche::Segments() const
+{
+    const TMarquage::TParametres parametres{Taille, TailleIndice, PosIndice, NomPolice.toStdString()};
+    std::vector<TSegmentQt> segments;
+    for (const TMarquage::TSegment &s : TMarquage::Segments(Chaine.toStdString(), parametres)) {
+        const QString nom = QString::fromStdString(s.Police);
+        QFont police = TPolices::Police(nom, s.Taille);
+        police.setItalic(s.Italique);
+        police.setBold(s.Gras);
+        police.setUnderline(s.Souligne);
+        segments.push_back({police, TPolices::Texte(nom, s.Texte), s.Y});
+    }
+    return segments;
+}
+
+// Every run is followed by one blank pixel column, the last one included.
+int Tchaine_riche::Longueur(const std::vector<TSegmentQt> &segments, const QWidget *appareil)
+{
+    int longueur = 0;
+    for (const TSegmentQt &s : segments)
+        longueur += QFontMetrics(s.police, appareil).horizontalAdvance(s.texte) + 1;
+    return longueur;
+}
+
+// Only a run taller than the running height raises it, and then with a 5-pixel
+// margin: the result depends on the order of the runs (16 then 21 gives 21; 21 then 16
+// gives 26).
+int Tchaine_riche::Hauteur(const std::vector<TSegmentQt> &segments, const QWidget *appareil)
+{
+    int hauteur = 0;
+    for (const TSegmentQt &s : segments) {
+        const int h = QFontMetrics(s.police, appareil).height();
+        if (h > hauteur)
+            hauteur = h + 5;
+    }
+    return hauteur;
+}
+
+int Tchaine_riche::longueur() const
+{
+    return Longueur(Segments(), this);
+}
+
+int Tchaine_riche::hauteur() const
+{
+    return Hauteur(Segments(), this);
+}
+
+void Tchaine_riche::paintEvent(QPaintEvent *)
+{
+    const std::vector<TSegmentQt> segments = Segments();
+    // The label takes the size of its text here, as it paints; a new size brings one
+    // more paint event, after which the size no longer changes. It keeps at least one
+    // pixel each way: an empty widget is never painted, so it would never grow again.
+    const QSize taille(std::max(1, Longueur(segments, this)), std::max(1, Hauteur(segments, this)));
+    if (taille != size())
+        resize(taille);
+
+    QPainter painter(this);
+    RemplitFond(painter);
+    DessineSegments(painter, segments);
+}
+
+void Tchaine_riche::RemplitFond(QPainter &painter) const
+{
+    painter.fillRect(rect(), VersQBrush(Fond, Style));
+}
+
+// Each run's text cell is filled with the background colour only on a solid
+// background; otherwise the text is drawn straight over what lies below.
+void Tchaine_riche::DessineSegments(QPainter &painter, const std::vector<TSegmentQt> &segments) const
+{
+    painter.setPen(VersQColor(Couleur));
+    int x = 0;
+    for (const TSegmentQt &s : segments) {
+        const QFontMetrics mesure(s.police, this);
+        const int largeur = mesure.horizontalAdvance(s.texte);
+        if (Style == bsSolid)
+            painter.fillRect(x, s.y, largeur, mesure.height(), VersQColor(Fond));
+        painter.setFont(s.police);
+        painter.drawText(x, s.y + mesure.ascent(), s.texte);
+        x += largeur + 1;
+    }
+}
+
+void Tchaine_riche::MetAJourDescription()
+{
+    QString texte;
+    for (const TSegmentQt &s : Segments())
+        texte += s.texte;
+    setAccessibleDescription(texte);
+}
+
+void Tchaine_riche::mousePressEvent(QMouseEvent *event)
+{
+    emit OnMouseDown(event);
+    Presse = true;
+    Prise = event->position().toPoint();
+    PresseGauche = event->button() == Qt::LeftButton;
+}
+
+void Tchaine_riche::mouseMoveEvent(QMouseEvent *event)
+{
+    emit OnMouseMove(event);
+    if (Presse && Deplacable) {
+        const QPoint pointeur = pos() + event->position().toPoint();
+        move(pointeur - Prise);
+    }
+}
+
+void Tchaine_riche::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit OnMouseUp(event);
+    Presse = false;
+    const bool clic = PresseGauche && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    PresseGauche = false;
+    if (clic)
+        emit OnClick();
+}
+
+void Tchaine_riche::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (Menu)
+        Menu->popup(event->globalPos());
+    else
+        QWidget::contextMenuEvent(event);
+}
+
+} // namespace tavelor

@@ -1,0 +1,169 @@
+#include "Tinterrupteur.h"
+
+#include "Arrondi.h"
+#include "CouleurQt.h"
+#include "TCanevasQt.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tavelor {
+
+namespace {
+
+constexpr int DemiLame = 12; // the blade spans 24 pixels along the switch's axis
+
+} // namespace
+
+Tinterrupteur::Tinterrupteur(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+    resize(50, 100);
+    MetAJourDescription();
+}
+
+void Tinterrupteur::setOrientation(chaine_orientation valeur)
+{
+    if (valeur == Sens)
+        return;
+    Sens = valeur;
+    update();
+}
+
+void Tinterrupteur::setCouleur_traits(TCouleur valeur)
+{
+    if (valeur == Traits)
+        return;
+    Traits = valeur;
+    update();
+}
+
+void Tinterrupteur::setEpaisseur_traits(int valeur)
+{
+    if (valeur == Epaisseur)
+        return;
+    Epaisseur = valeur;
+    update();
+}
+
+void Tinterrupteur::setEtat(etatInter valeur)
+{
+    if (valeur == EtatCourant)
+        return;
+    EtatCourant = valeur;
+    MetAJourDescription();
+    update();
+}
+
+void Tinterrupteur::setStyleFond(TStylePinceau valeur)
+{
+    if (valeur == Style)
+        return;
+    Style = valeur;
+    update();
+}
+
+void Tinterrupteur::setCouleur_Fond(TCouleur valeur)
+{
+    if (valeur == Fond)
+        return;
+    Fond = valeur;
+    update();
+}
+
+void Tinterrupteur::setPosition(poInter valeur)
+{
+    if (valeur == Cote)
+        return;
+    Cote = valeur;
+    update();
+}
+
+void Tinterrupteur::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(rect(), VersQBrush(Fond, Style));
+    painter.setPen(VersQColor(Traits));
+    painter.setBrush(VersQBrush(Fond, Style));
+    const QPoint centre(Arrondi(width() / 2.0), Arrondi(height() / 2.0));
+    if (Sens == orH)
+        DessineHorizontal(painter, centre);
+    else
+        DessineVertical(painter, centre);
+}
+
+void Tinterrupteur::DessineHorizontal(QPainter &painter, QPoint c) const
+{
+    TCanevasQt canevas(painter);
+    canevas.EpaisseurPlume(Epaisseur);
+    canevas.DeplaceVers(0, c.y());
+    canevas.LigneVers(c.x() - DemiLame, c.y());
+    if (EtatCourant == intFer)
+        canevas.LigneVers(c.x() + DemiLame, c.y());
+    else
+        canevas.LigneVers(c.x() + DemiLame, Cote == piSG ? 0 : height());
+    DessineContact(painter, c.x() - 15, c.y() - 3);
+
+    canevas.EpaisseurPlume(Epaisseur);
+    canevas.DeplaceVers(width(), c.y());
+    canevas.LigneVers(c.x() + DemiLame, c.y());
+    DessineContact(painter, c.x() + 9, c.y() - 3);
+}
+
+// An open vertical blade always swings to the right edge, whatever Position says.
+void Tinterrupteur::DessineVertical(QPainter &painter, QPoint c) const
+{
+    TCanevasQt canevas(painter);
+    canevas.EpaisseurPlume(Epaisseur);
+    canevas.DeplaceVers(c.x(), 0);
+    canevas.LigneVers(c.x(), c.y() - DemiLame);
+    if (EtatCourant == intFer)
+        canevas.LigneVers(c.x(), c.y() + DemiLame);
+    else
+        canevas.LigneVers(width(), c.y() + DemiLame);
+    DessineContact(painter, c.x() - 3, c.y() - 15);
+
+    canevas.EpaisseurPlume(Epaisseur);
+    canevas.DeplaceVers(c.x(), height());
+    canevas.LigneVers(c.x(), c.y() + DemiLame);
+    DessineContact(painter, c.x() - 3, c.y() + 9);
+}
+
+// A 7-pixel circle, one pixel wide, filled with the background brush: in the box
+// (gauche, haut)-(gauche + 7, haut + 7), right and bottom edges excluded.
+void Tinterrupteur::DessineContact(QPainter &painter, int gauche, int haut) const
+{
+    TCanevasQt canevas(painter);
+    canevas.EpaisseurPlume(1);
+    painter.drawEllipse(QRect(gauche, haut, 6, 6));
+}
+
+void Tinterrupteur::mousePressEvent(QMouseEvent *event)
+{
+    emit OnMouseDown(event);
+    PresseGauche = event->button() == Qt::LeftButton;
+}
+
+void Tinterrupteur::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool clic = PresseGauche && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    PresseGauche = false;
+    if (clic && isEnabled())
+        Clic();
+}
+
+// The owner hears the click once with the old state and once with the new one.
+void Tinterrupteur::Clic()
+{
+    emit OnClick();
+    setEtat(EtatCourant == intOuv ? intFer : intOuv);
+    emit OnClick();
+}
+
+void Tinterrupteur::MetAJourDescription()
+{
+    setAccessibleDescription(EtatCourant == intFer ? QStringLiteral("fermé") : QStringLiteral("ouvert"));
+}
+
+} // namespace tavelor
