@@ -25,6 +25,11 @@ QFont TPolices::Police(const QString &nom, int points)
 {
     QFont police(Famille(nom));
     police.setPointSize(std::clamp(points, 1, 1000));
+    // MS Sans Serif is narrower than Arial: its digits are 10 px wide at 16 pt where
+    // Liberation Sans draws 12. Condensing keeps the meters at the width the bench
+    // picture leaves them.
+    if (nom.trimmed().compare(QLatin1String("ms sans serif"), Qt::CaseInsensitive) == 0)
+        police.setStretch(84);
     return police;
 }
 

@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -133,7 +134,13 @@ TEST_F(TForm1Test, WindowAndComponentsAtStart)
     EXPECT_TRUE(Fenetres->FormOscillogrammes->isVisible());
     EXPECT_FALSE(Fenetres->FormVecteurs->isVisible());
 
-    EXPECT_EQ(f->afficheurPu->geometry(), QRect(417, 25, f->afficheurPu->width(), f->afficheurPu->height()));
+    // Meters keep the 61-pixel width the bench picture leaves beside each unit caption.
+    EXPECT_EQ(f->afficheurPu->geometry().topLeft(), QPoint(417, 25));
+    for (Tafficheur *m : {f->afficheurIe, f->afficheurI, f->afficheurPu, f->afficheurV, f->afficheurPa, f->afficheurN,
+                          f->afficheurCm, f->afficheur1}) {
+        EXPECT_EQ(m->width(), 61) << m->objectName().toStdString();
+        EXPECT_NEAR(m->height(), 26, 1) << m->objectName().toStdString();
+    }
     EXPECT_EQ(f->ShapeS2->geometry(), QRect(547, 99, 17, 17));
     EXPECT_EQ(f->ShapeR3->geometry(), QRect(582, 134, 17, 17));
     EXPECT_EQ(f->BitBtnFermeInter->geometry(), QRect(432, 168, 160, 30));
@@ -396,6 +403,32 @@ TEST_F(TForm1Test, EveryControlCanBeFoundAndReadByAssistiveTools)
     Couple();
     EXPECT_EQ(description(f->interrupteur2), "fermé");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f->TrackBarN)->text(QAccessible::Name), "Réglage couple");
+}
+
+// Pictures of the bench at three moments, to look at (and for the README).
+TEST_F(TForm1Test, Captures)
+{
+    TForm1 *f = Form();
+    const QString dossier = QCoreApplication::applicationDirPath() + QStringLiteral("/captures");
+    QDir().mkpath(dossier);
+    auto capture = [&](const char *nom) {
+        QTest::qWait(150);
+        EXPECT_TRUE(f->grab().save(dossier + QLatin1Char('/') + QLatin1String(nom)));
+    };
+    capture("banc-depart.png");
+    CableEnOrdre();
+    Excite(0.47);
+    f->TrackBarN->setValue(1500);
+    capture("banc-cable.png");
+    Tape(Form(), "bxqz");
+    Modele().MiseAJourModele();
+    QTest::mouseClick(f->BitBtnFermeInter, Qt::LeftButton);
+    f->TrackBarN->setValue(100);
+    capture("banc-couple.png");
+    f->TrackBarN->setValue(133);
+    Modele().MiseAJourModele();
+    f->ImageWarning->show();
+    capture("banc-alerte.png");
 }
 
 TEST_F(TForm1Test, RewiringWhileCoupled)
