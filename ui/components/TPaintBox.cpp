@@ -7,7 +7,7 @@ namespace tavelor {
 TPaintBox::TPaintBox(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_NoSystemBackground);
-    setAttribute(Qt::WA_TranslucentBackground);
+    setMouseTracking(true); // moves arrive with or without a button held
 }
 
 void TPaintBox::paintEvent(QPaintEvent *)

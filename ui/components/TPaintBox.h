@@ -15,6 +15,7 @@ public:
     explicit TPaintBox(QWidget *parent = nullptr);
 
 signals:
+    // The owner's drawing, with a painter on the box.
     void OnPaint(QPainter &painter);
     void OnMouseDown(QMouseEvent *event);
     void OnMouseMove(QMouseEvent *event);

@@ -12,11 +12,8 @@
 
 namespace tavelor {
 
-Taxes::Taxes(QWidget *parent) : QWidget(parent)
+Taxes::Taxes(QWidget *parent) : TPaintBox(parent)
 {
-    // A paint box: no background of its own, the parent's shows through.
-    setAttribute(Qt::WA_NoSystemBackground);
-    setMouseTracking(true);
     resize(110, 100);
 }
 
@@ -242,21 +239,6 @@ void Taxes::DessineGraduationsHorizontales(QPainter &painter) const
         canevas.DeplaceVers(x, LongueurSup - 3);
         canevas.LigneVers(x, LongueurSup + 4);
     }
-}
-
-void Taxes::mousePressEvent(QMouseEvent *event)
-{
-    emit OnMouseDown(event);
-}
-
-void Taxes::mouseMoveEvent(QMouseEvent *event)
-{
-    emit OnMouseMove(event);
-}
-
-void Taxes::mouseReleaseEvent(QMouseEvent *event)
-{
-    emit OnMouseUp(event);
 }
 
 } // namespace tavelor

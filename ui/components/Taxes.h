@@ -2,6 +2,7 @@
 
 #include "TCouleur.h"
 #include "TGeometrieAxes.h"
+#include "TPaintBox.h"
 
 #include <QWidget>
 
@@ -16,7 +17,7 @@ namespace tavelor {
 // Each painting forces the height to Longueur_sup + Longueur_inf; the width is the
 // owner's. The component converts no values: the scales and the other strings are only
 // kept for the owner.
-class Taxes : public QWidget {
+class Taxes : public TPaintBox {
     Q_OBJECT
     Q_PROPERTY(TCouleur Couleur READ Couleur WRITE setCouleur)
     Q_PROPERTY(int Epaisseur READ Epaisseur WRITE setEpaisseur)
@@ -84,19 +85,10 @@ public:
     // What a sampled curve needs to be laid on these axes.
     TGeometrieAxes Geometrie() const;
 
-signals:
-    // The owner's drawing, before the axes. The painter starts with the axes' pen, as
-    // the platform's canvas kept it from one painting to the next.
-    void OnPaint(QPainter &painter);
-    void OnMouseDown(QMouseEvent *event);
-    void OnMouseMove(QMouseEvent *event);
-    void OnMouseUp(QMouseEvent *event);
-
 protected:
+    // The owner's drawing (OnPaint) comes first, the axes over it. The painter starts
+    // with the axes' pen, as the platform's canvas kept it from one painting to the next.
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     template <typename T> void Change(T &champ, const T &valeur);

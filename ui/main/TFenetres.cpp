@@ -8,9 +8,9 @@
 #include "TFormOscillogrammes.h"
 #include "TFormVecteurCouplage.h"
 #include "TFormVecteurs.h"
-#include "TformEchellesDiagVect.h"
 #include "TTimerThread.h"
 #include "Taxes.h"
+#include "TformEchellesDiagVect.h"
 
 #include <chrono>
 #include <thread>

@@ -8,8 +8,8 @@
 #include "TPolices.h"
 #include "TRelaisQt.h"
 #include "TShape.h"
-#include "Tafficheur.h"
 #include "TStylePinceau.h"
+#include "Tafficheur.h"
 #include "Tinterrupteur.h"
 
 #include <QApplication>
@@ -49,8 +49,8 @@ TForm1::TForm1(QWidget *parent)
       Modele(*this), Relais(std::make_shared<TRelaisQt>(this))
 {
     // FormCreate
-    Aleatoire.seed(static_cast<std::mt19937::result_type>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    Aleatoire.seed(
+        static_cast<std::mt19937::result_type>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     setWindowTitle(QStringLiteral("Tavelor"));
     setFixedSize(752, 350);
     move(10, 10);
@@ -133,12 +133,8 @@ void TForm1::CreeComposants()
     PaintBox1->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(PaintBox1, &TPaintBox::OnPaint, this, &TForm1::FormPaint);
 
-    const std::array<std::pair<TShape **, const char *>, 6> bornes{{{&ShapeS1, "S1"},
-                                                                    {&ShapeS2, "S2"},
-                                                                    {&ShapeS3, "S3"},
-                                                                    {&ShapeR1, "R1"},
-                                                                    {&ShapeR2, "R2"},
-                                                                    {&ShapeR3, "R3"}}};
+    const std::array<std::pair<TShape **, const char *>, 6> bornes{
+        {{&ShapeS1, "S1"}, {&ShapeS2, "S2"}, {&ShapeS3, "S3"}, {&ShapeR1, "R1"}, {&ShapeR2, "R2"}, {&ShapeR3, "R3"}}};
     for (std::size_t i = 0; i < bornes.size(); ++i) {
         auto *shape = new TShape(this);
         const QString nom = QString::fromLatin1(bornes[i].second);
@@ -185,8 +181,8 @@ void TForm1::CreeComposants()
                                   QStringLiteral("Coupler la machine au réseau"), QRect(432, 168, 160, 30));
     BitBtnAide = CreeBouton("BitBtnAide", QStringLiteral(":/aide.png"), QStringLiteral("Afficher l'aide"),
                             QRect(8, 280, 75, 30));
-    BitBtnAPropos = CreeBouton("BitBtnAPropos", QStringLiteral(":/apropos.png"),
-                               QStringLiteral("A propos de Tavelor"), QRect(8, 312, 75, 30));
+    BitBtnAPropos = CreeBouton("BitBtnAPropos", QStringLiteral(":/apropos.png"), QStringLiteral("A propos de Tavelor"),
+                               QRect(8, 312, 75, 30));
     BitBtnFermer = CreeBouton("BitBtnFermer", QStringLiteral(":/quitter.png"), QStringLiteral("Quitter Tavelor"),
                               QRect(669, 312, 75, 30));
     BitBtnRecable->setAccessibleName(QStringLiteral("Recâbler"));
@@ -231,8 +227,8 @@ QPushButton *TForm1::CreeBouton(const char *nom, const QString &face, const QStr
 
 void TForm1::OrdreTabulation()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{TrackBarIe, TrackBarN, BitBtnFermer, BitBtnAide,
-                                                       BitBtnRecable, BitBtnFermeInter, BitBtnAPropos})
+    for (QWidget *w : std::initializer_list<QWidget *>{TrackBarIe, TrackBarN, BitBtnFermer, BitBtnAide, BitBtnRecable,
+                                                       BitBtnFermeInter, BitBtnAPropos})
         w->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(TrackBarIe, TrackBarN);
     setTabOrder(TrackBarN, BitBtnFermer);
@@ -470,7 +466,8 @@ void TForm1::TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat)
     cible->setValue(etat.Position);
     cible->setEnabled(etat.Enabled);
     if (trackBar == TTrackBarBanc::TrackBarN)
-        cible->setAccessibleName(Modele.Couplage ? QStringLiteral("Réglage couple") : QStringLiteral("Réglage vitesse"));
+        cible->setAccessibleName(Modele.Couplage ? QStringLiteral("Réglage couple")
+                                                 : QStringLiteral("Réglage vitesse"));
 }
 
 void TForm1::EtatInterrupteurs(bool fermes)

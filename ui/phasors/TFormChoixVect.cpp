@@ -2,6 +2,8 @@
 
 namespace tavelor {
 
-TFormChoixVect::TFormChoixVect(QWidget *parent) : TFenetreSecondaire(QStringLiteral("Vecteurs à afficher"), QSize(271, 188), true, parent) {}
+TFormChoixVect::TFormChoixVect(QWidget *parent)
+    : TFenetreSecondaire(QStringLiteral("Vecteurs à afficher"), QSize(271, 188), true, parent)
+{}
 
 } // namespace tavelor

@@ -4,19 +4,12 @@
 
 namespace tavelor {
 
-// Closing this window ends the program: it refuses its own closing and asks the
-// main window to close instead.
+// Closing this window ends the program, as the main window's "Quitter" does.
 class TFormVecteurCouplage : public TFenetreSecondaire {
     Q_OBJECT
 
 public:
     explicit TFormVecteurCouplage(QWidget *parent = nullptr);
-
-signals:
-    void demandeFermeture();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 };
 
 } // namespace tavelor

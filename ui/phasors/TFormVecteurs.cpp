@@ -1,18 +1,10 @@
 #include "TFormVecteurs.h"
 
-#include <QCloseEvent>
-
 namespace tavelor {
 
 TFormVecteurs::TFormVecteurs(QWidget *parent)
-    : TFenetreSecondaire(QStringLiteral("Diagramme vectoriel"), QSize(353, 377), true, parent)
-{
-}
-
-void TFormVecteurs::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
-    emit demandeFermeture();
-}
+    : TFenetreSecondaire(QStringLiteral("Diagramme vectoriel"), QSize(353, 377), true, parent,
+                         FermetureTermineProgramme)
+{}
 
 } // namespace tavelor

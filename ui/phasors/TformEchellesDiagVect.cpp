@@ -2,6 +2,8 @@
 
 namespace tavelor {
 
-TformEchellesDiagVect::TformEchellesDiagVect(QWidget *parent) : TFenetreSecondaire(QStringLiteral("Echelles du diagramme vectoriel"), QSize(238, 121), false, parent) {}
+TformEchellesDiagVect::TformEchellesDiagVect(QWidget *parent)
+    : TFenetreSecondaire(QStringLiteral("Echelles du diagramme vectoriel"), QSize(238, 121), false, parent)
+{}
 
 } // namespace tavelor

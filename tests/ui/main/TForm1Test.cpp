@@ -1,6 +1,6 @@
 #include "TForm1.h"
 
-#include "ApplicationQt.h"
+#include "ApplicationTest.h"
 #include "TChronos.h"
 #include "TFenetres.h"
 #include "TFormOscillogrammes.h"
@@ -63,7 +63,8 @@ class TForm1Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::ApplicationQt();
+        test::Application();
+        QApplication::setQuitOnLastWindowClosed(false);
         Fenetres = std::make_unique<TFenetres>();
         Fenetres->Montre();
         QVERIFY_OR_FAIL(QTest::qWaitForWindowExposed(Form()));

@@ -1,6 +1,6 @@
 #include "TRelaisQt.h"
 
-#include "ApplicationQt.h"
+#include "ApplicationTest.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -27,7 +27,7 @@ bool ServirJusqua(const std::atomic<bool> &fait, int ms = 2000)
 
 TEST(TRelaisQt, RunsTheTaskOnTheGuiThreadWhileTheWorkerWaits)
 {
-    test::ApplicationQt();
+    test::Application();
     QObject contexte;
     auto relais = std::make_shared<TRelaisQt>(&contexte);
     std::atomic<bool> executeeSurGui{false}, fini{false}, tacheTerminee{false};
@@ -51,7 +51,7 @@ TEST(TRelaisQt, RunsTheTaskOnTheGuiThreadWhileTheWorkerWaits)
 
 TEST(TRelaisQt, AnErrorOfTheTaskIsRaisedAgainInTheWorker)
 {
-    test::ApplicationQt();
+    test::Application();
     QObject contexte;
     auto relais = std::make_shared<TRelaisQt>(&contexte);
     std::atomic<bool> fini{false}, erreurRecue{false};
@@ -70,7 +70,7 @@ TEST(TRelaisQt, AnErrorOfTheTaskIsRaisedAgainInTheWorker)
 
 TEST(TRelaisQt, StoppingReleasesAWaitingWorkerAndRunsNothingAfterwards)
 {
-    test::ApplicationQt();
+    test::Application();
     QObject contexte;
     auto relais = std::make_shared<TRelaisQt>(&contexte);
     std::atomic<bool> fini{false}, executee{false};
