@@ -2,6 +2,8 @@
 
 namespace tavelor {
 
-TFormAPropos::TFormAPropos(QWidget *parent) : TFenetreSecondaire(QStringLiteral("A propos"), QSize(279, 141), false, parent) {}
+TFormAPropos::TFormAPropos(QWidget *parent)
+    : TFenetreSecondaire(QStringLiteral("A propos"), QSize(279, 141), false, parent)
+{}
 
 } // namespace tavelor
