@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace tavelor {
 
@@ -18,6 +19,24 @@ namespace {
 constexpr double Pi = 3.141592653589793;
 constexpr double DemiPi = 1.5707963267948966;
 constexpr double DeuxPi = 6.283185307179586;
+
+// Directions along the axes and the right half, the same for both arms; the arms
+// differ on the left half, `gauche` being the angle each gives the left horizontal.
+// Empty on the left half off the axis, and at the centre.
+std::optional<double> AngleCommun(double dx, double dy, double gauche)
+{
+    if (dx == 0 && dy > 0)
+        return DemiPi;
+    if (dx == 0 && dy < 0)
+        return -DemiPi;
+    if (dy == 0 && dx < 0)
+        return gauche;
+    if (dy == 0 && dx > 0)
+        return 0.0;
+    if (dx > 0)
+        return std::atan(dy / dx);
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -73,16 +92,8 @@ double TRapporteur::AngleBras2(QPoint bout, QPoint centre)
 {
     const double dx = bout.x() - centre.x();
     const double dy = centre.y() - bout.y();
-    if (dx == 0 && dy > 0)
-        return DemiPi;
-    if (dx == 0 && dy < 0)
-        return -DemiPi;
-    if (dy == 0 && dx < 0)
-        return Pi;
-    if (dy == 0 && dx > 0)
-        return 0.0;
-    if (dx > 0)
-        return std::atan(dy / dx);
+    if (const auto angle = AngleCommun(dx, dy, Pi))
+        return *angle;
     if (dx < 0)
         return DemiPi + std::atan(-dx / dy) + (dy < 0 ? Pi : 0.0);
     return 0.0;
@@ -92,16 +103,8 @@ double TRapporteur::AngleBras1(QPoint bout, QPoint centre)
 {
     const double dx = bout.x() - centre.x();
     const double dy = centre.y() - bout.y();
-    if (dx == 0 && dy > 0)
-        return DemiPi;
-    if (dx == 0 && dy < 0)
-        return -DemiPi;
-    if (dy == 0 && dx < 0)
-        return -Pi;
-    if (dy == 0 && dx > 0)
-        return 0.0;
-    if (dx > 0)
-        return std::atan(dy / dx);
+    if (const auto angle = AngleCommun(dx, dy, -Pi))
+        return *angle;
     if (dx < 0)
         return -DemiPi - std::atan(dx / dy) - (dy > 0 ? Pi : 0.0);
     return 0.0;
