@@ -2,22 +2,16 @@
 // generator or a motor.
 
 #include "TFenetres.h"
+#include "TTraductionQt.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavelor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tavelor"));
-    // The program speaks French: so do the toolkit's standard dialogs.
-    QTranslator traduction;
-    if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduction);
+    const tavelor::TTraductionQt traduction;
     // Closing the main window ends the program, whatever side window is still open.
     QApplication::setQuitOnLastWindowClosed(false);
 
