@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QPalette>
+#include <QShowEvent>
 
 namespace tavelor {
 
@@ -30,6 +31,44 @@ void TFenetreSecondaire::closeEvent(QCloseEvent *event)
     }
     event->ignore();
     emit demandeFermeture();
+}
+
+void TFenetreSecondaire::DefinitPlacement(const QWidget *reference, TPlacement placement, bool aChaqueAffichage)
+{
+    Reference = reference;
+    Placement = placement;
+    AChaqueAffichage = aChaqueAffichage;
+    DejaPlacee = false;
+}
+
+void TFenetreSecondaire::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous() && (AChaqueAffichage || !DejaPlacee)) {
+        Place();
+        DejaPlacee = true;
+    }
+    QWidget::showEvent(event);
+}
+
+// Positions are those of the outer frames, as a user sees the windows side by side.
+void TFenetreSecondaire::Place()
+{
+    if (!Reference || Placement == PlacementLibre)
+        return;
+    const QRect cadre = Reference->frameGeometry();
+    switch (Placement) {
+    case SousLaReference:
+        move(cadre.left(), cadre.top() + cadre.height());
+        break;
+    case ADroiteDeLaReference:
+        move(cadre.left() + cadre.width(), cadre.top());
+        break;
+    case CentreSurLaReference:
+        move(cadre.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+        break;
+    case PlacementLibre:
+        break;
+    }
 }
 
 } // namespace tavelor

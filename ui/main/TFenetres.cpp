@@ -28,6 +28,13 @@ TFenetres::TFenetres()
     Form1->DefinitFenetre(TFenetreBanc::Oscillogrammes, FormOscillogrammes.get());
     Form1->DefinitFenetre(TFenetreBanc::Vecteurs, FormVecteurs.get());
     Form1->DefinitAide(FormAide.get(), FormAPropos.get());
+    // Side by side with the bench: the phasors under it, the oscillograms (and after
+    // coupling the single-phase diagram) to its right, the About box over it.
+    const QWidget *banc = Form1.get();
+    FormVecteurCouplage->DefinitPlacement(banc, TFenetreSecondaire::SousLaReference, true);
+    FormOscillogrammes->DefinitPlacement(banc, TFenetreSecondaire::ADroiteDeLaReference, false);
+    FormVecteurs->DefinitPlacement(banc, TFenetreSecondaire::ADroiteDeLaReference, true);
+    FormAPropos->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
     Form1->DefinitLongueurHistorique(FormOscillogrammes->axesInter->ZU_droi());
     // Closing either phasor window closes the program, as "Quitter" does.
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
