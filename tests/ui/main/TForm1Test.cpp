@@ -134,6 +134,10 @@ TEST_F(TForm1Test, WindowAndComponentsAtStart)
     EXPECT_TRUE(Fenetres->FormVecteurCouplage->isVisible());
     EXPECT_TRUE(Fenetres->FormOscillogrammes->isVisible());
     EXPECT_FALSE(Fenetres->FormVecteurs->isVisible());
+    // Side by side: the phasors under the bench, the oscillograms to its right.
+    const QRect banc = f->frameGeometry();
+    EXPECT_EQ(Fenetres->FormVecteurCouplage->frameGeometry().topLeft(), banc.bottomLeft() + QPoint(0, 1));
+    EXPECT_EQ(Fenetres->FormOscillogrammes->frameGeometry().topLeft(), banc.topRight() + QPoint(1, 0));
 
     // Meters keep the 61-pixel width the bench picture leaves beside each unit caption.
     EXPECT_EQ(f->afficheurPu->geometry().topLeft(), QPoint(417, 25));
