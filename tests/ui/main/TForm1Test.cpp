@@ -153,8 +153,7 @@ TEST_F(TForm1Test, WindowAndComponentsAtStart)
 
     // The clock runs from the first showing on.
     const double t0 = Modele().t;
-    QTest::qWait(200);
-    EXPECT_GT(Modele().t, t0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Modele().t > t0; }, 3000));
 }
 
 TEST_F(TForm1Test, ExcitationTrackBar)
@@ -212,8 +211,8 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
     Excite(0.47);
     f->TrackBarN->setValue(1500);
     EXPECT_EQ(f->afficheurN->accessibleDescription(), "1500");
-    QTest::qWait(120);
-    EXPECT_NEAR(f->afficheurV->Valeur(), 230.36, 0.01);
+    // The next tick shows the stator EMF.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(f->afficheurV->Valeur() - 230.36) < 0.01; }, 3000));
 
     // Stator and grid in opposition: refused, with the message, and nothing changes.
     Modele().theta = wR * Modele().t + std::numbers::pi;
@@ -227,7 +226,7 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
 
     // The hidden sequence typed in another window aligns the rotor; the closing succeeds.
     Tape(Fenetres->FormOscillogrammes.get(), "bxqz");
-    QTest::qWait(120);
+    Modele().MiseAJourModele();
     QTest::mouseClick(f->BitBtnFermeInter, Qt::LeftButton);
     EXPECT_EQ(reponseur.Textes.size(), 1);
     ASSERT_TRUE(Modele().Couplage);
@@ -273,7 +272,7 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
 
     // Beyond it, the protective opening.
     f->TrackBarN->setValue(136);
-    QTest::qWait(200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Modele().Couplage; }, 3000));
     ASSERT_EQ(reponseur.Textes.size(), 2);
     EXPECT_EQ(reponseur.Textes[1], "Le fonctionnement est instable");
     EXPECT_FALSE(Modele().Couplage);
@@ -306,7 +305,7 @@ TEST_F(TForm1Test, AMessageFromATickHoldsTheClockOneFromAButtonDoesNot)
     double tPendant = 0;
     QTimer::singleShot(400, [&] {
         tPendant = Modele().t;
-        QTimer::singleShot(300, [&] {
+        QTimer::singleShot(500, [&] {
             EXPECT_GT(Modele().t, tPendant);
             reponseur.Retenir = false;
         });
@@ -334,8 +333,7 @@ TEST_F(TForm1Test, AMessageFromATickHoldsTheClockOneFromAButtonDoesNot)
     EXPECT_EQ(tApres, tVu);
     EXPECT_TRUE(coupleePendant) << "still drawn as coupled while the box is open";
     const double tFin = Modele().t;
-    QTest::qWait(200);
-    EXPECT_GT(Modele().t, tFin);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Modele().t > tFin; }, 3000)) << "the clock runs again";
 }
 
 TEST_F(TForm1Test, HiddenKeySequence)
