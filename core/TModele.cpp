@@ -162,6 +162,7 @@ bool TModele::CalculeEtatCouple()
     if (Ev == 0.0)
         return false;
     const double w = 2.0 * pi * f;
+    const double X = Ls * w;                               // synchronous reactance, Ω
     const double s = w * w * Ls * Cm / (p * 3.0 * V * Ev); // sin δ
     if (std::abs(s) > 1.0)
         return false;
@@ -169,7 +170,6 @@ bool TModele::CalculeEtatCouple()
     delta = std::asin(s);
     ActiveClignotant(std::abs(delta) > AngleAlerte);
 
-    const double X = Ls * 2.0 * pi * f;
     const double EvCos = Ev * std::cos(delta);
     const double EvSin = Ev * std::sin(delta);
     I = std::sqrt((EvCos - V) * (EvCos - V) + EvSin * EvSin) / X;
@@ -212,7 +212,7 @@ void TModele::CalculeSystemesTriphases()
     }
     for (std::size_t k = 0; k < 3; ++k) {
         TNbComplexe &phaseur = this->*phaseursReseau[k];
-        Pose(phaseur, 230.0, phaseur.Pulsation * t - decalagesReseau[k]);
+        Pose(phaseur, V, phaseur.Pulsation * t - decalagesReseau[k]);
         vr[k] = phaseur.ValeurInstantanee(t);
         phaseur.AjouteValeur(vr[k]);
     }

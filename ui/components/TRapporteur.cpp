@@ -1,6 +1,7 @@
 #include "TRapporteur.h"
 
 #include "Arrondi.h"
+#include "ChangePropriete.h"
 #include "FixedLocal.h"
 #include "TCanevasQt.h"
 
@@ -61,18 +62,12 @@ void TRapporteur::setalpha2(double valeur)
 
 void TRapporteur::setRayon(int valeur)
 {
-    if (valeur == RayonArc)
-        return;
-    RayonArc = valeur;
-    update();
+    ChangePropriete(*this, RayonArc, valeur);
 }
 
 void TRapporteur::setRayonExt(int valeur)
 {
-    if (valeur == RayonBras)
-        return;
-    RayonBras = valeur;
-    update();
+    ChangePropriete(*this, RayonBras, valeur);
 }
 
 void TRapporteur::setValeur(double valeur)

@@ -1,6 +1,7 @@
 #include "Tafficheur.h"
 
 #include "Arrondi.h"
+#include "ChangePropriete.h"
 #include "CouleurQt.h"
 #include "FixedLocal.h"
 #include "TCanevasQt.h"
@@ -31,61 +32,40 @@ Tafficheur::Tafficheur(QWidget *parent) : QWidget(parent)
 void Tafficheur::setValeur(double valeur)
 {
     // NaN differs from itself: it is stored, as any new value.
-    if (valeur == Nombre)
-        return;
-    Nombre = valeur;
-    MetAJourDescription();
-    update();
+    if (ChangePropriete(*this, Nombre, valeur))
+        MetAJourDescription();
 }
 
 void Tafficheur::setNb_digits(int valeur)
 {
-    if (valeur == Chiffres)
-        return;
-    Chiffres = valeur;
-    MetAJourDescription();
-    update();
+    if (ChangePropriete(*this, Chiffres, valeur))
+        MetAJourDescription();
 }
 
 void Tafficheur::setchiffre_apres(int valeur)
 {
-    if (valeur == Decimales)
-        return;
-    Decimales = valeur;
-    MetAJourDescription();
-    update();
+    if (ChangePropriete(*this, Decimales, valeur))
+        MetAJourDescription();
 }
 
 void Tafficheur::setCouleur_fond(TCouleur valeur)
 {
-    if (valeur == Fond)
-        return;
-    Fond = valeur;
-    update();
+    ChangePropriete(*this, Fond, valeur);
 }
 
 void Tafficheur::setCouleur_chiffre(TCouleur valeur)
 {
-    if (valeur == Encre)
-        return;
-    Encre = valeur;
-    update();
+    ChangePropriete(*this, Encre, valeur);
 }
 
 void Tafficheur::setTaillefonte(int valeur)
 {
-    if (valeur == TaillePolice)
-        return;
-    TaillePolice = valeur;
-    update();
+    ChangePropriete(*this, TaillePolice, valeur);
 }
 
 void Tafficheur::setFonteName(const QString &valeur)
 {
-    if (valeur == NomPolice)
-        return;
-    NomPolice = valeur;
-    update();
+    ChangePropriete(*this, NomPolice, valeur);
 }
 
 QString Tafficheur::Texte() const

@@ -1,6 +1,7 @@
 #include "Taxes.h"
 
 #include "Arrondi.h"
+#include "ChangePropriete.h"
 #include "CouleurQt.h"
 #include "TCanevasQt.h"
 
@@ -17,107 +18,99 @@ Taxes::Taxes(QWidget *parent) : TPaintBox(parent)
     resize(110, 100);
 }
 
-template <typename T> void Taxes::Change(T &champ, const T &valeur)
-{
-    if (champ == valeur)
-        return;
-    champ = valeur;
-    update();
-}
-
 void Taxes::setCouleur(TCouleur valeur)
 {
-    Change(CouleurAxes, valeur);
+    ChangePropriete(*this, CouleurAxes, valeur);
 }
 
 void Taxes::setEpaisseur(int valeur)
 {
-    Change(EpaisseurAxes, valeur);
+    ChangePropriete(*this, EpaisseurAxes, valeur);
 }
 
 void Taxes::setLongueur_sup(int valeur)
 {
-    Change(LongueurSup, valeur);
+    ChangePropriete(*this, LongueurSup, valeur);
 }
 
 void Taxes::setLongueur_inf(int valeur)
 {
-    Change(LongueurInf, valeur);
+    ChangePropriete(*this, LongueurInf, valeur);
 }
 
 void Taxes::setLargeur_gau(int valeur)
 {
-    Change(LargeurGau, valeur);
+    ChangePropriete(*this, LargeurGau, valeur);
 }
 
 void Taxes::setLargeur_droi(int valeur)
 {
-    Change(LargeurDroi, valeur);
+    ChangePropriete(*this, LargeurDroi, valeur);
 }
 
 void Taxes::setZU_sup(int valeur)
 {
-    Change(ZoneSup, valeur);
+    ChangePropriete(*this, ZoneSup, valeur);
 }
 
 void Taxes::setZU_inf(int valeur)
 {
-    Change(ZoneInf, valeur);
+    ChangePropriete(*this, ZoneInf, valeur);
 }
 
 void Taxes::setZU_gau(int valeur)
 {
-    Change(ZoneGau, valeur);
+    ChangePropriete(*this, ZoneGau, valeur);
 }
 
 void Taxes::setZU_droi(int valeur)
 {
-    Change(ZoneDroi, valeur);
+    ChangePropriete(*this, ZoneDroi, valeur);
 }
 
 void Taxes::setInverse(bool valeur)
 {
-    Change(FlecheEnBas, valeur);
+    ChangePropriete(*this, FlecheEnBas, valeur);
 }
 
 void Taxes::setEchelle_verticale(double valeur)
 {
-    Change(EchelleVerticale, valeur);
+    ChangePropriete(*this, EchelleVerticale, valeur);
 }
 
 void Taxes::setEchelle_horizontale(double valeur)
 {
-    Change(EchelleHorizontale, valeur);
+    ChangePropriete(*this, EchelleHorizontale, valeur);
 }
 
 void Taxes::setGrad_max_hor(const QString &valeur)
 {
-    Change(GradMaxHor, valeur);
+    ChangePropriete(*this, GradMaxHor, valeur);
 }
 
 void Taxes::setGrad_min_hor(const QString &valeur)
 {
-    Change(GradMinHor, valeur);
+    ChangePropriete(*this, GradMinHor, valeur);
 }
 
 void Taxes::setGrad_max_ver(const QString &valeur)
 {
-    Change(GradMaxVer, valeur);
+    ChangePropriete(*this, GradMaxVer, valeur);
 }
 
 void Taxes::setGrad_min_ver(const QString &valeur)
 {
-    Change(GradMinVer, valeur);
+    ChangePropriete(*this, GradMinVer, valeur);
 }
 
 void Taxes::setGrad_hor(int valeur)
 {
-    Change(GradHor, valeur);
+    ChangePropriete(*this, GradHor, valeur);
 }
 
 void Taxes::setGrad_ver(int valeur)
 {
-    Change(GradVer, valeur);
+    ChangePropriete(*this, GradVer, valeur);
 }
 
 TGeometrieAxes Taxes::Geometrie() const

@@ -91,8 +91,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    template <typename T> void Change(T &champ, const T &valeur);
-
     QPen PlumeAxes() const;
     void DessineAxeHorizontal(QPainter &painter) const;
     void DessineAxeVertical(QPainter &painter) const;

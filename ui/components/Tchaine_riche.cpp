@@ -1,5 +1,6 @@
 #include "Tchaine_riche.h"
 
+#include "ChangePropriete.h"
 #include "CouleurQt.h"
 #include "TMarquage.h"
 #include "TPolices.h"
@@ -24,100 +25,64 @@ Tchaine_riche::Tchaine_riche(QWidget *parent) : QWidget(parent)
 
 void Tchaine_riche::setchaine(const QString &valeur)
 {
-    if (valeur == Chaine)
-        return;
-    Chaine = valeur;
-    MetAJourDescription();
-    update();
+    if (ChangePropriete(*this, Chaine, valeur))
+        MetAJourDescription();
 }
 
 void Tchaine_riche::setsens(int valeur)
 {
-    if (valeur == Sens)
-        return;
-    Sens = valeur;
-    update();
+    ChangePropriete(*this, Sens, valeur);
 }
 
 void Tchaine_riche::setcentre(bool valeur)
 {
-    if (valeur == Centre)
-        return;
-    Centre = valeur;
-    update();
+    ChangePropriete(*this, Centre, valeur);
 }
 
 void Tchaine_riche::setcouleur(TCouleur valeur)
 {
-    if (valeur == Couleur)
-        return;
-    Couleur = valeur;
-    update();
+    ChangePropriete(*this, Couleur, valeur);
 }
 
 void Tchaine_riche::settaille(int valeur)
 {
-    if (valeur == Taille)
-        return;
-    Taille = valeur;
-    update();
+    ChangePropriete(*this, Taille, valeur);
 }
 
 void Tchaine_riche::setPolice(const QString &valeur)
 {
-    if (valeur == NomPolice)
-        return;
-    NomPolice = valeur;
-    MetAJourDescription();
-    update();
+    if (ChangePropriete(*this, NomPolice, valeur))
+        MetAJourDescription();
 }
 
 void Tchaine_riche::setPos_indice(int valeur)
 {
-    if (valeur == PosIndice)
-        return;
-    PosIndice = valeur;
-    update();
+    ChangePropriete(*this, PosIndice, valeur);
 }
 
 void Tchaine_riche::setTaille_indice(int valeur)
 {
-    if (valeur == TailleIndice)
-        return;
-    TailleIndice = valeur;
-    update();
+    ChangePropriete(*this, TailleIndice, valeur);
 }
 
 void Tchaine_riche::setStyleFond(TStylePinceau valeur)
 {
-    if (valeur == Style)
-        return;
-    Style = valeur;
-    update();
+    ChangePropriete(*this, Style, valeur);
 }
 
 void Tchaine_riche::setCouleurFond(TCouleur valeur)
 {
-    if (valeur == Fond)
-        return;
-    Fond = valeur;
-    update();
+    ChangePropriete(*this, Fond, valeur);
 }
 
 void Tchaine_riche::setAutoDepl(bool valeur)
 {
-    if (valeur == Deplacable)
-        return;
-    Deplacable = valeur;
-    update();
+    ChangePropriete(*this, Deplacable, valeur);
 }
 
 void Tchaine_riche::setpopupmenu(QMenu *valeur)
 {
-    if (valeur == Menu)
-        return;
-    Menu = valeur;
-    update();
+    ChangePropriete(*this, Menu, valeur);
 }
 
 std::vector<Tchaine_riche::TSegmentQt> Tchaine_riche::Segments() const

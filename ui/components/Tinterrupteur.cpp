@@ -1,6 +1,7 @@
 #include "Tinterrupteur.h"
 
 #include "Arrondi.h"
+#include "ChangePropriete.h"
 #include "CouleurQt.h"
 #include "TCanevasQt.h"
 
@@ -24,59 +25,38 @@ Tinterrupteur::Tinterrupteur(QWidget *parent) : QWidget(parent)
 
 void Tinterrupteur::setOrientation(chaine_orientation valeur)
 {
-    if (valeur == Sens)
-        return;
-    Sens = valeur;
-    update();
+    ChangePropriete(*this, Sens, valeur);
 }
 
 void Tinterrupteur::setCouleur_traits(TCouleur valeur)
 {
-    if (valeur == Traits)
-        return;
-    Traits = valeur;
-    update();
+    ChangePropriete(*this, Traits, valeur);
 }
 
 void Tinterrupteur::setEpaisseur_traits(int valeur)
 {
-    if (valeur == Epaisseur)
-        return;
-    Epaisseur = valeur;
-    update();
+    ChangePropriete(*this, Epaisseur, valeur);
 }
 
 void Tinterrupteur::setEtat(etatInter valeur)
 {
-    if (valeur == EtatCourant)
-        return;
-    EtatCourant = valeur;
-    MetAJourDescription();
-    update();
+    if (ChangePropriete(*this, EtatCourant, valeur))
+        MetAJourDescription();
 }
 
 void Tinterrupteur::setStyleFond(TStylePinceau valeur)
 {
-    if (valeur == Style)
-        return;
-    Style = valeur;
-    update();
+    ChangePropriete(*this, Style, valeur);
 }
 
 void Tinterrupteur::setCouleur_Fond(TCouleur valeur)
 {
-    if (valeur == Fond)
-        return;
-    Fond = valeur;
-    update();
+    ChangePropriete(*this, Fond, valeur);
 }
 
 void Tinterrupteur::setPosition(poInter valeur)
 {
-    if (valeur == Cote)
-        return;
-    Cote = valeur;
-    update();
+    ChangePropriete(*this, Cote, valeur);
 }
 
 void Tinterrupteur::paintEvent(QPaintEvent *)

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include <algorithm>
 #include <chrono>
 
 namespace tavelor {
@@ -100,6 +101,7 @@ void TForm1::CreeComposants()
     afficheurCm = CreeAfficheur("afficheurCm", 422, 297, 1);
     afficheur1 = CreeAfficheur("afficheur1", 665, 2, 1);
     afficheur1->setValeur(400);
+    Afficheurs = {afficheurIe, afficheurI, afficheurPu, afficheurV, afficheurPa, afficheurN, afficheurCm};
     afficheurIe->setAccessibleName(QStringLiteral("Intensité d'excitation"));
     afficheurI->setAccessibleName(QStringLiteral("Intensité statorique"));
     afficheurPu->setAccessibleName(QStringLiteral("Puissance statorique"));
@@ -132,17 +134,19 @@ void TForm1::CreeComposants()
     PaintBox1->setEnabled(false);
     PaintBox1->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(PaintBox1, &TPaintBox::OnPaint, this, &TForm1::FormPaint);
+    DefinitZone(TZoneDessin::PaintBoxFils, PaintBox1);
 
-    const std::array<std::pair<TShape **, const char *>, 6> bornes{
+    const std::array<std::pair<TShape **, const char *>, 6> places{
         {{&ShapeS1, "S1"}, {&ShapeS2, "S2"}, {&ShapeS3, "S3"}, {&ShapeR1, "R1"}, {&ShapeR2, "R2"}, {&ShapeR3, "R3"}}};
-    for (std::size_t i = 0; i < bornes.size(); ++i) {
+    for (std::size_t i = 0; i < places.size(); ++i) {
         auto *shape = new TShape(this);
-        const QString nom = QString::fromLatin1(bornes[i].second);
+        const QString nom = QString::fromLatin1(places[i].second);
         shape->setObjectName(QStringLiteral("Shape") + nom);
         shape->setGeometry(VersQRect(TCablage::RectangleBorne(static_cast<TBorne>(i))));
         shape->setAccessibleName(QStringLiteral("Borne ") + nom);
         connect(shape, &TShape::OnMouseUp, this, [this, shape] { ShapeS1MouseUp(shape); });
-        *bornes[i].first = shape;
+        *places[i].first = shape;
+        Bornes[i] = shape;
     }
 
     TrackBarIe = new QSlider(Qt::Vertical, this);
@@ -309,10 +313,9 @@ void TForm1::TimerWarningTimer()
 
 void TForm1::ShapeS1MouseUp(TShape *sender)
 {
-    const std::array<TShape *, 6> shapes{ShapeS1, ShapeS2, ShapeS3, ShapeR1, ShapeR2, ShapeR3};
-    for (std::size_t i = 0; i < shapes.size(); ++i)
-        if (shapes[i] == sender)
-            Modele.Cablage.ShapeS1MouseUp(static_cast<TBorne>(i));
+    const auto trouvee = std::find(Bornes.begin(), Bornes.end(), sender);
+    if (trouvee != Bornes.end())
+        Modele.Cablage.ShapeS1MouseUp(static_cast<TBorne>(trouvee - Bornes.begin()));
 }
 
 void TForm1::BitBtnRecableClick()
@@ -369,57 +372,31 @@ bool TForm1::eventFilter(QObject *objet, QEvent *event)
 
 void TForm1::CrochetClavier(char32_t caractere)
 {
-    // The buffer holds the decimal codes typed so far of the sequence; a wrong
-    // character leaves it as it is, and it is never cleared.
-    std::string attendu;
-    for (char lettre : SequenceSecrete) {
-        if (TamponClavier == attendu) {
-            if (caractere == static_cast<char32_t>(lettre))
+    // The buffer holds the decimal codes of the letters of the sequence typed so far;
+    // prefixes[i] is its content once i letters are in. A wrong character leaves it as
+    // it is, and it is never cleared.
+    static const auto prefixes = [] {
+        std::array<std::string, SequenceSecrete.size() + 1> p;
+        for (std::size_t i = 0; i < SequenceSecrete.size(); ++i)
+            p[i + 1] = p[i] + std::to_string(static_cast<int>(SequenceSecrete[i]));
+        return p;
+    }();
+    for (std::size_t i = 0; i < SequenceSecrete.size(); ++i) {
+        if (TamponClavier == prefixes[i]) {
+            if (caractere == static_cast<char32_t>(SequenceSecrete[i]))
                 TamponClavier += std::to_string(static_cast<int>(caractere));
             break;
         }
-        attendu += std::to_string(static_cast<int>(lettre));
     }
-    std::string complet;
-    for (char lettre : SequenceSecrete)
-        complet += std::to_string(static_cast<int>(lettre));
-    if (TamponClavier == complet)
+    if (TamponClavier == prefixes.back())
         Modele.AligneRotor();
 }
 
 // ---- What the model asks to show
 
-Tafficheur *TForm1::Afficheur(TAfficheurBanc afficheur) const
-{
-    switch (afficheur) {
-    case TAfficheurBanc::afficheurIe:
-        return afficheurIe;
-    case TAfficheurBanc::afficheurI:
-        return afficheurI;
-    case TAfficheurBanc::afficheurPu:
-        return afficheurPu;
-    case TAfficheurBanc::afficheurV:
-        return afficheurV;
-    case TAfficheurBanc::afficheurPa:
-        return afficheurPa;
-    case TAfficheurBanc::afficheurN:
-        return afficheurN;
-    case TAfficheurBanc::afficheurCm:
-        return afficheurCm;
-    }
-    return nullptr;
-}
-
-TShape *TForm1::Shape(TBorne borne) const
-{
-    const std::array<TShape *, 6> shapes{ShapeS1, ShapeS2, ShapeS3, ShapeR1, ShapeR2, ShapeR3};
-    return shapes[static_cast<std::size_t>(borne)];
-}
-
 void TForm1::AfficheValeur(TAfficheurBanc afficheur, double valeur)
 {
-    if (Tafficheur *cible = Afficheur(afficheur))
-        cible->setValeur(valeur);
+    Afficheurs[static_cast<std::size_t>(afficheur)]->setValeur(valeur);
 }
 
 void TForm1::Clignotant(bool enMarche)
@@ -441,10 +418,6 @@ void TForm1::Message(std::string_view texte)
 
 void TForm1::Redessine(TZoneDessin zone)
 {
-    if (zone == TZoneDessin::PaintBoxFils) {
-        PaintBox1->update();
-        return;
-    }
     if (QWidget *cible = Zones[static_cast<std::size_t>(zone)])
         cible->repaint();
 }
@@ -478,7 +451,7 @@ void TForm1::EtatInterrupteurs(bool fermes)
 
 void TForm1::BorneActive(TBorne borne, bool active)
 {
-    Shape(borne)->setEnabled(active);
+    Bornes[static_cast<std::size_t>(borne)]->setEnabled(active);
 }
 
 void TForm1::BoutonFermeInterActif(bool actif)

@@ -95,13 +95,13 @@ private:
     void OrdreTabulation();
     Tafficheur *CreeAfficheur(const char *nom, int x, int y, int chiffresApres);
     QPushButton *CreeBouton(const char *nom, const QString &face, const QString &bulle, QRect zone);
-    Tafficheur *Afficheur(TAfficheurBanc afficheur) const;
-    TShape *Shape(TBorne borne) const;
 
     std::shared_ptr<TRelaisQt> Relais;
     std::mt19937 Aleatoire;
     std::array<QWidget *, 3> Fenetres{};
     std::array<QWidget *, 8> Zones{};
+    std::array<Tafficheur *, 7> Afficheurs{}; // indexed by TAfficheurBanc
+    std::array<TShape *, 6> Bornes{};         // indexed by TBorne
     QWidget *FenetreAide = nullptr;
     QWidget *FenetreAPropos = nullptr;
     int LongueurHistorique = 380;
