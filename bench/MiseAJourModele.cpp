@@ -1,5 +1,6 @@
 // One model update as a clock tick runs it: six phasors, nine history shifts, uncoupled,
 // complete wiring, 1500 rpm, Ie = 0.47 A, and no windows to tell.
+#include "TCablage.h"
 #include "TModele.h"
 #include "TVueNulle.h"
 
@@ -13,11 +14,12 @@ void MiseAJourModele(benchmark::State &state)
 {
     tavelor::TVueNulle vue;
     tavelor::TModele modele{vue};
-    modele.Cablage.PreparerAffichage(0.75);
+    tavelor::TCablage cablage{modele, vue};
+    cablage.PreparerAffichage(0.75, {});
     modele.PreparerAffichage({});
     for (TBorne borne :
          {TBorne::ShapeS1, TBorne::ShapeR1, TBorne::ShapeS2, TBorne::ShapeR2, TBorne::ShapeS3, TBorne::ShapeR3})
-        modele.Cablage.ShapeS1MouseUp(borne);
+        cablage.ShapeS1MouseUp(borne);
     modele.TrackBarIeChange(113);
     modele.TrackBarNChange(1500);
 

@@ -1,6 +1,5 @@
 #include "TCablage.h"
 
-#include "Arrondi.h"
 #include "TModele.h"
 
 #include <cmath>
@@ -28,7 +27,15 @@ constexpr double ecartMaxPole1 = 2.0;
 
 } // namespace
 
-TCablage::TCablage(TModele &modele, TVueBanc &vue) : modele_(modele), vue_(vue) {}
+TCablage::TCablage(TModele &modele, TVueBanc &vue) : modele_(modele), vue_(vue)
+{
+    modele_.DefinitProtection(this);
+}
+
+TCablage::~TCablage()
+{
+    modele_.DefinitProtection(nullptr);
+}
 
 int TCablage::Tag(TBorne borne) const
 {
@@ -40,16 +47,9 @@ bool TCablage::BorneActive(TBorne borne) const
     return actives_[Indice(borne)];
 }
 
-void TCablage::PreparerAffichage(double aleatoire)
+void TCablage::PreparerAffichage(double aleatoire, const std::array<TPoint, 6> &centres)
 {
-    // Half sizes from S1, rounded as every pixel coordinate: 17/2 gives 8.
-    const TRect s1 = RectangleBorne(TBorne::ShapeS1);
-    const int demiLargeur = Arrondi(s1.Width / 2.0);
-    const int demiHauteur = Arrondi(s1.Height / 2.0);
-    const auto centre = [&](TBorne borne) {
-        const TRect r = RectangleBorne(borne);
-        return TPoint{r.Left + demiLargeur - RectanglePaintBox1().Left, r.Top + demiHauteur - RectanglePaintBox1().Top};
-    };
+    const auto centre = [&](TBorne borne) { return centres[Indice(borne)]; };
 
     PointS[0] = centre(TBorne::ShapeS1);
     PointR = {centre(TBorne::ShapeR1), centre(TBorne::ShapeR2), centre(TBorne::ShapeR3)};

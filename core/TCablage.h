@@ -2,7 +2,7 @@
 
 #include "TCanevas.h"
 #include "TPoint.h"
-#include "TRect.h"
+#include "TProtectionReseau.h"
 #include "TVueBanc.h"
 
 #include <array>
@@ -16,32 +16,15 @@ class TModele;
 // last grid terminal clicked once both sides have one waiting. The stator phase behind S2
 // and S3 is drawn at random at show time, so the phase order sometimes needs a re-wiring.
 // The switch closes only in the grid's phase order with less than 2 V across pole 1.
-class TCablage {
+// It reads and writes the model's wiring state (Connexion, OrdrePhases, Couplage, the
+// speed bar) and opens the switch when the model reports a loss of synchronism; the
+// model knows it only as its protection.
+class TCablage : public TProtectionReseau {
 public:
     TCablage(TModele &modele, TVueBanc &vue);
+    ~TCablage() override;
     TCablage(const TCablage &) = delete;
     TCablage &operator=(const TCablage &) = delete;
-
-    // Layout in the main window (left, top, width, height); the wires are drawn in PaintBox1.
-    static constexpr TRect RectanglePaintBox1() { return {541, 56, 65, 105}; }
-    static constexpr TRect RectangleBorne(TBorne borne)
-    {
-        switch (borne) {
-        case TBorne::ShapeS1:
-            return {547, 64, 17, 17};
-        case TBorne::ShapeS2:
-            return {547, 99, 17, 17};
-        case TBorne::ShapeS3:
-            return {547, 134, 17, 17};
-        case TBorne::ShapeR1:
-            return {582, 64, 17, 17};
-        case TBorne::ShapeR2:
-            return {582, 99, 17, 17};
-        case TBorne::ShapeR3:
-            return {582, 134, 17, 17};
-        }
-        return {};
-    }
 
     std::array<int, 3> SeqS{}; // tags of the switch-side terminals in click order, 0 = not yet
     std::array<int, 3> SeqR{}; // the same for the grid side
@@ -60,8 +43,9 @@ public:
     bool BorneActive(TBorne borne) const;
     bool BitBtnFermeInterActif() const { return fermeInterActif_; }
 
-    // Terminal centres and the random stator phases behind S2 and S3; aleatoire in [0, 1).
-    void PreparerAffichage(double aleatoire);
+    // Terminal centres, indexed by TBorne, in the coordinates of the wire area, as the
+    // window lays them out; and the random stator phases behind S2 and S3, aleatoire in [0, 1).
+    void PreparerAffichage(double aleatoire, const std::array<TPoint, 6> &centres);
     void ShapeS1MouseUp(TBorne borne);
     void FormPaint(TCanevas &canevas) const;
     void BitBtnRecableClick();
@@ -69,7 +53,7 @@ public:
     // Opens the switch and gives the bar back to the speed, with the shaft stopped.
     void Decoupler();
     // Loss of synchronism: the message holds the caller until acknowledged, then Decoupler.
-    void OuvertureProtection();
+    void OuvertureProtection() override;
 
 private:
     TModele &modele_;

@@ -39,7 +39,7 @@ void ConfigureTrait(TNbComplexe &phaseur, TCouleur couleur, int x0, int y0, doub
 
 } // namespace
 
-TModele::TModele(TVueBanc &vue) : Cablage(*this, vue), vue_(vue)
+TModele::TModele(TVueBanc &vue) : vue_(vue)
 {
     VecEv.Visible = false;
     VecLsWI.Visible = false;
@@ -132,8 +132,8 @@ void TModele::MiseAJourModele()
     Ev = FemAVide(Ie, N);
 
     if (Couplage) {
-        if (!CalculeEtatCouple())
-            Cablage.OuvertureProtection();
+        if (!CalculeEtatCouple() && protection_)
+            protection_->OuvertureProtection();
     } else {
         vue_.AfficheValeur(TAfficheurBanc::afficheurV, Ev);
     }
@@ -233,14 +233,18 @@ void TModele::PreparerAffichage(const TGeometrieAffichage &geometrie)
     PauseOscillo = false;
 
     const auto longueur = static_cast<std::size_t>(std::max(0, geometrie.LongueurHistorique));
-    const int xCentre = Arrondi(geometrie.LargeurTriphase / 2.0);
-    const int yCentre = Arrondi(geometrie.HauteurTriphase / 2.0);
+    const int xStator = Arrondi(geometrie.LargeurStator / 2.0);
+    const int yStator = Arrondi(geometrie.HauteurStator / 2.0);
+    const int xReseau = Arrondi(geometrie.LargeurReseau / 2.0);
+    const int yReseau = Arrondi(geometrie.HauteurReseau / 2.0);
     for (std::size_t k = 0; k < 3; ++k) {
-        for (TNbComplexe *phaseur : {&(this->*phaseursStator[k]), &(this->*phaseursReseau[k])}) {
-            phaseur->Valeurs.assign(longueur, 0.0);
-            ConfigureTrait(*phaseur, couleursPhases[k], xCentre, yCentre, EchelleTri);
-        }
-        (this->*phaseursReseau[k]).Pulsation = PulsationReseau;
+        TNbComplexe &stator = this->*phaseursStator[k];
+        TNbComplexe &reseau = this->*phaseursReseau[k];
+        stator.Valeurs.assign(longueur, 0.0);
+        reseau.Valeurs.assign(longueur, 0.0);
+        ConfigureTrait(stator, couleursPhases[k], xStator, yStator, EchelleTri);
+        ConfigureTrait(reseau, couleursPhases[k], xReseau, yReseau, EchelleTri);
+        reseau.Pulsation = PulsationReseau;
 
         TValeurInst &trace = this->*tensionsPoles[k];
         trace.Valeurs.assign(longueur, 0.0);

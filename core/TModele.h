@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TCablage.h"
 #include "TGeometrieAffichage.h"
 #include "TNbComplexe.h"
+#include "TProtectionReseau.h"
 #include "TValeurInst.h"
 #include "TVueBanc.h"
 
@@ -63,8 +63,6 @@ public:
     TEtatTrackBar TrackBarIe{0, 160, 16, 160, true};
     TEtatTrackBar TrackBarN{0, 1800, 180, 0, false}; // speed, then torque (-200..200) once coupled
 
-    TCablage Cablage;
-
     // Excitation bar: Ie = (160 - position)/100, the bar being upside down.
     void TrackBarIeChange(int position);
     // Speed bar while uncoupled (N = position), torque bar while coupled (Cm = position/10).
@@ -74,6 +72,9 @@ public:
     void PositionneTrackBar(TTrackBarBanc trackBar, int position);
     void PlageTrackBarN(int min, int max, int frequence);
     void ActiveTrackBarN(bool actif);
+
+    // Who opens the switch when synchronism is lost (the wiring); none leaves it closed.
+    void DefinitProtection(TProtectionReseau *protection) { protection_ = protection; }
 
     // Started or stopped only on a change, so that a running blinker keeps its rhythm.
     void ActiveClignotant(bool enMarche);
@@ -95,6 +96,7 @@ public:
 
 private:
     TVueBanc &vue_;
+    TProtectionReseau *protection_ = nullptr;
     bool clignotant_ = false;
 
     // False when synchronism is lost and the switch must open.

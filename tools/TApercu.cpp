@@ -1,7 +1,8 @@
 #include "TApercu.h"
 
+#include "TDispositionBanc.h"
 #include "TImagesAnnexes.h"
-#include "TZonesWidgets.h"
+#include "TStyleDessin.h"
 
 #include <QDir>
 #include <QPainter>
@@ -92,7 +93,7 @@ QImage TApercu::zones() const
     QPainter crayon(&image);
     crayon.setPen(QPen(Qt::red, 0));
     crayon.setBrush(Qt::NoBrush);
-    for (const TZoneWidget &zone : ZonesWidgets)
+    for (const TDispositionBanc::TZone &zone : TDispositionBanc::Zones)
         crayon.drawRect(zone.rect.adjusted(0, 0, -1, -1));
     return image;
 }
@@ -100,42 +101,43 @@ QImage TApercu::zones() const
 QImage TApercu::fenetre() const
 {
     QImage image(752, 350, QImage::Format_RGB32);
-    image.fill(QColor(255, 255, 191));
+    image.fill(CouleurFond);
     QPainter crayon(&image);
     crayon.setRenderHint(QPainter::TextAntialiasing);
     crayon.drawImage(0, 0, Banc);
 
-    Afficheur(crayon, zones::afficheurIe, QStringLiteral("1.25"));
-    Afficheur(crayon, zones::afficheurI, QStringLiteral("3.40"));
-    Afficheur(crayon, zones::afficheurPu, QStringLiteral("1520"));
-    Afficheur(crayon, zones::afficheurV, QStringLiteral("229.6"));
-    Afficheur(crayon, zones::afficheurPa, QStringLiteral("1520"));
-    Afficheur(crayon, zones::afficheurN, QStringLiteral("1500"));
-    Afficheur(crayon, zones::afficheurCm, QStringLiteral("9.7"));
-    Afficheur(crayon, zones::afficheur1, QStringLiteral("400.0"));
-    for (const QRect &pole : {zones::interrupteur1, zones::interrupteur2, zones::interrupteur3})
+    Afficheur(crayon, TDispositionBanc::afficheurIe, QStringLiteral("1.25"));
+    Afficheur(crayon, TDispositionBanc::afficheurI, QStringLiteral("3.40"));
+    Afficheur(crayon, TDispositionBanc::afficheurPu, QStringLiteral("1520"));
+    Afficheur(crayon, TDispositionBanc::afficheurV, QStringLiteral("229.6"));
+    Afficheur(crayon, TDispositionBanc::afficheurPa, QStringLiteral("1520"));
+    Afficheur(crayon, TDispositionBanc::afficheurN, QStringLiteral("1500"));
+    Afficheur(crayon, TDispositionBanc::afficheurCm, QStringLiteral("9.7"));
+    Afficheur(crayon, TDispositionBanc::afficheur1, QStringLiteral("400.0"));
+    for (const QRect &pole :
+         {TDispositionBanc::interrupteur1, TDispositionBanc::interrupteur2, TDispositionBanc::interrupteur3})
         Interrupteur(crayon, pole);
 
     crayon.setPen(QPen(Qt::black, 0));
     crayon.setBrush(Qt::NoBrush);
-    for (const QRect &borne :
-         {zones::ShapeS1, zones::ShapeS2, zones::ShapeS3, zones::ShapeR1, zones::ShapeR2, zones::ShapeR3})
+    for (const QRect &borne : {TDispositionBanc::ShapeS1, TDispositionBanc::ShapeS2, TDispositionBanc::ShapeS3,
+                               TDispositionBanc::ShapeR1, TDispositionBanc::ShapeR2, TDispositionBanc::ShapeR3})
         crayon.drawRect(borne.adjusted(0, 0, -1, -1));
     // Two wires as the terminal area would draw them after a few clicks.
     crayon.setRenderHint(QPainter::Antialiasing);
     crayon.setPen(QPen(Qt::black, 5));
-    crayon.drawLine(QRectF(zones::ShapeS1).center(), QRectF(zones::ShapeR1).center());
-    crayon.drawLine(QRectF(zones::ShapeS2).center(), QRectF(zones::ShapeR3).center());
+    crayon.drawLine(QRectF(TDispositionBanc::ShapeS1).center(), QRectF(TDispositionBanc::ShapeR1).center());
+    crayon.drawLine(QRectF(TDispositionBanc::ShapeS2).center(), QRectF(TDispositionBanc::ShapeR3).center());
     crayon.setRenderHint(QPainter::Antialiasing, false);
 
-    TrackBar(crayon, zones::TrackBarIe, true);
-    TrackBar(crayon, zones::TrackBarN, false);
-    Bouton(crayon, zones::BitBtnRecable, QStringLiteral("Recâbler"));
-    Bouton(crayon, zones::BitBtnFermeInter, QStringLiteral("Fermer l'interrupteur"));
-    Bouton(crayon, zones::BitBtnAide, QStringLiteral("Aide"));
-    Bouton(crayon, zones::BitBtnAPropos, QStringLiteral("A propos"));
-    Bouton(crayon, zones::BitBtnFermer, QStringLiteral("Quitter"));
-    crayon.drawImage(zones::ImageWarning.topLeft(), Warning);
+    TrackBar(crayon, TDispositionBanc::TrackBarIe, true);
+    TrackBar(crayon, TDispositionBanc::TrackBarN, false);
+    Bouton(crayon, TDispositionBanc::BitBtnRecable, QStringLiteral("Recâbler"));
+    Bouton(crayon, TDispositionBanc::BitBtnFermeInter, QStringLiteral("Fermer l'interrupteur"));
+    Bouton(crayon, TDispositionBanc::BitBtnAide, QStringLiteral("Aide"));
+    Bouton(crayon, TDispositionBanc::BitBtnAPropos, QStringLiteral("A propos"));
+    Bouton(crayon, TDispositionBanc::BitBtnFermer, QStringLiteral("Quitter"));
+    crayon.drawImage(TDispositionBanc::ImageWarning.topLeft(), Warning);
     return image;
 }
 

@@ -1,7 +1,7 @@
 #include "TDessinBanc.h"
 
+#include "TDispositionBanc.h"
 #include "TStyleDessin.h"
-#include "TZonesWidgets.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -31,9 +31,9 @@ double YPole(const QRect &interrupteur)
     return interrupteur.top() + 18 + 1;
 }
 
-const double YLigne1 = YPole(zones::interrupteur1);
-const double YLigne2 = YPole(zones::interrupteur2);
-const double YLigne3 = YPole(zones::interrupteur3);
+const double YLigne1 = YPole(TDispositionBanc::interrupteur1);
+const double YLigne2 = YPole(TDispositionBanc::interrupteur2);
+const double YLigne3 = YPole(TDispositionBanc::interrupteur3);
 
 // Excitation wires, symmetric about the machine centre.
 const double YExcitationPlus = CentreMachine.y() - 17;
@@ -174,7 +174,7 @@ QImage TDessinBanc::Dessine() const
 
 void TDessinBanc::dessineReglageIntensite(QPainter &crayon) const
 {
-    const QRect &trackBar = zones::TrackBarIe;
+    const QRect &trackBar = TDispositionBanc::TrackBarIe;
     const double centre = trackBar.left() + trackBar.width() / 2.0;
     DessineLegendeReglage(crayon, QRectF(centre - 40, 8, 80, 38), QStringLiteral("Réglage\nintensité"));
 }
@@ -206,7 +206,7 @@ void TDessinBanc::dessineExcitation(QPainter &crayon) const
     crayon.drawText(QRectF(depart + 3, YExcitationMoins - 20, 14, 18), Qt::AlignCenter, QStringLiteral("−"));
 
     // The excitation ammeter hangs just under its meter.
-    const QRect &afficheur = zones::afficheurIe;
+    const QRect &afficheur = TDispositionBanc::afficheurIe;
     Appareil(crayon, QPointF(afficheur.left() + afficheur.width() / 2.0, YExcitationPlus), QStringLiteral("A"));
 }
 
@@ -228,22 +228,22 @@ void TDessinBanc::dessineLignesStator(QPainter &crayon) const
     constexpr double coude = 306;
     const double sortieHaut = CentreMachine.y() - 16;
     const double sortieBas = CentreMachine.y() + 16;
-    const double xPoles = zones::interrupteur1.left();
+    const double xPoles = TDispositionBanc::interrupteur1.left();
     Trace(crayon,
           {{XBordMachine(sortieHaut, 1), sortieHaut}, {coude, sortieHaut}, {coude, YLigne1}, {xPoles, YLigne1}});
     Trace(crayon, {{XBordMachine(YLigne2, 1), YLigne2}, {xPoles, YLigne2}});
     Trace(crayon, {{XBordMachine(sortieBas, 1), sortieBas}, {coude, sortieBas}, {coude, YLigne3}, {xPoles, YLigne3}});
 
     // Beyond the poles, up to the left side of the switch-side terminals.
-    const double xApresPoles = zones::interrupteur1.right() + 1;
-    const double xBornesS = zones::ShapeS1.left();
+    const double xApresPoles = TDispositionBanc::interrupteur1.right() + 1;
+    const double xBornesS = TDispositionBanc::ShapeS1.left();
     for (const double y : {YLigne1, YLigne2, YLigne3})
         Trace(crayon, {{xApresPoles, y}, {xBornesS, y}});
 
     // Stator ammeter on line 1 under its meter; wattmeter on line 1, voltage lead to line 2.
-    const QRect &afficheurI = zones::afficheurI;
+    const QRect &afficheurI = TDispositionBanc::afficheurI;
     const QPointF centreA(afficheurI.left() + 29, YLigne1);
-    const QRect &afficheurPu = zones::afficheurPu;
+    const QRect &afficheurPu = TDispositionBanc::afficheurPu;
     const QPointF centreW(afficheurPu.left() + 28, YLigne1);
     const double rayonW = RayonAppareil + 1;
     Trace(crayon, {{centreW.x(), centreW.y() + rayonW}, {centreW.x(), YLigne2}});
@@ -252,7 +252,7 @@ void TDessinBanc::dessineLignesStator(QPainter &crayon) const
     Appareil(crayon, centreW, QStringLiteral("W"), rayonW);
 
     // Phase voltmeter between line 3 and the star point, its meter to its right.
-    const QRect &afficheurV = zones::afficheurV;
+    const QRect &afficheurV = TDispositionBanc::afficheurV;
     const double rayonV = RayonAppareil - 1;
     const QPointF centreV(afficheurV.left() - 6 - rayonV, afficheurV.top() + afficheurV.height() / 2.0);
     Trace(crayon, {{centreV.x(), centreV.y() - rayonV}, {centreV.x(), YLigne3}});
@@ -279,8 +279,8 @@ void TDessinBanc::dessineReseau(QPainter &crayon) const
     constexpr double xL2 = 668;
     constexpr double xL3 = 628;
     constexpr double yBas = 272;
-    const double xBornesR = zones::ShapeR1.right() + 1;
-    const QRect &afficheur = zones::afficheur1;
+    const double xBornesR = TDispositionBanc::ShapeR1.right() + 1;
+    const QRect &afficheur = TDispositionBanc::afficheur1;
     const double rayon = RayonAppareil - 2;
     const QPointF centreV((xL1 + xL2) / 2, afficheur.bottom() + 5 + rayon);
 
@@ -300,7 +300,7 @@ void TDessinBanc::dessineReseau(QPainter &crayon) const
 
 void TDessinBanc::dessineEntrainement(QPainter &crayon) const
 {
-    const QRect &regCouple = zones::ImageRegCouple;
+    const QRect &regCouple = TDispositionBanc::ImageRegCouple;
     DessineLegendeReglage(crayon, QRectF(regCouple), QStringLiteral("Réglage\nvitesse"));
 
     // The drive under the machine; dashed strokes are mechanical links (shaft, measuring module).
@@ -324,12 +324,12 @@ void TDessinBanc::dessineModuleMesures(QPainter &crayon) const
 {
     const QRectF module(220, 225, 180, 50);
     crayon.setPen(Qt::black);
-    const QRectF uniteP = LegendeUnite(crayon, zones::afficheurPa, QStringLiteral("W"));
-    const QRectF uniteN = LegendeUnite(crayon, zones::afficheurN, QStringLiteral("tr/min"));
-    const QRectF uniteC = LegendeUnite(crayon, zones::afficheurCm, QStringLiteral("N.m"));
+    const QRectF uniteP = LegendeUnite(crayon, TDispositionBanc::afficheurPa, QStringLiteral("W"));
+    const QRectF uniteN = LegendeUnite(crayon, TDispositionBanc::afficheurN, QStringLiteral("tr/min"));
+    const QRectF uniteC = LegendeUnite(crayon, TDispositionBanc::afficheurCm, QStringLiteral("N.m"));
 
     // Each output stops just above its unit caption.
-    const double pointe = zones::afficheurPa.top() + 3;
+    const double pointe = TDispositionBanc::afficheurPa.top() + 3;
     Fleche(crayon, {{uniteP.center().x(), module.bottom()}, {uniteP.center().x(), pointe}});
     Fleche(crayon, {{uniteN.center().x(), module.bottom()}, {uniteN.center().x(), pointe}});
     const double ySortie = module.top() + module.height() / 2;

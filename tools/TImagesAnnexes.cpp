@@ -1,7 +1,7 @@
 #include "TImagesAnnexes.h"
 
+#include "TDispositionBanc.h"
 #include "TStyleDessin.h"
-#include "TZonesWidgets.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -11,7 +11,7 @@ namespace tavelor {
 QImage ImageRegCouple()
 {
     // Same box and drawing call as the bench's "Réglage vitesse", so the words line up.
-    QImage image(zones::ImageRegCouple.size(), QImage::Format_RGB32);
+    QImage image(TDispositionBanc::ImageRegCouple.size(), QImage::Format_RGB32);
     image.fill(CouleurFond);
     QPainter crayon(&image);
     PrepareCrayon(crayon);
@@ -21,7 +21,7 @@ QImage ImageRegCouple()
 
 QImage ImageWarning()
 {
-    QImage image(zones::ImageWarning.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(TDispositionBanc::ImageWarning.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter crayon(&image);
     PrepareCrayon(crayon);

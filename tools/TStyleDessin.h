@@ -1,5 +1,8 @@
 #pragma once
 
+#include "CouleurQt.h"
+#include "TCouleur.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPen>
@@ -13,7 +16,8 @@ namespace tavelor {
 // Look shared by every generated picture. The bench caption "Réglage vitesse" and the
 // picture "Réglage couple" that covers it go through the same calls, so the swap is seamless.
 
-inline const QColor CouleurFond(255, 255, 191);
+// The windows' background, from the one colour table of the program.
+inline const QColor CouleurFond = VersQColor(clFondBanc);
 inline const QColor CouleurTexteBouton(255, 255, 192);
 
 // Wires and outlines are 2 px wide and laid on whole-pixel centres: a 2 px line centred on

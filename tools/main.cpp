@@ -87,8 +87,8 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const QByteArray banc = tavelor::EncodeJpeg(tavelor::TDessinBanc().Dessine(), QualiteJpeg);
-    const QByteArray regCouple = tavelor::EncodeJpeg(tavelor::ImageRegCouple(), QualiteJpeg);
+    const QByteArray banc = tavelor::TEcritureJpeg::Encode(tavelor::TDessinBanc().Dessine(), QualiteJpeg);
+    const QByteArray regCouple = tavelor::TEcritureJpeg::Encode(tavelor::ImageRegCouple(), QualiteJpeg);
     const QImage warning = tavelor::ImageWarning();
     bool ecrits = Ecrit(dossier, QStringLiteral("banc.jpg"), banc) &&
                   Ecrit(dossier, QStringLiteral("regcouple.jpg"), regCouple) &&

@@ -1,5 +1,6 @@
 #include "TCablage.h"
 
+#include "TBornesBanc.h"
 #include "TCanevasEnregistreur.h"
 #include "TModele.h"
 #include "TVueEnregistreuse.h"
@@ -19,12 +20,12 @@ class TCablageTest : public ::testing::Test {
 protected:
     TVueEnregistreuse vue;
     TModele modele{vue};
-    TCablage &cablage = modele.Cablage;
+    TCablage cablage{modele, vue};
 
     // aleatoire >= 0.5 puts stator phases 2, 3 behind S2, S3; below, they are swapped.
     void Prepare(double aleatoire)
     {
-        cablage.PreparerAffichage(aleatoire);
+        cablage.PreparerAffichage(aleatoire, CentresBornesBanc);
         modele.PreparerAffichage({});
         modele.MiseAJourModele();
         vue.Efface();
@@ -48,7 +49,8 @@ protected:
     }
 };
 
-TEST_F(TCablageTest, CentresDesBornesDansPaintBox1)
+// Each stator phase is drawn from the terminal it lies behind.
+TEST_F(TCablageTest, CentresDesBornesSelonLesPhases)
 {
     Prepare(0.75);
     EXPECT_EQ(cablage.PointS, (std::array<TPoint, 3>{{{14, 16}, {14, 51}, {14, 86}}}));
@@ -61,7 +63,6 @@ TEST_F(TCablageTest, CentresDesBornesDansPaintBox1)
     EXPECT_EQ(cablage.Tag(ShapeS3), 2);
     EXPECT_EQ(cablage.PointS, (std::array<TPoint, 3>{{{14, 16}, {14, 86}, {14, 51}}}));
     EXPECT_EQ(modele.OrdrePhases, -1);
-    EXPECT_EQ(TCablage::RectangleBorne(ShapeR3), (TRect{582, 134, 17, 17}));
 }
 
 struct TCasCablage {

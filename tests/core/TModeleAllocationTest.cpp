@@ -1,3 +1,4 @@
+#include "TCablage.h"
 #include "TModele.h"
 
 #include "TVueNulle.h"
@@ -73,10 +74,11 @@ TEST(TModeleAllocation, AucuneAllocationParTic)
 {
     TVueNulle vue;
     TModele modele{vue};
-    modele.Cablage.PreparerAffichage(0.75);
+    TCablage cablage{modele, vue};
+    cablage.PreparerAffichage(0.75, {});
     modele.PreparerAffichage({});
     for (TBorne borne : {ShapeS1, ShapeR1, ShapeS2, ShapeR2, ShapeS3, ShapeR3})
-        modele.Cablage.ShapeS1MouseUp(borne);
+        cablage.ShapeS1MouseUp(borne);
     modele.TrackBarIeChange(113);
     modele.TrackBarNChange(1500);
     modele.MiseAJourModele();
@@ -96,7 +98,7 @@ TEST(TModeleAllocation, AucuneAllocationParTic)
             modele.AligneRotor();
             break;
         case 501:
-            modele.Cablage.BitBtnFermeInterClick();
+            cablage.BitBtnFermeInterClick();
             break;
         case 800:
             modele.TrackBarNChange(100);

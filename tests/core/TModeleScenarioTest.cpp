@@ -1,5 +1,6 @@
 #include "TModele.h"
 
+#include "TCablage.h"
 #include "TVueEnregistreuse.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ class TModeleScenarioTest : public ::testing::TestWithParam<double> {
 protected:
     TVueEnregistreuse vue;
     TModele modele{vue};
+    TCablage cablage{modele, vue};
 
     void Tics(int nombre)
     {
@@ -28,14 +30,14 @@ protected:
     void Clique(std::initializer_list<TBorne> bornes)
     {
         for (TBorne borne : bornes)
-            modele.Cablage.ShapeS1MouseUp(borne);
+            cablage.ShapeS1MouseUp(borne);
     }
 };
 
 TEST_P(TModeleScenarioTest, CouplageGenerateurMoteurPuisDecrochage)
 {
     // Show time.
-    modele.Cablage.PreparerAffichage(GetParam());
+    cablage.PreparerAffichage(GetParam(), {});
     modele.PreparerAffichage({});
     modele.MiseAJourModele();
     Tics(20);
@@ -44,7 +46,7 @@ TEST_P(TModeleScenarioTest, CouplageGenerateurMoteurPuisDecrochage)
     Clique({ShapeS1, ShapeR1, ShapeS2, ShapeR2, ShapeS3, ShapeR3});
     ASSERT_TRUE(modele.TrackBarN.Enabled);
     if (modele.OrdrePhases == -1) {
-        modele.Cablage.BitBtnRecableClick();
+        cablage.BitBtnRecableClick();
         Clique({ShapeS1, ShapeR1, ShapeS2, ShapeR3, ShapeS3, ShapeR2});
     }
     ASSERT_EQ(modele.OrdrePhases, 1);
@@ -65,7 +67,7 @@ TEST_P(TModeleScenarioTest, CouplageGenerateurMoteurPuisDecrochage)
     EXPECT_LT(std::abs(modele.vK1.Valeurs.back()), 2.0);
 
     vue.Efface();
-    modele.Cablage.BitBtnFermeInterClick();
+    cablage.BitBtnFermeInterClick();
     ASSERT_TRUE(modele.Couplage) << ::testing::PrintToString(vue.Textes());
     EXPECT_EQ(modele.TrackBarN.Min, -200);
     EXPECT_EQ(modele.N, 1500.0);
@@ -106,7 +108,7 @@ TEST_P(TModeleScenarioTest, CouplageGenerateurMoteurPuisDecrochage)
     Tics(2);
     EXPECT_EQ(vue.DerniereValeur(TAfficheurBanc::afficheurV), 0.0);
 
-    modele.Cablage.BitBtnRecableClick();
+    cablage.BitBtnRecableClick();
     EXPECT_FALSE(modele.TrackBarN.Enabled);
     EXPECT_EQ(modele.Connexion, (std::array<int, 3>{}));
     EXPECT_EQ(modele.Ie, 0.0);

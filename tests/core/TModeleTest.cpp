@@ -1,5 +1,6 @@
 #include "TModele.h"
 
+#include "TCablage.h"
 #include "TVueEnregistreuse.h"
 
 #include <gtest/gtest.h>
@@ -35,10 +36,11 @@ class TModeleTest : public ::testing::Test {
 protected:
     TVueEnregistreuse vue;
     TModele modele{vue};
+    TCablage cablage{modele, vue};
 
     void SetUp() override
     {
-        modele.Cablage.PreparerAffichage(0.75);
+        cablage.PreparerAffichage(0.75, {});
         modele.PreparerAffichage({});
     }
 

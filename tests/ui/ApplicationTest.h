@@ -1,7 +1,7 @@
 #pragma once
 
 // What every component test needs: the one application object, and a rendering of a
-// component over a known background, taken once the component has settled its size.
+// component over a known background.
 
 #include <QApplication>
 #include <QImage>
@@ -19,19 +19,13 @@ inline QApplication &Application()
     return *application;
 }
 
-// The components size themselves as they paint: render until the size holds. What a
-// component leaves unpainted keeps the colour `fond`, as its parent would show.
+// A rendering of a component over a known background: what the component leaves
+// unpainted keeps the colour `fond`, as its parent would show.
 inline QImage Rendu(QWidget &composant, QColor fond = Qt::white)
 {
-    QImage image;
-    for (int essai = 0; essai < 3; ++essai) {
-        const QSize taille = composant.size();
-        image = QImage(taille, QImage::Format_RGB32);
-        image.fill(fond);
-        composant.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-        if (composant.size() == taille)
-            break;
-    }
+    QImage image(composant.size(), QImage::Format_RGB32);
+    image.fill(fond);
+    composant.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
     return image;
 }
 

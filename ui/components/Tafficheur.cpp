@@ -25,7 +25,7 @@ constexpr int MargeDroite = 5;
 Tafficheur::Tafficheur(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_NoSystemBackground);
-    resize(65, 20);
+    AjusteTaille();
     MetAJourDescription();
 }
 
@@ -40,6 +40,7 @@ void Tafficheur::setNb_digits(int valeur)
 {
     if (ChangePropriete(*this, Chiffres, valeur))
         MetAJourDescription();
+    AjusteTaille();
 }
 
 void Tafficheur::setchiffre_apres(int valeur)
@@ -61,11 +62,13 @@ void Tafficheur::setCouleur_chiffre(TCouleur valeur)
 void Tafficheur::setTaillefonte(int valeur)
 {
     ChangePropriete(*this, TaillePolice, valeur);
+    AjusteTaille();
 }
 
 void Tafficheur::setFonteName(const QString &valeur)
 {
     ChangePropriete(*this, NomPolice, valeur);
+    AjusteTaille();
 }
 
 QString Tafficheur::Texte() const
@@ -87,10 +90,6 @@ void Tafficheur::paintEvent(QPaintEvent *)
     RemplitFond(painter);
     DessineCadre(painter);
     DessineTexte(painter, Texte());
-    // Sized from the font after drawing; a change brings one more paint at the new size.
-    const QSize taille = TailleNecessaire();
-    if (taille != size())
-        resize(taille);
 }
 
 void Tafficheur::RemplitFond(QPainter &painter) const
@@ -132,6 +131,15 @@ QSize Tafficheur::TailleNecessaire() const
     // The digit count is taken in 2..18 here too, as for the text.
     const int chiffres = std::clamp(Chiffres, 2, 18);
     return QSize(mesure.horizontalAdvance(QStringLiteral("0")) * (chiffres + 1) + 11, mesure.height() + 2);
+}
+
+// The box fits its font and digit count; run by every setter they depend on, so that
+// painting only reads.
+void Tafficheur::AjusteTaille()
+{
+    const QSize taille = TailleNecessaire();
+    if (taille != size())
+        resize(taille);
 }
 
 void Tafficheur::MetAJourDescription()

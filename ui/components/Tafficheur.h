@@ -7,8 +7,8 @@
 namespace tavelor {
 
 // The meter read-out of the bench: one number in large coloured digits, right-aligned
-// 5 pixels from the right edge of a framed box. Each painting formats Valeur anew and
-// then sizes the box from the digit "0" of its font: (Nb_digits + 1) digit widths plus
+// 5 pixels from the right edge of a framed box. Each painting formats Valeur anew; the
+// font and digit setters size the box from the digit "0" of its font: (Nb_digits + 1) digit widths plus
 // 11 pixels wide (Nb_digits taken in 2..18, as for the text), one digit height plus 2
 // high, the left edge staying in place.
 // The accessible description holds the text shown.
@@ -60,6 +60,7 @@ private:
     void DessineCadre(QPainter &painter) const;
     void DessineTexte(QPainter &painter, const QString &texte) const;
     QSize TailleNecessaire() const;
+    void AjusteTaille();
     void MetAJourDescription();
 
     double Nombre = 0.0;

@@ -16,6 +16,7 @@ namespace tavelor {
 Taxes::Taxes(QWidget *parent) : TPaintBox(parent)
 {
     resize(110, 100);
+    AjusteHauteur();
 }
 
 void Taxes::setCouleur(TCouleur valeur)
@@ -31,11 +32,13 @@ void Taxes::setEpaisseur(int valeur)
 void Taxes::setLongueur_sup(int valeur)
 {
     ChangePropriete(*this, LongueurSup, valeur);
+    AjusteHauteur();
 }
 
 void Taxes::setLongueur_inf(int valeur)
 {
     ChangePropriete(*this, LongueurInf, valeur);
+    AjusteHauteur();
 }
 
 void Taxes::setLargeur_gau(int valeur)
@@ -113,6 +116,14 @@ void Taxes::setGrad_ver(int valeur)
     ChangePropriete(*this, GradVer, valeur);
 }
 
+// The height follows the vertical axis, at least one pixel; the width is the owner's.
+void Taxes::AjusteHauteur()
+{
+    const int hauteur = std::max(1, LongueurSup + LongueurInf);
+    if (hauteur != height())
+        resize(width(), hauteur);
+}
+
 TGeometrieAxes Taxes::Geometrie() const
 {
     return TGeometrieAxes{LargeurGau, LongueurSup, ZoneDroi};
@@ -134,11 +145,6 @@ void Taxes::paintEvent(QPaintEvent *)
     painter.setPen(PlumeAxes());
     DessineAxeHorizontal(painter);
     DessineAxeVertical(painter);
-    // The height follows the vertical axis; a change brings one more paint. At least one
-    // pixel, or the frame would never be painted again to take a valid height.
-    const int hauteur = std::max(1, LongueurSup + LongueurInf);
-    if (hauteur != height())
-        resize(width(), hauteur);
     DessineOrigine(painter);
     DessineGraduationVerticale(painter, LongueurSup - ZoneSup, GradMaxVer);
     DessineGraduationVerticale(painter, LongueurSup + ZoneInf, GradMinVer);

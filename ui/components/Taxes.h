@@ -14,9 +14,9 @@ namespace tavelor {
 // arrowheads, a "0" at the origin, a mark at each end of the vertical useful range with
 // its optional label, and Grad_hor + 1 evenly spaced marks along the horizontal axis.
 // The owner draws its curves in OnPaint, which runs first, so the axes lie over them.
-// Each painting forces the height to Longueur_sup + Longueur_inf; the width is the
-// owner's. The component converts no values: the scales and the other strings are only
-// kept for the owner.
+// Setting Longueur_sup or Longueur_inf gives the frame the height Longueur_sup +
+// Longueur_inf; the width is the owner's. The component converts no values: the
+// scales and the other strings are only kept for the owner.
 class Taxes : public TPaintBox {
     Q_OBJECT
     Q_PROPERTY(TCouleur Couleur READ Couleur WRITE setCouleur)
@@ -91,6 +91,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void AjusteHauteur();
     QPen PlumeAxes() const;
     void DessineAxeHorizontal(QPainter &painter) const;
     void DessineAxeVertical(QPainter &painter) const;

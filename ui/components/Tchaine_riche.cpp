@@ -19,7 +19,7 @@ Tchaine_riche::Tchaine_riche(QWidget *parent) : QWidget(parent)
     // Windowless in spirit: with a clear background the parent shows through.
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
-    resize(65, 65);
+    AjusteTaille();
     MetAJourDescription();
 }
 
@@ -27,6 +27,7 @@ void Tchaine_riche::setchaine(const QString &valeur)
 {
     if (ChangePropriete(*this, Chaine, valeur))
         MetAJourDescription();
+    AjusteTaille();
 }
 
 void Tchaine_riche::setsens(int valeur)
@@ -47,22 +48,26 @@ void Tchaine_riche::setcouleur(TCouleur valeur)
 void Tchaine_riche::settaille(int valeur)
 {
     ChangePropriete(*this, Taille, valeur);
+    AjusteTaille();
 }
 
 void Tchaine_riche::setPolice(const QString &valeur)
 {
     if (ChangePropriete(*this, NomPolice, valeur))
         MetAJourDescription();
+    AjusteTaille();
 }
 
 void Tchaine_riche::setPos_indice(int valeur)
 {
     ChangePropriete(*this, PosIndice, valeur);
+    AjusteTaille();
 }
 
 void Tchaine_riche::setTaille_indice(int valeur)
 {
     ChangePropriete(*this, TailleIndice, valeur);
+    AjusteTaille();
 }
 
 void Tchaine_riche::setStyleFond(TStylePinceau valeur)
@@ -136,16 +141,19 @@ int Tchaine_riche::hauteur() const
 void Tchaine_riche::paintEvent(QPaintEvent *)
 {
     const std::vector<TSegmentQt> segments = Segments();
-    // The label takes the size of its text here, as it paints; a new size brings one
-    // more paint event, after which the size no longer changes. It keeps at least one
-    // pixel each way: an empty widget is never painted, so it would never grow again.
-    const QSize taille(std::max(1, Longueur(segments, this)), std::max(1, Hauteur(segments, this)));
-    if (taille != size())
-        resize(taille);
-
     QPainter painter(this);
     RemplitFond(painter);
     DessineSegments(painter, segments);
+}
+
+// The label takes the size of its text, at least one pixel each way; run by every
+// setter the text's extent depends on, so that painting only reads.
+void Tchaine_riche::AjusteTaille()
+{
+    const std::vector<TSegmentQt> segments = Segments();
+    const QSize taille(std::max(1, Longueur(segments, this)), std::max(1, Hauteur(segments, this)));
+    if (taille != size())
+        resize(taille);
 }
 
 void Tchaine_riche::RemplitFond(QPainter &painter) const

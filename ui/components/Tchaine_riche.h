@@ -14,7 +14,7 @@ namespace tavelor {
 
 // A one-line physics label made of styled runs (italic symbols, subscripts, Greek
 // letters, underlined complex quantities), written in the markup of TMarquage.
-// It sizes itself to its text each time it paints, keeping its top-left corner; with
+// The setters of the text and its fonts size it to its text, keeping its top-left corner; with
 // AutoDepl the user drags it about its parent. Runs share a top line, not a baseline:
 // a subscript is a smaller run placed Pos_indice pixels lower.
 // The accessible description holds the text shown, Greek letters as Unicode.
@@ -91,6 +91,7 @@ private:
     static int Hauteur(const std::vector<TSegmentQt> &segments, const QWidget *appareil);
     void RemplitFond(QPainter &painter) const;
     void DessineSegments(QPainter &painter, const std::vector<TSegmentQt> &segments) const;
+    void AjusteTaille();
     void MetAJourDescription();
 
     QString Chaine = QStringLiteral("41M]}");

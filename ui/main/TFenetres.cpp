@@ -35,7 +35,8 @@ TFenetres::TFenetres()
     FormOscillogrammes->DefinitPlacement(banc, TFenetreSecondaire::ADroiteDeLaReference, false);
     FormVecteurs->DefinitPlacement(banc, TFenetreSecondaire::ADroiteDeLaReference, true);
     FormAPropos->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
-    Form1->DefinitLongueurHistorique(FormOscillogrammes->axesInter->ZU_droi());
+    // Its useful width is the length of every sample history.
+    Form1->DefinitZone(TZoneDessin::axesInter, FormOscillogrammes->axesInter);
     // Closing either phasor window closes the program, as "Quitter" does.
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
                      &TForm1::BitBtnFermerClick);

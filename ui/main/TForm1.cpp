@@ -1,15 +1,19 @@
 #include "TForm1.h"
 
+#include "Arrondi.h"
 #include "CouleurQt.h"
 #include "TCanevasQt.h"
 #include "TChronos.h"
+#include "TDispositionBanc.h"
 #include "TImageJpeg.h"
 #include "TPaintBox.h"
 #include "TPolices.h"
 #include "TRelaisQt.h"
 #include "TShape.h"
 #include "TStylePinceau.h"
+#include "TTrackBar.h"
 #include "Tafficheur.h"
+#include "Taxes.h"
 #include "Tinterrupteur.h"
 
 #include <QApplication>
@@ -19,10 +23,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QSlider>
 
 #include <algorithm>
 #include <chrono>
+#include <tuple>
 
 namespace tavelor {
 
@@ -37,10 +41,7 @@ QString Texte(std::string_view texte)
     return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
 }
 
-QRect VersQRect(const TRect &r)
-{
-    return QRect(r.Left, r.Top, r.Width, r.Height);
-}
+using D = TDispositionBanc;
 
 } // namespace
 
@@ -53,7 +54,7 @@ TForm1::TForm1(QWidget *parent)
     Aleatoire.seed(
         static_cast<std::mt19937::result_type>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     setWindowTitle(QStringLiteral("Tavelor"));
-    setFixedSize(752, 350);
+    setFixedSize(D::Client);
     move(10, 10);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, VersQColor(clFondBanc));
@@ -87,19 +88,20 @@ void TForm1::CreeComposants()
 {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(0, 0, 750, 350);
+    Image1->setGeometry(D::Image1);
     Image1->setPixmap(QPixmap::fromImage(TImageJpeg::Charge(QStringLiteral(":/banc.jpg"))));
-    Image1->setEnabled(false);
+    // Clicks pass through to what lies under the picture. It stays enabled: a disabled
+    // label paints its picture greyed out.
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    afficheurIe = CreeAfficheur("afficheurIe", 151, 39, 2);
-    afficheurI = CreeAfficheur("afficheurI", 331, 25, 2);
-    afficheurPu = CreeAfficheur("afficheurPu", 417, 25, 0);
-    afficheurV = CreeAfficheur("afficheurV", 340, 162, 1);
-    afficheurPa = CreeAfficheur("afficheurPa", 207, 295, 0);
-    afficheurN = CreeAfficheur("afficheurN", 303, 295, 0);
-    afficheurCm = CreeAfficheur("afficheurCm", 422, 297, 1);
-    afficheur1 = CreeAfficheur("afficheur1", 665, 2, 1);
+    afficheurIe = CreeAfficheur("afficheurIe", D::afficheurIe, 2);
+    afficheurI = CreeAfficheur("afficheurI", D::afficheurI, 2);
+    afficheurPu = CreeAfficheur("afficheurPu", D::afficheurPu, 0);
+    afficheurV = CreeAfficheur("afficheurV", D::afficheurV, 1);
+    afficheurPa = CreeAfficheur("afficheurPa", D::afficheurPa, 0);
+    afficheurN = CreeAfficheur("afficheurN", D::afficheurN, 0);
+    afficheurCm = CreeAfficheur("afficheurCm", D::afficheurCm, 1);
+    afficheur1 = CreeAfficheur("afficheur1", D::afficheur1, 1);
     afficheur1->setValeur(400);
     Afficheurs = {afficheurIe, afficheurI, afficheurPu, afficheurV, afficheurPa, afficheurN, afficheurCm};
     afficheurIe->setAccessibleName(QStringLiteral("Intensité d'excitation"));
@@ -112,10 +114,11 @@ void TForm1::CreeComposants()
     afficheur1->setAccessibleName(QStringLiteral("Tension réseau"));
 
     const std::array<Tinterrupteur **, 3> poles{&interrupteur1, &interrupteur2, &interrupteur3};
+    const std::array<QRect, 3> zonesPoles{D::interrupteur1, D::interrupteur2, D::interrupteur3};
     for (int i = 0; i < 3; ++i) {
         auto *pole = new Tinterrupteur(this);
         pole->setObjectName(QStringLiteral("interrupteur%1").arg(i + 1));
-        pole->setGeometry(480, 54 + 35 * i, 50, 37);
+        pole->setGeometry(zonesPoles[static_cast<std::size_t>(i)]);
         pole->setOrientation(Tinterrupteur::orH);
         pole->setPosition(Tinterrupteur::piSG);
         pole->setEtat(Tinterrupteur::intOuv);
@@ -130,28 +133,34 @@ void TForm1::CreeComposants()
 
     PaintBox1 = new TPaintBox(this);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
-    PaintBox1->setGeometry(VersQRect(TCablage::RectanglePaintBox1()));
+    PaintBox1->setGeometry(D::PaintBox1);
     PaintBox1->setEnabled(false);
     PaintBox1->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(PaintBox1, &TPaintBox::OnPaint, this, &TForm1::FormPaint);
     DefinitZone(TZoneDessin::PaintBoxFils, PaintBox1);
 
-    const std::array<std::pair<TShape **, const char *>, 6> places{
-        {{&ShapeS1, "S1"}, {&ShapeS2, "S2"}, {&ShapeS3, "S3"}, {&ShapeR1, "R1"}, {&ShapeR2, "R2"}, {&ShapeR3, "R3"}}};
+    // Indexed by TBorne.
+    const std::array<std::tuple<TShape **, const char *, QRect>, 6> places{{{&ShapeS1, "S1", D::ShapeS1},
+                                                                            {&ShapeS2, "S2", D::ShapeS2},
+                                                                            {&ShapeS3, "S3", D::ShapeS3},
+                                                                            {&ShapeR1, "R1", D::ShapeR1},
+                                                                            {&ShapeR2, "R2", D::ShapeR2},
+                                                                            {&ShapeR3, "R3", D::ShapeR3}}};
     for (std::size_t i = 0; i < places.size(); ++i) {
         auto *shape = new TShape(this);
-        const QString nom = QString::fromLatin1(places[i].second);
+        const auto &[variable, suffixe, zone] = places[i];
+        const QString nom = QString::fromLatin1(suffixe);
         shape->setObjectName(QStringLiteral("Shape") + nom);
-        shape->setGeometry(VersQRect(TCablage::RectangleBorne(static_cast<TBorne>(i))));
+        shape->setGeometry(zone);
         shape->setAccessibleName(QStringLiteral("Borne ") + nom);
         connect(shape, &TShape::OnMouseUp, this, [this, shape] { ShapeS1MouseUp(shape); });
-        *places[i].first = shape;
+        *variable = shape;
         Bornes[i] = shape;
     }
 
-    TrackBarIe = new QSlider(Qt::Vertical, this);
+    TrackBarIe = new TTrackBar(Qt::Vertical, this);
     TrackBarIe->setObjectName(QStringLiteral("TrackBarIe"));
-    TrackBarIe->setGeometry(24, 51, 33, 117);
+    TrackBarIe->setGeometry(D::TrackBarIe);
     TrackBarIe->setInvertedAppearance(true); // position 0 at the top, 160 (Ie = 0) at the bottom
     TrackBarIe->setInvertedControls(true);
     TrackBarIe->setTickPosition(QSlider::TicksBothSides);
@@ -159,36 +168,36 @@ void TForm1::CreeComposants()
     TrackBarChange(TTrackBarBanc::TrackBarIe, Modele.TrackBarIe);
     connect(TrackBarIe, &QSlider::valueChanged, this, &TForm1::TrackBarIeChange);
 
-    TrackBarN = new QSlider(Qt::Horizontal, this);
+    TrackBarN = new TTrackBar(Qt::Horizontal, this);
     TrackBarN->setObjectName(QStringLiteral("TrackBarN"));
-    TrackBarN->setGeometry(3, 235, 118, 32);
+    TrackBarN->setGeometry(D::TrackBarN);
     TrackBarN->setTickPosition(QSlider::TicksBelow);
     TrackBarChange(TTrackBarBanc::TrackBarN, Modele.TrackBarN);
     connect(TrackBarN, &QSlider::valueChanged, this, &TForm1::TrackBarNChange);
 
     ImageRegCouple = new QLabel(this);
     ImageRegCouple->setObjectName(QStringLiteral("ImageRegCouple"));
-    ImageRegCouple->setGeometry(32, 189, 72, 48);
+    ImageRegCouple->setGeometry(D::ImageRegCouple);
     ImageRegCouple->setPixmap(QPixmap::fromImage(TImageJpeg::Charge(QStringLiteral(":/regcouple.jpg"))));
     ImageRegCouple->hide();
 
     ImageWarning = new QLabel(this);
     ImageWarning->setObjectName(QStringLiteral("ImageWarning"));
-    ImageWarning->setGeometry(98, 200, 31, 32);
+    ImageWarning->setGeometry(D::ImageWarning);
     ImageWarning->setPixmap(QPixmap(QStringLiteral(":/warning.png")));
     ImageWarning->setAccessibleName(QStringLiteral("Alerte stabilité"));
     ImageWarning->hide();
 
     BitBtnRecable = CreeBouton("BitBtnRecable", QStringLiteral(":/recabler.png"),
-                               QStringLiteral("Défaire le câblage pour recommencer"), QRect(534, 22, 80, 30));
+                               QStringLiteral("Défaire le câblage pour recommencer"), D::BitBtnRecable);
     BitBtnFermeInter = CreeBouton("BitBtnFermeInter", QStringLiteral(":/fermer_inter.png"),
-                                  QStringLiteral("Coupler la machine au réseau"), QRect(432, 168, 160, 30));
-    BitBtnAide = CreeBouton("BitBtnAide", QStringLiteral(":/aide.png"), QStringLiteral("Afficher l'aide"),
-                            QRect(8, 280, 75, 30));
+                                  QStringLiteral("Coupler la machine au réseau"), D::BitBtnFermeInter);
+    BitBtnAide =
+        CreeBouton("BitBtnAide", QStringLiteral(":/aide.png"), QStringLiteral("Afficher l'aide"), D::BitBtnAide);
     BitBtnAPropos = CreeBouton("BitBtnAPropos", QStringLiteral(":/apropos.png"), QStringLiteral("A propos de Tavelor"),
-                               QRect(8, 312, 75, 30));
-    BitBtnFermer = CreeBouton("BitBtnFermer", QStringLiteral(":/quitter.png"), QStringLiteral("Quitter Tavelor"),
-                              QRect(669, 312, 75, 30));
+                               D::BitBtnAPropos);
+    BitBtnFermer =
+        CreeBouton("BitBtnFermer", QStringLiteral(":/quitter.png"), QStringLiteral("Quitter Tavelor"), D::BitBtnFermer);
     BitBtnRecable->setAccessibleName(QStringLiteral("Recâbler"));
     BitBtnFermeInter->setAccessibleName(QStringLiteral("Fermer l'interrupteur"));
     BitBtnAide->setAccessibleName(QStringLiteral("Aide"));
@@ -202,11 +211,11 @@ void TForm1::CreeComposants()
     connect(BitBtnFermer, &QPushButton::clicked, this, &TForm1::BitBtnFermerClick);
 }
 
-Tafficheur *TForm1::CreeAfficheur(const char *nom, int x, int y, int chiffresApres)
+Tafficheur *TForm1::CreeAfficheur(const char *nom, QRect zone, int chiffresApres)
 {
     auto *afficheur = new Tafficheur(this);
     afficheur->setObjectName(QString::fromLatin1(nom));
-    afficheur->setGeometry(x, y, 61, 26);
+    afficheur->setGeometry(zone);
     afficheur->setNb_digits(4);
     afficheur->setchiffre_apres(chiffresApres);
     afficheur->setCouleur_fond(clWhite);
@@ -258,11 +267,6 @@ void TForm1::DefinitAide(QWidget *aide, QWidget *aPropos)
     FenetreAPropos = aPropos;
 }
 
-void TForm1::DefinitLongueurHistorique(int zuDroi)
-{
-    LongueurHistorique = zuDroi;
-}
-
 // ---- Handlers
 
 void TForm1::showEvent(QShowEvent *event)
@@ -277,18 +281,49 @@ void TForm1::showEvent(QShowEvent *event)
 void TForm1::FormShow()
 {
     std::uniform_real_distribution<double> uniforme(0.0, 1.0);
-    Modele.Cablage.PreparerAffichage(uniforme(Aleatoire));
-    TGeometrieAffichage geometrie;
-    geometrie.LongueurHistorique = LongueurHistorique;
-    Modele.PreparerAffichage(geometrie);
+    Cablage.PreparerAffichage(uniforme(Aleatoire), CentresBornes());
+    Modele.PreparerAffichage(GeometrieAffichage());
     Chronos1->setEnable(true);
     Modele.MiseAJourModele();
+}
+
+// Centres of the terminals in the wire area, halves rounded as every pixel coordinate.
+std::array<TPoint, 6> TForm1::CentresBornes() const
+{
+    std::array<TPoint, 6> centres{};
+    for (std::size_t i = 0; i < Bornes.size(); ++i) {
+        const QRect r = Bornes[i]->geometry();
+        centres[i] = {r.left() + Arrondi(r.width() / 2.0) - PaintBox1->x(),
+                      r.top() + Arrondi(r.height() / 2.0) - PaintBox1->y()};
+    }
+    return centres;
+}
+
+// Read from the drawing areas registered by the side windows; an area not registered
+// (a bench run without its side windows) keeps the laid-out size.
+TGeometrieAffichage TForm1::GeometrieAffichage() const
+{
+    TGeometrieAffichage geometrie;
+    const auto zone = [this](TZoneDessin z) { return Zones[static_cast<std::size_t>(z)]; };
+    if (const auto *axes = qobject_cast<const Taxes *>(zone(TZoneDessin::axesInter)))
+        geometrie.LongueurHistorique = axes->ZU_droi();
+    if (const QWidget *stator = zone(TZoneDessin::PaintBoxStator)) {
+        geometrie.LargeurStator = stator->width();
+        geometrie.HauteurStator = stator->height();
+    }
+    if (const QWidget *reseau = zone(TZoneDessin::PaintBoxReseau)) {
+        geometrie.LargeurReseau = reseau->width();
+        geometrie.HauteurReseau = reseau->height();
+    }
+    if (const QWidget *diagramme = zone(TZoneDessin::PaintBoxVecteurs))
+        geometrie.HauteurDiagramme = diagramme->height();
+    return geometrie;
 }
 
 void TForm1::FormPaint(QPainter &painter)
 {
     TCanevasQt canevas(painter);
-    Modele.Cablage.FormPaint(canevas);
+    Cablage.FormPaint(canevas);
 }
 
 void TForm1::TrackBarIeChange(int position)
@@ -315,17 +350,17 @@ void TForm1::ShapeS1MouseUp(TShape *sender)
 {
     const auto trouvee = std::find(Bornes.begin(), Bornes.end(), sender);
     if (trouvee != Bornes.end())
-        Modele.Cablage.ShapeS1MouseUp(static_cast<TBorne>(trouvee - Bornes.begin()));
+        Cablage.ShapeS1MouseUp(static_cast<TBorne>(trouvee - Bornes.begin()));
 }
 
 void TForm1::BitBtnRecableClick()
 {
-    Modele.Cablage.BitBtnRecableClick();
+    Cablage.BitBtnRecableClick();
 }
 
 void TForm1::BitBtnFermeInterClick()
 {
-    Modele.Cablage.BitBtnFermeInterClick();
+    Cablage.BitBtnFermeInterClick();
 }
 
 void TForm1::BitBtnAideClick()

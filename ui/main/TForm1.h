@@ -1,6 +1,8 @@
 #pragma once
 
+#include "TCablage.h"
 #include "TModele.h"
+#include "TTrackBar.h"
 #include "TVueBanc.h"
 
 #include <QTimer>
@@ -13,7 +15,6 @@
 
 class QLabel;
 class QPushButton;
-class QSlider;
 
 namespace tavelor {
 
@@ -35,13 +36,13 @@ public:
     ~TForm1() override;
 
     TModele Modele;
+    TCablage Cablage{Modele, *this};
 
-    // Windows whose visibility the model decides, and drawing areas it repaints.
+    // Windows whose visibility the model decides, and drawing areas it repaints. The
+    // phasors and histories are laid out at show time for the areas registered then.
     void DefinitFenetre(TFenetreBanc fenetre, QWidget *widget);
     void DefinitZone(TZoneDessin zone, QWidget *widget);
     void DefinitAide(QWidget *aide, QWidget *aPropos);
-    // Useful width of the oscillogram frames: the length of every sample history.
-    void DefinitLongueurHistorique(int zuDroi);
 
     // TVueBanc
     void AfficheValeur(TAfficheurBanc afficheur, double valeur) override;
@@ -62,7 +63,7 @@ public:
     Tinterrupteur *interrupteur1, *interrupteur2, *interrupteur3;
     TShape *ShapeS1, *ShapeS2, *ShapeS3, *ShapeR1, *ShapeR2, *ShapeR3;
     TPaintBox *PaintBox1;
-    QSlider *TrackBarIe, *TrackBarN;
+    TTrackBar *TrackBarIe, *TrackBarN;
     QLabel *ImageRegCouple, *ImageWarning;
     QPushButton *BitBtnRecable, *BitBtnFermeInter, *BitBtnAide, *BitBtnAPropos, *BitBtnFermer;
     QTimer TimerWarning;
@@ -92,8 +93,10 @@ private:
     void CrochetClavier(char32_t caractere);
 
     void CreeComposants();
+    TGeometrieAffichage GeometrieAffichage() const;
+    std::array<TPoint, 6> CentresBornes() const;
     void OrdreTabulation();
-    Tafficheur *CreeAfficheur(const char *nom, int x, int y, int chiffresApres);
+    Tafficheur *CreeAfficheur(const char *nom, QRect zone, int chiffresApres);
     QPushButton *CreeBouton(const char *nom, const QString &face, const QString &bulle, QRect zone);
 
     std::shared_ptr<TRelaisQt> Relais;
@@ -104,7 +107,6 @@ private:
     std::array<TShape *, 6> Bornes{};         // indexed by TBorne
     QWidget *FenetreAide = nullptr;
     QWidget *FenetreAPropos = nullptr;
-    int LongueurHistorique = 380;
     bool DejaMontree = false;
     std::string TamponClavier;
 };

@@ -60,7 +60,6 @@ TEST_F(TafficheurTest, DefaultsAndPropertiesByName)
     EXPECT_EQ(defaut.Couleur_chiffre(), clBlack);
     EXPECT_EQ(defaut.Taillefonte(), 11);
     EXPECT_EQ(defaut.FonteName(), "MS Sans Serif");
-    EXPECT_EQ(defaut.size(), QSize(65, 20));
 
     EXPECT_TRUE(afficheur.setProperty("Valeur", 230.5));
     EXPECT_TRUE(afficheur.setProperty("chiffre_apres", 1));

@@ -82,7 +82,7 @@ protected:
     void CableEnOrdre()
     {
         TForm1 *f = Form();
-        const bool tagsDirects = Modele().Cablage.Tag(TBorne::ShapeS2) == 2;
+        const bool tagsDirects = Form()->Cablage.Tag(TBorne::ShapeS2) == 2;
         Clique(f->ShapeS1);
         Clique(f->ShapeR1);
         Clique(f->ShapeS2);
@@ -189,7 +189,7 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
     TReponseurMessages reponseur;
 
     // Wired in reverse order first: the closing is refused, re-wiring fixes it.
-    const bool tagsDirects = Modele().Cablage.Tag(TBorne::ShapeS2) == 2;
+    const bool tagsDirects = Form()->Cablage.Tag(TBorne::ShapeS2) == 2;
     Clique(f->ShapeS1);
     Clique(f->ShapeR1);
     Clique(f->ShapeS2);

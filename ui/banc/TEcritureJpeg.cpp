@@ -7,13 +7,12 @@
 
 namespace tavelor {
 
-QByteArray EncodeJpeg(const QImage &image, int qualite)
+QByteArray TEcritureJpeg::Encode(const QImage &image, int qualite)
 {
     const QImage rvb = image.convertToFormat(QImage::Format_RGB888);
 
     jpeg_compress_struct info{};
     jpeg_error_mgr erreurs{};
-    // The default handler prints and exits: acceptable for a build tool.
     info.err = jpeg_std_error(&erreurs);
     jpeg_create_compress(&info);
 

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QPalette>
 #include <QShowEvent>
+#include <QWindow>
 
 namespace tavelor {
 
@@ -43,6 +44,11 @@ void TFenetreSecondaire::DefinitPlacement(const QWidget *reference, TPlacement p
 
 void TFenetreSecondaire::showEvent(QShowEvent *event)
 {
+    // The window system shows the application's name in place of an empty title; an
+    // invisible character keeps the title bar as empty as the caption. The widget's own
+    // title stays empty.
+    if (windowTitle().isEmpty() && windowHandle())
+        windowHandle()->setTitle(QString(QChar(0x200B)));
     if (!event->spontaneous() && (AChaqueAffichage || !DejaPlacee)) {
         Place();
         DejaPlacee = true;
