@@ -76,17 +76,37 @@ TEST_F(TModeleTest, PreparerAffichageConfigureLesPhaseurs)
         EXPECT_EQ(*valeurs, std::vector<double>(380, 0.0));
     EXPECT_TRUE(modele.VecV.Valeurs.empty());
     // Centres rounded halves to even: 217/2 -> 108, 209/2 -> 104; 3·377/4 = 282.75 -> 283.
-    EXPECT_EQ((TPoint{modele.VS1.X0, modele.VS1.Y0}), (TPoint{108, 104}));
-    EXPECT_EQ((TPoint{modele.VR2.X0, modele.VR2.Y0}), (TPoint{108, 104}));
-    EXPECT_EQ((TPoint{modele.VecI.X0, modele.VecI.Y0}), (TPoint{50, 283}));
-    EXPECT_EQ(modele.VS2.Couleur, modele.VR2.Couleur);
-    EXPECT_EQ(modele.vK3.Couleur, clFuchsia);
-    EXPECT_DOUBLE_EQ(modele.vK3.Echelle, 0.3);
-    EXPECT_DOUBLE_EQ(modele.VecEv.Echelle, 0.8);
-    EXPECT_DOUBLE_EQ(modele.VecI.Echelle, 45.0);
-    EXPECT_DOUBLE_EQ(modele.VR1.Pulsation, 100 * pi);
-    EXPECT_FALSE(modele.VecEv.Visible);
-    EXPECT_FALSE(modele.VecLsWI.Visible);
+    const struct {
+        const TNbComplexe &phaseur;
+        TCouleur couleur;
+        TPoint origine;
+        double echelle;
+        bool visible;
+    } table[] = {
+        {modele.VS1, clBlue, {108, 104}, 0.3, true},     {modele.VS2, clRed, {108, 104}, 0.3, true},
+        {modele.VS3, clFuchsia, {108, 104}, 0.3, true},  {modele.VR1, clBlue, {108, 104}, 0.3, true},
+        {modele.VR2, clRed, {108, 104}, 0.3, true},      {modele.VR3, clFuchsia, {108, 104}, 0.3, true},
+        {modele.VecEv, clPurple, {50, 283}, 0.8, false}, {modele.VecI, clAqua, {50, 283}, 45.0, true},
+        {modele.VecV, clTeal, {50, 283}, 0.8, true},     {modele.VecLsWI, clLime, {50, 283}, 0.8, false},
+    };
+    for (const auto &ligne : table) {
+        const TNbComplexe &p = ligne.phaseur;
+        EXPECT_EQ(p.Couleur, ligne.couleur);
+        EXPECT_EQ((TPoint{p.X0, p.Y0}), ligne.origine);
+        EXPECT_DOUBLE_EQ(p.Echelle, ligne.echelle);
+        EXPECT_EQ(p.Visible, ligne.visible);
+        EXPECT_EQ(p.Epaisseur, 2);
+        EXPECT_EQ(p.StyleTrait, TStyleTrait::psSolid);
+        EXPECT_EQ(p.LongueurFleche, 10);
+        EXPECT_DOUBLE_EQ(p.AngleFleche, pi / 6);
+    }
+    for (const TNbComplexe *reseau : {&modele.VR1, &modele.VR2, &modele.VR3})
+        EXPECT_DOUBLE_EQ(reseau->Pulsation, 100 * pi);
+    const TCouleur traces[] = {clBlue, clRed, clFuchsia};
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(modele.TensionPole(k).Couleur, traces[k - 1]);
+        EXPECT_DOUBLE_EQ(modele.TensionPole(k).Echelle, 0.3);
+    }
 }
 
 TEST_F(TModeleTest, AuDemarrageLeStatorEstNulEtLeReseauTourne)
@@ -213,6 +233,19 @@ TEST_F(TModeleTest, CoupleEnGenerateurPuisEnMoteur)
     }
 }
 
+// jX·I starts from the tip of V, rounded halves to even: 0.25·230 = 57.5 gives 58 (a
+// truncation gives 57) and 0.75·230 = 172.5 gives 172 (rounding halves up gives 173).
+TEST_F(TModeleTest, OrigineDeJLsWIArrondieAuPairLePlusProche)
+{
+    for (const auto [echelle, x0] : {std::pair(0.25, 50 + 58), std::pair(0.75, 50 + 172)}) {
+        modele.EchelleV = echelle;
+        modele.VecV.Echelle = echelle;
+        Couple(230.0, 10.0);
+        EXPECT_EQ(modele.VecLsWI.X0, x0) << echelle;
+        EXPECT_EQ(modele.VecLsWI.Y0, 283);
+    }
+}
+
 TEST_F(TModeleTest, CoupleNulEtSurexcitation)
 {
     Couple(230.0, 0.0);
@@ -298,10 +331,20 @@ TEST_F(TModeleTest, CoupleALArretOuvreSansDiviserParZero)
         modele.MiseAJourModele();
         EXPECT_FALSE(modele.Couplage);
         EXPECT_EQ(vue.Textes().front(), "Message(Le fonctionnement est instable)");
+        // What this update writes: the meters, the single-phase phasors, the coupled
+        // quantities and one sample of every history.
         for (const auto &appel : vue.Appels)
-            EXPECT_FALSE(std::isnan(appel.Valeur)) << appel.Texte;
-        EXPECT_FALSE(std::isnan(modele.delta));
-        EXPECT_FALSE(std::isnan(modele.VS1.Valeurs.back()));
+            EXPECT_TRUE(std::isfinite(appel.Valeur)) << appel.Texte;
+        for (const TNbComplexe *p : {&modele.VecV, &modele.VecI, &modele.VecEv, &modele.VecLsWI}) {
+            EXPECT_TRUE(std::isfinite(p->Reel) && std::isfinite(p->Imag));
+            EXPECT_TRUE(std::isfinite(static_cast<double>(p->X0)));
+        }
+        for (const double valeur : {modele.I, modele.Pu, modele.Pa, modele.Ev})
+            EXPECT_TRUE(std::isfinite(valeur));
+        for (int k = 1; k <= 3; ++k) {
+            EXPECT_TRUE(std::isfinite(modele.PhaseurStator(k).Valeurs.back()));
+            EXPECT_TRUE(std::isfinite(modele.PhaseurReseau(k).Valeurs.back()));
+        }
     }
 }
 

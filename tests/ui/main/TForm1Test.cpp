@@ -2,26 +2,35 @@
 
 #include "ApplicationTest.h"
 #include "TChronos.h"
+#include "TDispositionBanc.h"
 #include "TFenetres.h"
+#include "TFormAPropos.h"
+#include "TFormAide.h"
+#include "TFormChoixVect.h"
+#include "TFormOrigine.h"
 #include "TFormOscillogrammes.h"
 #include "TFormVecteurCouplage.h"
 #include "TFormVecteurs.h"
+#include "TImageJpeg.h"
 #include "TShape.h"
 #include "Tafficheur.h"
+#include "Taxes.h"
+#include "TformEchellesDiagVect.h"
 #include "Tinterrupteur.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -408,30 +417,121 @@ TEST_F(TForm1Test, EveryControlCanBeFoundAndReadByAssistiveTools)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f->TrackBarN)->text(QAccessible::Name), "Réglage couple");
 }
 
-// Pictures of the bench at three moments, to look at (and for the README).
-TEST_F(TForm1Test, Captures)
+// The picture is painted as decoded, never greyed out as a disabled widget would be, and
+// every pixel no widget covers shows it; clicks still pass through it to the terminals.
+TEST_F(TForm1Test, BenchPictureInItsOwnColours)
 {
     TForm1 *f = Form();
-    const QString dossier = QCoreApplication::applicationDirPath() + QStringLiteral("/captures");
-    QDir().mkpath(dossier);
-    auto capture = [&](const char *nom) {
-        QTest::qWait(150);
-        EXPECT_TRUE(f->grab().save(dossier + QLatin1Char('/') + QLatin1String(nom)));
+    const QImage decodee = TImageJpeg::Charge(QStringLiteral(":/banc.jpg")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(decodee.size(), TDispositionBanc::Image1.size());
+    // The brown supply box and a black wiring line, as decoded.
+    const auto proche = [](QColor c, int r, int g, int b) {
+        return std::abs(c.red() - r) < 12 && std::abs(c.green() - g) < 12 && std::abs(c.blue() - b) < 12;
     };
-    capture("banc-depart.png");
-    CableEnOrdre();
-    Excite(0.47);
-    f->TrackBarN->setValue(1500);
-    capture("banc-cable.png");
-    Tape(Form(), "bxqz");
-    Modele().MiseAJourModele();
-    QTest::mouseClick(f->BitBtnFermeInter, Qt::LeftButton);
-    f->TrackBarN->setValue(100);
-    capture("banc-couple.png");
-    f->TrackBarN->setValue(133);
-    Modele().MiseAJourModele();
-    f->ImageWarning->show();
-    capture("banc-alerte.png");
+    int brun = 0, noir = 0;
+    for (int y = 40; y < 160; ++y)
+        for (int x = 80; x < 135; ++x)
+            brun += proche(decodee.pixelColor(x, y), 146, 94, 46);
+    for (int x = 300; x < 330; ++x)
+        noir += proche(decodee.pixelColor(x, TDispositionBanc::interrupteur1.center().y()), 0, 0, 0) ||
+                proche(decodee.pixelColor(x, TDispositionBanc::interrupteur1.top() + 18), 0, 0, 0);
+    ASSERT_GT(brun, 500);
+    ASSERT_GT(noir, 0);
+
+    const QImage ecran = f->grab(TDispositionBanc::Image1).toImage().convertToFormat(QImage::Format_RGB32);
+    int compares = 0, differents = 0;
+    for (int y = 0; y < decodee.height(); ++y)
+        for (int x = 0; x < decodee.width(); ++x) {
+            const bool couvert = std::any_of(TDispositionBanc::Zones.begin(), TDispositionBanc::Zones.end(),
+                                             [&](const auto &zone) { return zone.rect.contains(x, y); });
+            if (couvert)
+                continue;
+            ++compares;
+            differents += ecran.pixel(x, y) != decodee.pixel(x, y);
+        }
+    EXPECT_GT(compares, 200000);
+    EXPECT_EQ(differents, 0);
+
+    Clique(f->ShapeS1);
+    EXPECT_FALSE(f->ShapeS1->isEnabled()) << "the click went through the picture";
+}
+
+TEST_F(TForm1Test, EveryWindowIsTitledByItsCaptionAlone)
+{
+    const std::vector<std::pair<QWidget *, const char *>> fenetres{
+        {Fenetres->Form1.get(), "Tavelor"},
+        {Fenetres->FormVecteurCouplage.get(), "Diagramme vectoriel"},
+        {Fenetres->FormOscillogrammes.get(), "Oscillogrammes"},
+        {Fenetres->FormAPropos.get(), "A propos"},
+        {Fenetres->formEchellesDiagVect.get(), "Echelles du diagramme vectoriel"},
+        {Fenetres->FormOrigine.get(), "Origine du diagramme"},
+        {Fenetres->FormVecteurs.get(), "Diagramme vectoriel"},
+        {Fenetres->FormAide.get(), ""},
+        {Fenetres->FormChoixVect.get(), "Vecteurs à afficher"},
+    };
+    for (const auto &[fenetre, titre] : fenetres) {
+        fenetre->show();
+        EXPECT_EQ(fenetre->windowTitle(), QString::fromUtf8(titre));
+        // What the window system is handed: the caption, an empty one kept blank.
+        EXPECT_EQ(fenetre->windowHandle()->title().remove(QChar(0x200B)), QString::fromUtf8(titre));
+    }
+}
+
+// Position 160 (Ie = 0) lies at the bottom: the groove must not read full there.
+TEST_F(TForm1Test, ExcitationBarFillsFromTheBottomUpToTheHandle)
+{
+    QSlider *barre = Form()->TrackBarIe;
+    const QColor surbrillance = barre->palette().color(QPalette::Highlight);
+    // Pixels of the groove (the middle columns, between the tick marks) that carry the
+    // highlight colour, in the top half and in the bottom half.
+    const auto remplissage = [&](int position) {
+        barre->setValue(position);
+        const QImage image = barre->grab().toImage();
+        std::pair<int, int> moities{0, 0};
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (std::abs(c.hue() - surbrillance.hue()) < 20 && c.saturation() > 80)
+                    (y < image.height() / 2 ? moities.first : moities.second) += 1;
+            }
+        return moities;
+    };
+    const auto [hautA0, basA0] = remplissage(160);
+    EXPECT_EQ(hautA0 + basA0, 0) << "empty at Ie = 0";
+    const auto [hautAMi, basAMi] = remplissage(113);
+    EXPECT_GT(basAMi, 0);
+    EXPECT_EQ(hautAMi, 0) << "Ie = 0.47 A fills the lower part only";
+    const auto [hautAuMax, basAuMax] = remplissage(0);
+    EXPECT_GT(hautAuMax, 0);
+    EXPECT_GT(basAuMax, 0);
+}
+
+// The phasors and histories are laid out for the drawing areas the windows register.
+TEST(TForm1Geometrie, PhasorsFollowTheRegisteredPaintBoxes)
+{
+    test::Application();
+    TForm1 banc;
+    QWidget stator, reseau, diagramme;
+    stator.resize(101, 60);
+    reseau.resize(80, 33);
+    diagramme.resize(100, 202);
+    Taxes axes;
+    axes.setZU_droi(120);
+    banc.DefinitZone(TZoneDessin::PaintBoxStator, &stator);
+    banc.DefinitZone(TZoneDessin::PaintBoxReseau, &reseau);
+    banc.DefinitZone(TZoneDessin::PaintBoxVecteurs, &diagramme);
+    banc.DefinitZone(TZoneDessin::axesInter, &axes);
+    banc.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&banc));
+
+    const TModele &m = banc.Modele;
+    EXPECT_EQ(std::pair(m.VS3.X0, m.VS3.Y0), std::pair(50, 30)); // 50.5 goes to the even 50
+    EXPECT_EQ(std::pair(m.VR1.X0, m.VR1.Y0), std::pair(40, 16)); // 16.5 goes to 16
+    EXPECT_EQ(m.VecV.Y0, 152);                                   // 3 x 202 / 4 = 151.5
+    EXPECT_EQ(m.VR2.Valeurs.size(), 120u);
+    EXPECT_EQ(m.vK1.Valeurs.size(), 120u);
+    // The terminals' centres in the wire area, from the terminals themselves.
+    EXPECT_EQ(banc.Cablage.PointR, (std::array<TPoint, 3>{{{49, 16}, {49, 51}, {49, 86}}}));
 }
 
 TEST_F(TForm1Test, RewiringWhileCoupled)

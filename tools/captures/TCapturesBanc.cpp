@@ -1,0 +1,91 @@
+#include "TCapturesBanc.h"
+
+#include "TFenetres.h"
+#include "TForm1.h"
+#include "TShape.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QThread>
+#include <QWindow>
+
+#include <cmath>
+
+namespace tavelor {
+
+namespace {
+
+// Lets the clock tick and the windows repaint for a while.
+void Attend(int millisecondes)
+{
+    QDeadlineTimer fin(millisecondes);
+    while (!fin.hasExpired()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+}
+
+void Tape(QWindow *fenetre, const char *texte)
+{
+    for (const char *c = texte; *c; ++c) {
+        QKeyEvent appui(QEvent::KeyPress, 0, Qt::NoModifier, QString(QLatin1Char(*c)));
+        QKeyEvent relache(QEvent::KeyRelease, 0, Qt::NoModifier, QString(QLatin1Char(*c)));
+        QApplication::sendEvent(fenetre, &appui);
+        QApplication::sendEvent(fenetre, &relache);
+    }
+}
+
+void Clique(QWidget *widget)
+{
+    const QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
+    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent evenement(type, centre, widget->mapToGlobal(centre), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &evenement);
+    }
+}
+
+} // namespace
+
+TCapturesBanc::TCapturesBanc(const QString &dossier) : Dossier(dossier)
+{
+    Dossier.mkpath(QStringLiteral("."));
+}
+
+bool TCapturesBanc::Tout()
+{
+    TFenetres fenetres;
+    fenetres.Montre();
+    TForm1 &banc = *fenetres.Form1;
+    bool ok = true;
+    const auto capture = [&](const char *nom) {
+        Attend(300);
+        ok = banc.grab().save(Dossier.filePath(QString::fromLatin1(nom))) && ok;
+    };
+
+    capture("banc-depart.png");
+    // Wired in the grid's phase order, whichever order was drawn.
+    const bool direct = banc.Cablage.Tag(TBorne::ShapeS2) == 2;
+    for (TShape *borne : {banc.ShapeS1, banc.ShapeR1, banc.ShapeS2, direct ? banc.ShapeR2 : banc.ShapeR3, banc.ShapeS3,
+                          direct ? banc.ShapeR3 : banc.ShapeR2})
+        Clique(borne);
+    banc.TrackBarIe->setValue(160 - 47);
+    banc.TrackBarN->setValue(1500);
+    capture("banc-cable.png");
+
+    Tape(banc.windowHandle(), "bxqz");
+    banc.Modele.MiseAJourModele();
+    banc.BitBtnFermeInter->click();
+    banc.TrackBarN->setValue(100);
+    capture("banc-couple.png");
+
+    banc.TrackBarN->setValue(133);
+    banc.Modele.MiseAJourModele();
+    banc.ImageWarning->show();
+    capture("banc-alerte.png");
+    return ok && banc.Modele.Couplage;
+}
+
+} // namespace tavelor
