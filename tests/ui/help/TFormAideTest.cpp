@@ -74,7 +74,8 @@ TEST_F(TFormAideTest, DocumentAsShown)
     }
     EXPECT_EQ(document->findBlockByNumber(13).text(), QString::fromUtf8("Mode opératoire"));
     // The spacer after the heading is a thin line, an ordinary empty paragraph a full one.
-    aide.RichEdit1->resize(697, 329);
+    aide.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&aide));
     const auto hauteur = [&](int numero) {
         return document->documentLayout()->blockBoundingRect(document->findBlockByNumber(numero)).height();
     };
