@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QPalette>
+#include <QScreen>
 #include <QShowEvent>
 #include <QWindow>
 
@@ -59,9 +60,10 @@ void TFenetreSecondaire::showEvent(QShowEvent *event)
 // Positions are those of the outer frames, as a user sees the windows side by side.
 void TFenetreSecondaire::Place()
 {
-    if (!Reference || Placement == PlacementLibre)
+    const QScreen *ecran = screen();
+    if (Placement == PlacementLibre || (Placement == CentreSurLEcran ? !ecran : !Reference))
         return;
-    const QRect cadre = Reference->frameGeometry();
+    const QRect cadre = Placement == CentreSurLEcran ? ecran->availableGeometry() : Reference->frameGeometry();
     switch (Placement) {
     case SousLaReference:
         move(cadre.left(), cadre.top() + cadre.height());
@@ -70,6 +72,7 @@ void TFenetreSecondaire::Place()
         move(cadre.left() + cadre.width(), cadre.top());
         break;
     case CentreSurLaReference:
+    case CentreSurLEcran:
         move(cadre.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
         break;
     case PlacementLibre:

@@ -15,8 +15,9 @@ class TFenetreSecondaire : public QWidget {
 
 public:
     enum TFermeture { FermetureCache, FermetureTermineProgramme };
-    enum TPlacement { PlacementLibre, SousLaReference, ADroiteDeLaReference, CentreSurLaReference };
+    enum TPlacement { PlacementLibre, SousLaReference, ADroiteDeLaReference, CentreSurLaReference, CentreSurLEcran };
 
+    // CentreSurLEcran needs no reference: it centres on the screen the window is on.
     // `aChaqueAffichage` false places the window at its first showing only, so that
     // where the user moves it afterwards is kept.
     void DefinitPlacement(const QWidget *reference, TPlacement placement, bool aChaqueAffichage);
