@@ -14,8 +14,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -91,6 +93,10 @@ void TForm1::CreeComposants()
     Image1->setPixmap(QPixmap::fromImage(TImageJpeg::Charge(QStringLiteral(":/banc.jpg"))));
     Image1->setEnabled(false);
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PopupMenuBanc = new QMenu(this);
+    PopupMenuBanc->setObjectName(QStringLiteral("PopupMenuBanc"));
+    connect(PopupMenuBanc->addAction(QStringLiteral("Courbes caractéristiques…")), &QAction::triggered, this,
+            &TForm1::demandeCourbes);
 
     afficheurIe = CreeAfficheur("afficheurIe", 151, 39, 2);
     afficheurI = CreeAfficheur("afficheurI", 331, 25, 2);
@@ -252,6 +258,11 @@ void TForm1::DefinitZone(TZoneDessin zone, QWidget *widget)
     Zones[static_cast<std::size_t>(zone)] = widget;
 }
 
+void TForm1::DefinitZone(TZoneDessin zone, std::function<void()> suit)
+{
+    Suivis[static_cast<std::size_t>(zone)] = std::move(suit);
+}
+
 void TForm1::DefinitAide(QWidget *aide, QWidget *aPropos)
 {
     FenetreAide = aide;
@@ -360,6 +371,16 @@ void TForm1::closeEvent(QCloseEvent *event)
 // Real key presses reach a top-level QWindow first and only then the focus widget
 // and its parents; looking at them on the QWindow sees each character exactly once,
 // whichever window has the focus. The event is never consumed.
+// The picture lets the mouse through, so its right clicks land here.
+void TForm1::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (!Image1->geometry().contains(event->pos())) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    PopupMenuBanc->popup(event->globalPos());
+}
+
 bool TForm1::eventFilter(QObject *objet, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && objet->isWindowType()) {
@@ -420,6 +441,8 @@ void TForm1::Redessine(TZoneDessin zone)
 {
     if (QWidget *cible = Zones[static_cast<std::size_t>(zone)])
         cible->repaint();
+    else if (const std::function<void()> &suit = Suivis[static_cast<std::size_t>(zone)])
+        suit();
 }
 
 void TForm1::FenetreVisible(TFenetreBanc fenetre, bool visible)

@@ -7,11 +7,13 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
 
 class QLabel;
+class QMenu;
 class QPushButton;
 class QSlider;
 
@@ -39,6 +41,8 @@ public:
     // Windows whose visibility the model decides, and drawing areas it repaints.
     void DefinitFenetre(TFenetreBanc fenetre, QWidget *widget);
     void DefinitZone(TZoneDessin zone, QWidget *widget);
+    // A zone that is not repainted but told to follow the model.
+    void DefinitZone(TZoneDessin zone, std::function<void()> suit);
     void DefinitAide(QWidget *aide, QWidget *aPropos);
     // Useful width of the oscillogram frames: the length of every sample history.
     void DefinitLongueurHistorique(int zuDroi);
@@ -65,16 +69,22 @@ public:
     QSlider *TrackBarIe, *TrackBarN;
     QLabel *ImageRegCouple, *ImageWarning;
     QPushButton *BitBtnRecable, *BitBtnFermeInter, *BitBtnAide, *BitBtnAPropos, *BitBtnFermer;
+    QMenu *PopupMenuBanc; // right click on the bench picture
     QTimer TimerWarning;
     std::unique_ptr<TChronos> Chronos1;
 
 public slots:
     void BitBtnFermerClick();
 
+signals:
+    // "Courbes caractéristiques…" chosen in the picture's context menu.
+    void demandeCourbes();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void FormShow();
@@ -99,7 +109,8 @@ private:
     std::shared_ptr<TRelaisQt> Relais;
     std::mt19937 Aleatoire;
     std::array<QWidget *, 3> Fenetres{};
-    std::array<QWidget *, 8> Zones{};
+    std::array<QWidget *, 9> Zones{};
+    std::array<std::function<void()>, 9> Suivis{};
     std::array<Tafficheur *, 7> Afficheurs{}; // indexed by TAfficheurBanc
     std::array<TShape *, 6> Bornes{};         // indexed by TBorne
     QWidget *FenetreAide = nullptr;
