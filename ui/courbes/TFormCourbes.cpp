@@ -34,8 +34,9 @@ const QColor vert(0, 130, 60);
 const QColor orange(230, 120, 0);
 const QColor gris(110, 110, 110);
 const QColor point(255, 200, 0);
-const std::array<QColor, 5> couleursV{QColor(0, 40, 130), QColor(0, 114, 178), QColor(0, 150, 110), QColor(200, 90, 0),
-                                      QColor(170, 60, 140)};
+// The V-curves darken as the power falls, leaving red and orange to the loci.
+const std::array<QColor, 5> couleursV{QColor(68, 1, 84), QColor(59, 82, 139), QColor(33, 145, 140), QColor(40, 160, 90),
+                                      QColor(110, 170, 20)};
 
 QList<QPointF> Points(const TCourbe &courbe, double echelleX = 1.0)
 {
@@ -44,13 +45,6 @@ QList<QPointF> Points(const TCourbe &courbe, double echelleX = 1.0)
     for (const TPointCourbe &p : courbe)
         points.append(QPointF(p.X * echelleX, p.Y));
     return points;
-}
-
-// A round upper bound for an axis: one or a half of a power of ten.
-double Arrondi125(double valeur)
-{
-    const double pas = std::pow(10.0, std::floor(std::log10(valeur))) / 2.0;
-    return std::ceil(valeur / pas) * pas;
 }
 
 QString Nombre(double x, int decimales)
@@ -144,8 +138,8 @@ void TFormCourbes::CreeAVide()
     LigneV->replace({QPointF(0.0, TModele::V), QPointF(C::IeMax, TModele::V)});
     PointAVide = g->AjoutePoint(QStringLiteral("Point de fonctionnement"), point, 18);
     AVide1500->replace(Points(C::CaracteristiqueAVide(C::NSynchrone)));
-    g->AxeX->setRange(0.0, C::IeMax);
-    g->AxeX->setTickCount(9);
+    TGraphiqueCourbes::Gradue(g->AxeX, 0.0, C::IeMax);
+    g->CacheDeLaLegende(PointAVide);
 }
 
 void TFormCourbes::CreeAngle()
@@ -164,6 +158,7 @@ void TFormCourbes::CreeAngle()
     g->AxeX->setRange(-180.0, 180.0);
     g->AxeX->setTickCount(9);
     g->AxeX->setLabelFormat(QStringLiteral("%.0f"));
+    g->CacheDeLaLegende(PointAngle);
 
     QFont police = g->AxeX->titleFont();
     police.setPointSize(14);
@@ -187,8 +182,8 @@ void TFormCourbes::CreeV()
     LieuAlerte = g->AjouteCourbe(QStringLiteral("Alerte (δ = 75°)"), orange, 2.5, Qt::DotLine);
     CourbeVCourante = g->AjouteCourbe(QString(), Qt::black, 2.0, Qt::DashLine);
     PointV = g->AjoutePoint(QStringLiteral("Point de fonctionnement"), point, 18);
-    g->AxeX->setRange(0.0, C::IeMax);
-    g->AxeX->setTickCount(9);
+    TGraphiqueCourbes::Gradue(g->AxeX, 0.0, C::IeMax);
+    g->CacheDeLaLegende(PointV);
 }
 
 void TFormCourbes::showEvent(QShowEvent *event)
@@ -225,12 +220,13 @@ void TFormCourbes::CalculeCourbes()
     AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, 0)));
     AVideN->replace(Points(C::CaracteristiqueAVide(N)));
     const double EvHaut = std::max({TModele::FemAVide(1.56, N), TModele::FemAVide(1.56, C::NSynchrone), TModele::V});
-    GraphiqueAVide->AxeY->setRange(0.0, Arrondi125(1.08 * EvHaut));
+    TGraphiqueCourbes::Gradue(GraphiqueAVide->AxeY, 0.0, 1.05 * EvHaut);
 
     // Power against the load angle at the present EMF.
     const double Pmax = C::PuissanceMax(Ev);
-    const double hauteur = Arrondi125(std::max(500.0, 1.15 * Pmax));
-    GraphiqueAngle->AxeY->setRange(-hauteur, hauteur);
+    // Room above the peak for the halves' labels.
+    TGraphiqueCourbes::Gradue(GraphiqueAngle->AxeY, -std::max(500.0, 1.3 * Pmax), std::max(500.0, 1.3 * Pmax));
+    const double hauteur = GraphiqueAngle->AxeY->max();
     Angle->setName(QStringLiteral("Pu(δ) à Ev = %1 V").arg(Nombre(Ev, 1)));
     Angle->replace(Points(C::PuissanceAngle(Ev), 1.0 / degre));
     LimitesPmax->setName(QStringLiteral("±Pmax = %1 W").arg(Nombre(Pmax, 0)));
@@ -257,7 +253,7 @@ void TFormCourbes::PoseLieux(double N, double puissance)
     double IMax = 1.0;
     for (const QPointF &p : LieuLimite->points())
         IMax = std::max(IMax, p.y());
-    GraphiqueV->AxeY->setRange(0.0, Arrondi125(1.05 * IMax));
+    TGraphiqueCourbes::Gradue(GraphiqueV->AxeY, 0.0, 1.05 * IMax);
 }
 
 void TFormCourbes::CalculeCourbeCourante()
@@ -302,13 +298,15 @@ void TFormCourbes::Lecture(QLabel *lecture, const QString &texte)
 
 void TFormCourbes::PlaceEtiquettes()
 {
+    // Each half named in its own quadrant, along the edge the curve stays away from.
     QChart *graphique = GraphiqueAngle->chart();
     const double hauteur = GraphiqueAngle->AxeY->max();
-    const QPointF haut = graphique->mapToPosition(QPointF(5.0, 0.92 * hauteur));
-    const QPointF bas = graphique->mapToPosition(QPointF(-5.0, -0.92 * hauteur));
-    EtiquetteGeneratrice->setPos(haut);
-    EtiquetteMoteur->setPos(bas -
-                            QPointF(EtiquetteMoteur->boundingRect().width(), EtiquetteMoteur->boundingRect().height()));
+    const QPointF haut = graphique->mapToPosition(QPointF(45.0, hauteur));
+    const QPointF bas = graphique->mapToPosition(QPointF(-45.0, -hauteur));
+    const QRectF g = EtiquetteGeneratrice->boundingRect();
+    const QRectF m = EtiquetteMoteur->boundingRect();
+    EtiquetteGeneratrice->setPos(haut + QPointF(-g.width() / 2, 6.0));
+    EtiquetteMoteur->setPos(bas - QPointF(m.width() / 2, m.height() + 6.0));
 }
 
 } // namespace tavelor

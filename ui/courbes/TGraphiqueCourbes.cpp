@@ -11,6 +11,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tavelor {
 
@@ -50,7 +51,7 @@ TGraphiqueCourbes::TGraphiqueCourbes(const QString &titreX, const QString &titre
     graphique->setMargins(QMargins(4, 4, 4, 4));
     graphique->addAxis(AxeX, Qt::AlignBottom);
     graphique->addAxis(AxeY, Qt::AlignLeft);
-    graphique->legend()->setAlignment(Qt::AlignBottom);
+    graphique->legend()->setAlignment(Qt::AlignRight);
     graphique->legend()->setFont(Police(11));
     setChart(graphique);
     setRenderHint(QPainter::Antialiasing);
@@ -61,6 +62,24 @@ TGraphiqueCourbes::TGraphiqueCourbes(const QString &titreX, const QString &titre
     addAction(ActionCopierDonnees);
     connect(ActionCopierImage, &QAction::triggered, this, &TGraphiqueCourbes::CopierImage);
     connect(ActionCopierDonnees, &QAction::triggered, this, &TGraphiqueCourbes::CopierDonnees);
+}
+
+void TGraphiqueCourbes::Gradue(QValueAxis *axe, double min, double max)
+{
+    const double etendue = std::max(max - min, 1e-9);
+    const double puissance = std::pow(10.0, std::floor(std::log10(etendue / 4.0)));
+    double pas = puissance;
+    for (const double facteur : {1.0, 2.0, 5.0, 10.0}) {
+        pas = facteur * puissance;
+        if (etendue / pas <= 10.0)
+            break;
+    }
+    const double debut = std::floor(min / pas + 1e-9) * pas;
+    const double fin = std::ceil(max / pas - 1e-9) * pas;
+    axe->setRange(debut, fin);
+    axe->setTickCount(static_cast<int>(std::lround((fin - debut) / pas)) + 1);
+    const int decimales = std::max(0, static_cast<int>(std::ceil(-std::log10(pas) - 1e-9)));
+    axe->setLabelFormat(QStringLiteral("%.%1f").arg(decimales));
 }
 
 void TGraphiqueCourbes::AttacheAuxAxes(QAbstractSeries *serie)

@@ -25,6 +25,9 @@ public:
     QScatterSeries *AjoutePoint(const QString &nom, QColor couleur, qreal taille);
     void CacheDeLaLegende(QAbstractSeries *serie);
     void AttacheAuxAxes(QAbstractSeries *serie);
+    // Range widened to a round step (1, 2 or 5 times a power of ten, 4 to 10 steps),
+    // with as many decimals as the step needs.
+    static void Gradue(QValueAxis *axe, double min, double max);
 
     // Every named curve as two columns (x, y), a header line first, the locale's
     // decimal separator: pastes as is into a spreadsheet.
