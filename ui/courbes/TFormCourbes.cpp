@@ -239,6 +239,9 @@ void TFormCourbes::CalculeCourbes()
 
     // V-curves at the speed of the coupled machine; before coupling, at synchronous speed.
     const double NV = Modele.Couplage ? N : C::NSynchrone;
+    if (VitesseV == NV)
+        return;
+    VitesseV = NV;
     for (std::size_t k = 0; k < C::PuissancesV.size(); ++k)
         CourbesV[k]->replace(Points(C::CourbeV(C::PuissancesV[k], NV)));
     PoseLieux(NV, 0.0);

@@ -65,6 +65,7 @@ private:
     const TModele &Modele;
     std::optional<TCle> Cle;
     std::optional<double> PuissanceCourante; // |Pu| of the curve drawn through the point
+    std::optional<double> VitesseV;          // speed of the V-curves drawn, which ignore Ie
 };
 
 } // namespace tavelor
