@@ -116,6 +116,8 @@ void TModele::Chronos1Timer()
     t += dt;
     theta += (pi * p * N / 30.0) * dt;
     MiseAJourModele();
+    // After the update, so that the update's own effects keep their order.
+    vue_.Redessine(TZoneDessin::Courbes);
 }
 
 double TModele::FemAVide(double Ie, double N)

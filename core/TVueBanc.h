@@ -16,7 +16,8 @@ enum class TZoneDessin {
     axesStator,
     axesInter,        // oscillogram window
     PaintBoxVecteurs, // single-phase diagram
-    PaintBoxFils      // the wires of the main window
+    PaintBoxFils,     // the wires of the main window
+    Courbes           // the characteristic curves, followed once per tick
 };
 
 enum class TFenetreBanc { VecteurCouplage, Oscillogrammes, Vecteurs };

@@ -7,7 +7,7 @@ racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 paquets=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
     libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
     fonts-liberation2
     clang libclang-rt-14-dev

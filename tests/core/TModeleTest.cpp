@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -179,6 +180,10 @@ TEST_F(TModeleTest, UnTicAvanceLeTempsEtLeRotor)
     EXPECT_DOUBLE_EQ(modele.t, 0.0002);
     // Two pole pairs at 1500 rpm: 100π rad/s electrical, 3.6° per tick.
     EXPECT_DOUBLE_EQ(modele.theta, 1.0 + 100 * pi * 0.0002);
+    // The curves are asked for once, after the whole update.
+    const std::vector<std::string> textes = vue.Textes();
+    EXPECT_EQ(textes.back(), "Redessine(Courbes)");
+    EXPECT_EQ(std::count(textes.begin(), textes.end(), "Redessine(Courbes)"), 1);
 }
 
 TEST_F(TModeleTest, OrdreDesEffetsDUneMiseAJour)

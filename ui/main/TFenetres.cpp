@@ -4,6 +4,7 @@
 #include "TFormAPropos.h"
 #include "TFormAide.h"
 #include "TFormChoixVect.h"
+#include "TFormCourbes.h"
 #include "TFormOrigine.h"
 #include "TFormOscillogrammes.h"
 #include "TFormVecteurCouplage.h"
@@ -41,6 +42,7 @@ TFenetres::TFenetres()
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
                      &TForm1::BitBtnFermerClick);
     QObject::connect(FormVecteurs.get(), &TFormVecteurs::demandeFermeture, Form1.get(), &TForm1::BitBtnFermerClick);
+    QObject::connect(Form1.get(), &TForm1::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
 }
 
 TFenetres::~TFenetres()
@@ -51,6 +53,18 @@ TFenetres::~TFenetres()
     // clean. It is never joined, and a second is far more than it needs.
     for (int i = 0; i < 1000 && TTimerThread::EnCours() > 0; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+void TFenetres::MontreCourbes()
+{
+    if (!FormCourbes) {
+        FormCourbes = std::make_unique<TFormCourbes>(Form1->Modele);
+        FormCourbes->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
+        Form1->DefinitZone(TZoneDessin::Courbes, [fenetre = FormCourbes.get()] { fenetre->Suit(); });
+    }
+    FormCourbes->show();
+    FormCourbes->raise();
+    FormCourbes->activateWindow();
 }
 
 void TFenetres::Montre()

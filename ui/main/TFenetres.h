@@ -13,6 +13,7 @@ class TFormOrigine;
 class TFormVecteurs;
 class TFormAide;
 class TFormChoixVect;
+class TFormCourbes;
 
 // The nine windows of the program, created once each in a fixed order and
 // handed to the main window; they live until the program ends.
@@ -23,6 +24,8 @@ public:
 
     // Shows the main window (which starts the bench) and the side windows visible from the start.
     void Montre();
+    // The characteristic curves, created at the first call: shown and brought to the front.
+    void MontreCourbes();
 
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TFormVecteurCouplage> FormVecteurCouplage;
@@ -33,6 +36,8 @@ public:
     std::unique_ptr<TFormVecteurs> FormVecteurs;
     std::unique_ptr<TFormAide> FormAide;
     std::unique_ptr<TFormChoixVect> FormChoixVect;
+    // Not one of the nine: made only when first asked for.
+    std::unique_ptr<TFormCourbes> FormCourbes;
 };
 
 } // namespace tavelor

@@ -18,8 +18,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -93,6 +95,10 @@ void TForm1::CreeComposants()
     // Clicks pass through to what lies under the picture. It stays enabled: a disabled
     // label paints its picture greyed out.
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PopupMenuBanc = new QMenu(this);
+    PopupMenuBanc->setObjectName(QStringLiteral("PopupMenuBanc"));
+    connect(PopupMenuBanc->addAction(QStringLiteral("Courbes caractéristiques…")), &QAction::triggered, this,
+            &TForm1::demandeCourbes);
 
     afficheurIe = CreeAfficheur("afficheurIe", D::afficheurIe, 2);
     afficheurI = CreeAfficheur("afficheurI", D::afficheurI, 2);
@@ -261,6 +267,11 @@ void TForm1::DefinitZone(TZoneDessin zone, QWidget *widget)
     Zones[static_cast<std::size_t>(zone)] = widget;
 }
 
+void TForm1::DefinitZone(TZoneDessin zone, std::function<void()> suit)
+{
+    Suivis[static_cast<std::size_t>(zone)] = std::move(suit);
+}
+
 void TForm1::DefinitAide(QWidget *aide, QWidget *aPropos)
 {
     FenetreAide = aide;
@@ -395,6 +406,16 @@ void TForm1::closeEvent(QCloseEvent *event)
 // Real key presses reach a top-level QWindow first and only then the focus widget
 // and its parents; looking at them on the QWindow sees each character exactly once,
 // whichever window has the focus. The event is never consumed.
+// The picture lets the mouse through, so its right clicks land here.
+void TForm1::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (!Image1->geometry().contains(event->pos())) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    PopupMenuBanc->popup(event->globalPos());
+}
+
 bool TForm1::eventFilter(QObject *objet, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && objet->isWindowType()) {
@@ -455,6 +476,8 @@ void TForm1::Redessine(TZoneDessin zone)
 {
     if (QWidget *cible = Zones[static_cast<std::size_t>(zone)])
         cible->repaint();
+    else if (const std::function<void()> &suit = Suivis[static_cast<std::size_t>(zone)])
+        suit();
 }
 
 void TForm1::FenetreVisible(TFenetreBanc fenetre, bool visible)

@@ -9,11 +9,13 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
 
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace tavelor {
@@ -42,6 +44,8 @@ public:
     // phasors and histories are laid out at show time for the areas registered then.
     void DefinitFenetre(TFenetreBanc fenetre, QWidget *widget);
     void DefinitZone(TZoneDessin zone, QWidget *widget);
+    // A zone that is not repainted but told to follow the model.
+    void DefinitZone(TZoneDessin zone, std::function<void()> suit);
     void DefinitAide(QWidget *aide, QWidget *aPropos);
 
     // TVueBanc
@@ -66,16 +70,22 @@ public:
     TTrackBar *TrackBarIe, *TrackBarN;
     QLabel *ImageRegCouple, *ImageWarning;
     QPushButton *BitBtnRecable, *BitBtnFermeInter, *BitBtnAide, *BitBtnAPropos, *BitBtnFermer;
+    QMenu *PopupMenuBanc; // right click on the bench picture
     QTimer TimerWarning;
     std::unique_ptr<TChronos> Chronos1;
 
 public slots:
     void BitBtnFermerClick();
 
+signals:
+    // "Courbes caractéristiques…" chosen in the picture's context menu.
+    void demandeCourbes();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void FormShow();
@@ -102,7 +112,8 @@ private:
     std::shared_ptr<TRelaisQt> Relais;
     std::mt19937 Aleatoire;
     std::array<QWidget *, 3> Fenetres{};
-    std::array<QWidget *, 8> Zones{};
+    std::array<QWidget *, 9> Zones{};
+    std::array<std::function<void()>, 9> Suivis{};
     std::array<Tafficheur *, 7> Afficheurs{}; // indexed by TAfficheurBanc
     std::array<TShape *, 6> Bornes{};         // indexed by TBorne
     QWidget *FenetreAide = nullptr;

@@ -1,0 +1,140 @@
+#include "TCourbesCaracteristiques.h"
+
+#include "TModele.h"
+
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+namespace tavelor {
+
+namespace {
+
+constexpr double V = TModele::V;
+
+int NombrePas()
+{
+    return static_cast<int>(std::lround(TCourbesCaracteristiques::IeMax / TCourbesCaracteristiques::PasIe));
+}
+
+// The point of [a, b] where condition changes from its value at a (it differs at b).
+double Frontiere(double a, double b, const std::function<bool(double)> &condition)
+{
+    const bool auDebut = condition(a);
+    for (int i = 0; i < 60; ++i) {
+        const double milieu = 0.5 * (a + b);
+        (condition(milieu) == auDebut ? a : b) = milieu;
+    }
+    return b;
+}
+
+} // namespace
+
+double TCourbesCaracteristiques::Reactance()
+{
+    return TModele::Ls * 2.0 * std::numbers::pi * TModele::f;
+}
+
+double TCourbesCaracteristiques::Puissance(double Ev, double delta)
+{
+    return 3.0 * V * Ev * std::sin(delta) / Reactance();
+}
+
+double TCourbesCaracteristiques::PuissanceMax(double Ev)
+{
+    return 3.0 * V * Ev / Reactance();
+}
+
+double TCourbesCaracteristiques::CoupleMax(double Ev, double N)
+{
+    return N != 0.0 ? PuissanceMax(Ev) / (std::numbers::pi * N / 30.0) : 0.0;
+}
+
+std::optional<double> TCourbesCaracteristiques::CourantAPuissance(double Ev, double Pu)
+{
+    if (Ev <= 0.0)
+        return Pu == 0.0 ? std::optional(V / Reactance()) : std::nullopt;
+    const double s = std::abs(Pu) / PuissanceMax(Ev);
+    if (s > 1.0)
+        return std::nullopt;
+    return CourantAAngle(Ev, std::asin(s));
+}
+
+double TCourbesCaracteristiques::CourantAAngle(double Ev, double delta)
+{
+    const double EvCos = Ev * std::cos(delta);
+    const double EvSin = Ev * std::sin(delta);
+    return std::sqrt((EvCos - V) * (EvCos - V) + EvSin * EvSin) / Reactance();
+}
+
+TCourbe TCourbesCaracteristiques::CaracteristiqueAVide(double N)
+{
+    TCourbe courbe;
+    courbe.reserve(static_cast<std::size_t>(NombrePas()) + 1);
+    for (int k = 0; k <= NombrePas(); ++k) {
+        const double Ie = k * PasIe;
+        courbe.push_back({Ie, TModele::FemAVide(Ie, N)});
+    }
+    return courbe;
+}
+
+TCourbe TCourbesCaracteristiques::PuissanceAngle(double Ev)
+{
+    TCourbe courbe;
+    courbe.reserve(361);
+    for (int degre = -180; degre <= 180; ++degre) {
+        const double delta = degre * std::numbers::pi / 180.0;
+        courbe.push_back({delta, Puissance(Ev, delta)});
+    }
+    return courbe;
+}
+
+TCourbe TCourbesCaracteristiques::CourbeV(double Pu, double N)
+{
+    const auto courant = [&](double Ie) { return CourantAPuissance(TModele::FemAVide(Ie, N), Pu); };
+    const auto stable = [&](double Ie) { return courant(Ie).has_value(); };
+    // Unity power factor: Ev·sin δ is fixed by the power, and Ev·cos δ = V there.
+    const double EvMinimum = std::hypot(V, std::abs(Pu) * Reactance() / (3.0 * V));
+    const auto auDelaDuMinimum = [&](double Ie) { return TModele::FemAVide(Ie, N) >= EvMinimum; };
+
+    TCourbe courbe;
+    courbe.reserve(static_cast<std::size_t>(NombrePas()) + 3);
+    const auto ajoute = [&](double Ie) {
+        if (const std::optional<double> I = courant(Ie))
+            courbe.push_back({Ie, *I});
+    };
+    for (int k = 0; k <= NombrePas(); ++k) {
+        const double Ie = k * PasIe;
+        if (k > 0) {
+            // Exact ends and minimum between two samples, so that the cut at the
+            // stability limit and the bottom of the V do not depend on the sampling.
+            const double precedent = (k - 1) * PasIe;
+            if (stable(Ie) != stable(precedent))
+                ajoute(stable(Ie) ? Frontiere(precedent, Ie, stable) : Frontiere(Ie, precedent, stable));
+            if (auDelaDuMinimum(Ie) != auDelaDuMinimum(precedent))
+                ajoute(Frontiere(precedent, Ie, auDelaDuMinimum));
+        }
+        ajoute(Ie);
+    }
+    return courbe;
+}
+
+TCourbe TCourbesCaracteristiques::LieuAngle(double delta, double N, double puissanceMax)
+{
+    TCourbe courbe;
+    for (int k = 0; k <= NombrePas(); ++k) {
+        const double Ie = k * PasIe;
+        const double Ev = TModele::FemAVide(Ie, N);
+        if (std::abs(Puissance(Ev, delta)) > puissanceMax && !courbe.empty()) {
+            const double fin = Frontiere(courbe.back().X, Ie, [&](double x) {
+                return std::abs(Puissance(TModele::FemAVide(x, N), delta)) > puissanceMax;
+            });
+            courbe.push_back({fin, CourantAAngle(TModele::FemAVide(fin, N), delta)});
+            break;
+        }
+        courbe.push_back({Ie, CourantAAngle(Ev, delta)});
+    }
+    return courbe;
+}
+
+} // namespace tavelor

@@ -1,0 +1,237 @@
+#include "TFormCourbes.h"
+
+#include "ApplicationTest.h"
+#include "TFenetres.h"
+#include "TForm1.h"
+#include "TGraphiqueCourbes.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMenu>
+#include <QScatterSeries>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavelor {
+namespace {
+
+using enum TBorne;
+
+class TFormCourbesTest : public ::testing::Test {
+protected:
+    TFormCourbesTest()
+    {
+        test::Application();
+        fenetres = std::make_unique<TFenetres>();
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+
+    TModele &Modele() { return fenetres->Form1->Modele; }
+    TFormCourbes &Courbes() { return *fenetres->FormCourbes; }
+
+    void Tic() { Modele().Chronos1Timer(); }
+
+    // Wired, at 1500 rpm and 0.47 A, rotor aligned on the grid, switch closed.
+    void Couple()
+    {
+        TModele &m = Modele();
+        TCablage &c = fenetres->Form1->Cablage;
+        c.PreparerAffichage(0.25, {});
+        m.PreparerAffichage({});
+        for (TBorne borne : {ShapeS1, ShapeR1, ShapeS2, ShapeR2, ShapeS3, ShapeR3})
+            c.ShapeS1MouseUp(borne);
+        if (m.OrdrePhases == -1) {
+            c.BitBtnRecableClick();
+            for (TBorne borne : {ShapeS1, ShapeR1, ShapeS2, ShapeR3, ShapeS3, ShapeR2})
+                c.ShapeS1MouseUp(borne);
+        }
+        m.TrackBarIeChange(113);
+        m.TrackBarNChange(1500);
+        m.AligneRotor();
+        Tic();
+        c.BitBtnFermeInterClick();
+        ASSERT_TRUE(m.Couplage);
+    }
+
+    std::unique_ptr<TFenetres> fenetres;
+};
+
+TEST_F(TFormCourbesTest, FenetreCreeeALaDemandeDepuisLeMenuDuBanc)
+{
+    EXPECT_EQ(fenetres->FormCourbes, nullptr) << "not made at start-up";
+
+    // Right click on the bench picture, then the menu's only item.
+    TForm1 &banc = *fenetres->Form1;
+    QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(300, 200), banc.mapToGlobal(QPoint(300, 200)));
+    QApplication::sendEvent(&banc, &clic);
+    ASSERT_TRUE(banc.PopupMenuBanc->isVisible());
+    ASSERT_EQ(banc.PopupMenuBanc->actions().size(), 1);
+    EXPECT_EQ(banc.PopupMenuBanc->actions()[0]->text(), QStringLiteral("Courbes caractéristiques…"));
+    banc.PopupMenuBanc->actions()[0]->trigger();
+    banc.PopupMenuBanc->hide();
+
+    ASSERT_NE(fenetres->FormCourbes, nullptr);
+    TFormCourbes *fenetre = fenetres->FormCourbes.get();
+    EXPECT_TRUE(fenetre->isVisible());
+    EXPECT_EQ(fenetre->windowTitle(), QStringLiteral("Courbes caractéristiques"));
+    ASSERT_EQ(fenetre->Onglets->count(), 3);
+    EXPECT_EQ(fenetre->Onglets->tabText(0), QStringLiteral("Caractéristique à vide"));
+    EXPECT_EQ(fenetre->Onglets->tabText(1), QStringLiteral("Puissance et angle interne"));
+    EXPECT_EQ(fenetre->Onglets->tabText(2), QStringLiteral("Courbes en V"));
+    EXPECT_GE(fenetre->minimumWidth(), 480);
+    EXPECT_GE(fenetre->minimumHeight(), 360);
+    fenetre->resize(1000, 800);
+    EXPECT_EQ(fenetre->size(), QSize(1000, 800)) << "resizable";
+
+    // Closing hides; asking again shows the same window.
+    fenetre->close();
+    EXPECT_FALSE(fenetre->isVisible());
+    fenetres->MontreCourbes();
+    EXPECT_EQ(fenetres->FormCourbes.get(), fenetre);
+    EXPECT_TRUE(fenetre->isVisible());
+}
+
+TEST_F(TFormCourbesTest, LePointDeFonctionnementSuitLeModele)
+{
+    fenetres->MontreCourbes();
+    TFormCourbes &c = Courbes();
+    // Uncoupled: only the no-load characteristic has a point.
+    Modele().TrackBarIeChange(113);
+    Modele().TrackBarNChange(1200);
+    Tic();
+    EXPECT_NEAR(c.PointAVide->at(0).x(), 0.47, 1e-12);
+    EXPECT_NEAR(c.PointAVide->at(0).y(), TModele::FemAVide(0.47, 1200.0), 1e-9);
+    EXPECT_EQ(c.PointAngle->count(), 0);
+    EXPECT_EQ(c.PointV->count(), 0);
+    EXPECT_EQ(c.LectureAngle->text(), QStringLiteral("Machine non couplée"));
+    EXPECT_EQ(c.LectureV->text(), QStringLiteral("Machine non couplée"));
+    EXPECT_EQ(c.AVideN->name(), QStringLiteral("À N = 1200 tr/min"));
+
+    Couple();
+    Tic();
+    int calculs = 0;
+    QObject::connect(c.Angle, &QXYSeries::pointsReplaced, [&] { ++calculs; });
+    for (const int cm : {100, -100, 42}) {
+        Modele().TrackBarNChange(cm);
+        Tic();
+        const double delta = std::asin(cm / 10.0 * std::pow(100 * M_PI, 2) * 0.238 / (2 * 3 * 230.0 * Modele().Ev));
+        ASSERT_EQ(c.PointAngle->count(), 1);
+        EXPECT_NEAR(c.PointAngle->at(0).x(), delta * 180 / M_PI, 1e-9) << cm;
+        EXPECT_NEAR(c.PointAngle->at(0).y(), Modele().Pu, 1e-9);
+        EXPECT_NEAR(c.PointV->at(0).y(), Modele().I, 1e-9);
+        // The point sits on the V-curve drawn for its own power.
+        EXPECT_EQ(c.CourbeVCourante->name(), QStringLiteral("|Pu| = %1 W").arg(std::lround(std::abs(Modele().Pu))));
+        const QList<QPointF> courbe = c.CourbeVCourante->points();
+        const auto sur =
+            std::find_if(courbe.begin(), courbe.end(), [](const QPointF &p) { return std::abs(p.x() - 0.47) < 1e-9; });
+        ASSERT_NE(sur, courbe.end());
+        EXPECT_NEAR(sur->y(), Modele().I, 1e-9);
+    }
+    EXPECT_EQ(calculs, 0) << "the torque alone does not recompute the curves";
+
+    // A new excitation moves every point and recomputes the curves.
+    Modele().TrackBarIeChange(100);
+    Tic();
+    EXPECT_EQ(calculs, 1);
+    EXPECT_NEAR(c.PointAVide->at(0).x(), 0.60, 1e-12);
+    EXPECT_NEAR(c.PointV->at(0).x(), 0.60, 1e-12);
+    EXPECT_NEAR(c.LimitesPmax->at(1).y(), 3 * 230.0 * Modele().Ev / 74.7699, 0.01);
+
+    // Hidden, it does nothing; shown again, it catches up.
+    c.hide();
+    Modele().TrackBarIeChange(90);
+    Tic();
+    EXPECT_EQ(calculs, 1);
+    fenetres->MontreCourbes();
+    EXPECT_EQ(calculs, 2);
+    EXPECT_NEAR(c.PointAVide->at(0).x(), 0.70, 1e-12);
+}
+
+TEST_F(TFormCourbesTest, LecturesSelonLaLangue)
+{
+    struct TCas {
+        QLocale locale;
+        QString aVide, angle, v;
+    };
+    const TCas cas[] = {
+        {QLocale(QLocale::French, QLocale::France),
+         QStringLiteral("Point de fonctionnement : Ie = 0,47 A, Ev = 230,4 V"),
+         QStringLiteral("Point de fonctionnement : δ = 47,6°, P = 1571 W"),
+         QStringLiteral("Point de fonctionnement : Ie = 0,47 A, I = 2,49 A")},
+        {QLocale::c(), QStringLiteral("Point de fonctionnement : Ie = 0.47 A, Ev = 230.4 V"),
+         QStringLiteral("Point de fonctionnement : δ = 47.6°, P = 1571 W"),
+         QStringLiteral("Point de fonctionnement : Ie = 0.47 A, I = 2.49 A")},
+    };
+    for (const TCas &c : cas) {
+        QLocale::setDefault(c.locale);
+        fenetres = std::make_unique<TFenetres>();
+        fenetres->MontreCourbes();
+        Couple();
+        Modele().TrackBarNChange(100);
+        Tic();
+        EXPECT_EQ(Courbes().LectureAVide->text(), c.aVide);
+        EXPECT_EQ(Courbes().LectureAngle->text(), c.angle);
+        EXPECT_EQ(Courbes().LectureV->text(), c.v);
+        for (const QLabel *lecture : {Courbes().LectureAVide, Courbes().LectureAngle, Courbes().LectureV}) {
+            EXPECT_EQ(lecture->accessibleName(), QStringLiteral("Point de fonctionnement"));
+            EXPECT_EQ(lecture->accessibleDescription(), lecture->text());
+        }
+    }
+}
+
+TEST_F(TFormCourbesTest, CourbesEnVCoupeesALaLimite)
+{
+    fenetres->MontreCourbes();
+    Tic();
+    const double X = 0.238 * 100 * M_PI;
+    for (std::size_t k = 0; k < 5; ++k) {
+        const QList<QPointF> points = Courbes().CourbesV[k]->points();
+        ASSERT_FALSE(points.empty());
+        const double Pu = 500.0 * static_cast<double>(k);
+        for (const QPointF &p : points)
+            ASSERT_LE(Pu * X / (3 * 230.0 * TModele::FemAVide(p.x(), 1500.0)), 1.0 + 1e-9) << k;
+        // Cut where the limit is reached, not at the left edge of the plot.
+        if (k > 0)
+            EXPECT_NEAR(3 * 230.0 * TModele::FemAVide(points.front().x(), 1500.0) / X, Pu, 1e-6);
+    }
+    EXPECT_EQ(Courbes().CourbesV[0]->points().front().x(), 0.0);
+}
+
+TEST_F(TFormCourbesTest, CopieImageEtDonnees)
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    fenetres->MontreCourbes();
+    Modele().TrackBarIeChange(113);
+    Modele().TrackBarNChange(1500);
+    Tic();
+    TGraphiqueCourbes *graphique = Courbes().GraphiqueAVide;
+    QClipboard *pressePapiers = QApplication::clipboard();
+
+    graphique->ActionCopierImage->trigger();
+    EXPECT_EQ(pressePapiers->image().size(), graphique->size());
+
+    graphique->ActionCopierDonnees->trigger();
+    const QStringList lignes = pressePapiers->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 1 + 321) << "a header, then one line per excitation step";
+    const QStringList entete = lignes[0].split(QLatin1Char('\t'));
+    EXPECT_EQ(entete.size(), 8) << "four curves, x and y each";
+    EXPECT_EQ(entete[0], QStringLiteral("À 1500 tr/min : Ie (A)"));
+    EXPECT_EQ(entete[7], QStringLiteral("Point de fonctionnement : Ev (V)"));
+    // Line for Ie = 0.47 A: French decimals, short columns left empty.
+    const QStringList ligne = lignes[1 + 94].split(QLatin1Char('\t'));
+    ASSERT_EQ(ligne.size(), 8);
+    EXPECT_EQ(ligne[0], QStringLiteral("0,4700"));
+    EXPECT_EQ(ligne[1], QStringLiteral("230,3569"));
+    EXPECT_EQ(ligne[6], QString());
+    EXPECT_EQ(lignes[1].split(QLatin1Char('\t'))[7], QStringLiteral("230,3569"));
+}
+
+} // namespace
+} // namespace tavelor

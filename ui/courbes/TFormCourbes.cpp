@@ -1,0 +1,315 @@
+#include "TFormCourbes.h"
+
+#include "FixedLocal.h"
+#include "TCourbesCaracteristiques.h"
+#include "TGraphiqueCourbes.h"
+#include "TModele.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QGraphicsSimpleTextItem>
+#include <QLabel>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <cmath>
+#include <numbers>
+
+namespace tavelor {
+
+namespace {
+
+using C = TCourbesCaracteristiques;
+
+constexpr double degre = std::numbers::pi / 180.0;
+
+// Colours chosen to stay apart on a washed-out projector and for colour-blind eyes.
+const QColor bleu(0, 90, 190);
+const QColor rouge(200, 0, 0);
+const QColor vert(0, 130, 60);
+const QColor orange(230, 120, 0);
+const QColor gris(110, 110, 110);
+const QColor point(255, 200, 0);
+// The V-curves darken as the power falls, leaving red and orange to the loci.
+const std::array<QColor, 5> couleursV{QColor(68, 1, 84), QColor(59, 82, 139), QColor(33, 145, 140), QColor(40, 160, 90),
+                                      QColor(110, 170, 20)};
+
+QList<QPointF> Points(const TCourbe &courbe, double echelleX = 1.0)
+{
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(courbe.size()));
+    for (const TPointCourbe &p : courbe)
+        points.append(QPointF(p.X * echelleX, p.Y));
+    return points;
+}
+
+QString Nombre(double x, int decimales)
+{
+    return FixedLocal(x, 12, decimales);
+}
+
+QWidget *Page(TGraphiqueCourbes *graphique, QLabel *lecture)
+{
+    auto *page = new QWidget;
+    auto *disposition = new QVBoxLayout(page);
+    disposition->setContentsMargins(4, 4, 4, 4);
+    disposition->addWidget(graphique, 1);
+    disposition->addWidget(lecture);
+    return page;
+}
+
+QLabel *CreeLecture()
+{
+    auto *lecture = new QLabel;
+    QFont police = lecture->font();
+    police.setPointSize(14);
+    police.setBold(true);
+    lecture->setFont(police);
+    lecture->setAccessibleName(QStringLiteral("Point de fonctionnement"));
+    lecture->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return lecture;
+}
+
+QAreaSeries *Zone(TGraphiqueCourbes *graphique, const QString &nom, QColor couleur)
+{
+    auto *zone = new QAreaSeries(new QLineSeries(graphique), new QLineSeries(graphique));
+    zone->setName(nom);
+    couleur.setAlpha(70);
+    zone->setBrush(couleur);
+    zone->setPen(Qt::NoPen);
+    graphique->AttacheAuxAxes(zone);
+    return zone;
+}
+
+// Moves the marker only when the point moved, so that a steady machine costs no repaint.
+void PosePoint(QScatterSeries *serie, std::optional<QPointF> point)
+{
+    if (!point) {
+        if (serie->count() > 0)
+            serie->clear();
+    } else if (serie->count() != 1 || serie->at(0) != *point) {
+        serie->replace({*point});
+    }
+}
+
+void PoseZone(QAreaSeries *zone, double de, double a, double hauteur)
+{
+    zone->upperSeries()->replace({QPointF(de, hauteur), QPointF(a, hauteur)});
+    zone->lowerSeries()->replace({QPointF(de, -hauteur), QPointF(a, -hauteur)});
+}
+
+} // namespace
+
+TFormCourbes::TFormCourbes(const TModele &modele, QWidget *parent)
+    : TFenetreSecondaire(QStringLiteral("Courbes caractéristiques"), QSize(760, 560), false, parent),
+      Onglets(new QTabWidget(this)),
+      GraphiqueAVide(new TGraphiqueCourbes(QStringLiteral("Ie (A)"), QStringLiteral("Ev (V)"))),
+      GraphiqueAngle(new TGraphiqueCourbes(QStringLiteral("δ (°)"), QStringLiteral("Pu (W)"))),
+      GraphiqueV(new TGraphiqueCourbes(QStringLiteral("Ie (A)"), QStringLiteral("I (A)"))), LectureAVide(CreeLecture()),
+      LectureAngle(CreeLecture()), LectureV(CreeLecture()), Modele(modele)
+{
+    // Unlike the bench's side windows, this one is resized at will.
+    setMinimumSize(480, 360);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    auto *disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(4, 4, 4, 4);
+    disposition->addWidget(Onglets);
+    QFont police = Onglets->font();
+    police.setPointSize(12);
+    Onglets->setFont(police);
+    Onglets->addTab(Page(GraphiqueAVide, LectureAVide), QStringLiteral("Caractéristique à vide"));
+    Onglets->addTab(Page(GraphiqueAngle, LectureAngle), QStringLiteral("Puissance et angle interne"));
+    Onglets->addTab(Page(GraphiqueV, LectureV), QStringLiteral("Courbes en V"));
+    CreeAVide();
+    CreeAngle();
+    CreeV();
+}
+
+void TFormCourbes::CreeAVide()
+{
+    TGraphiqueCourbes *g = GraphiqueAVide;
+    AVide1500 = g->AjouteCourbe(QStringLiteral("À 1500 tr/min"), gris, 2.5, Qt::DashLine);
+    AVideN = g->AjouteCourbe(QString(), bleu, 3.5);
+    LigneV = g->AjouteCourbe(QStringLiteral("V = 230 V"), vert, 2.5, Qt::DashDotLine);
+    LigneV->replace({QPointF(0.0, TModele::V), QPointF(C::IeMax, TModele::V)});
+    PointAVide = g->AjoutePoint(QStringLiteral("Point de fonctionnement"), point, 18);
+    AVide1500->replace(Points(C::CaracteristiqueAVide(C::NSynchrone)));
+    TGraphiqueCourbes::Gradue(g->AxeX, 0.0, C::IeMax);
+    g->CacheDeLaLegende(PointAVide);
+}
+
+void TFormCourbes::CreeAngle()
+{
+    TGraphiqueCourbes *g = GraphiqueAngle;
+    ZonesInstables[0] = Zone(g, QStringLiteral("Instable (|δ| > 90°)"), gris);
+    ZonesInstables[1] = Zone(g, QStringLiteral("Instable (|δ| > 90°)"), gris);
+    ZonesAlerte[0] = Zone(g, QStringLiteral("Alerte (|δ| > 75°)"), orange);
+    ZonesAlerte[1] = Zone(g, QStringLiteral("Alerte (|δ| > 75°)"), orange);
+    g->CacheDeLaLegende(ZonesInstables[1]);
+    g->CacheDeLaLegende(ZonesAlerte[1]);
+    Angle = g->AjouteCourbe(QString(), bleu, 3.5);
+    LimitesPmax = g->AjoutePoint(QString(), rouge, 14);
+    LimitesPmax->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    PointAngle = g->AjoutePoint(QStringLiteral("Point de fonctionnement"), point, 18);
+    g->AxeX->setRange(-180.0, 180.0);
+    g->AxeX->setTickCount(9);
+    g->AxeX->setLabelFormat(QStringLiteral("%.0f"));
+    g->CacheDeLaLegende(PointAngle);
+
+    QFont police = g->AxeX->titleFont();
+    police.setPointSize(14);
+    EtiquetteGeneratrice = new QGraphicsSimpleTextItem(QStringLiteral("Génératrice (Pu > 0)"), g->chart());
+    EtiquetteMoteur = new QGraphicsSimpleTextItem(QStringLiteral("Moteur (Pu < 0)"), g->chart());
+    for (QGraphicsSimpleTextItem *etiquette : {EtiquetteGeneratrice, EtiquetteMoteur}) {
+        etiquette->setFont(police);
+        etiquette->setZValue(10);
+    }
+    EtiquetteGeneratrice->setBrush(vert);
+    EtiquetteMoteur->setBrush(rouge);
+    connect(g->chart(), &QChart::plotAreaChanged, this, &TFormCourbes::PlaceEtiquettes);
+}
+
+void TFormCourbes::CreeV()
+{
+    TGraphiqueCourbes *g = GraphiqueV;
+    for (std::size_t k = 0; k < C::PuissancesV.size(); ++k)
+        CourbesV[k] = g->AjouteCourbe(QStringLiteral("%1 W").arg(C::PuissancesV[k]), couleursV[k], 3.0);
+    LieuLimite = g->AjouteCourbe(QStringLiteral("Limite (δ = 90°)"), rouge, 2.5, Qt::DashLine);
+    LieuAlerte = g->AjouteCourbe(QStringLiteral("Alerte (δ = 75°)"), orange, 2.5, Qt::DotLine);
+    CourbeVCourante = g->AjouteCourbe(QString(), Qt::black, 2.0, Qt::DashLine);
+    PointV = g->AjoutePoint(QStringLiteral("Point de fonctionnement"), point, 18);
+    TGraphiqueCourbes::Gradue(g->AxeX, 0.0, C::IeMax);
+    g->CacheDeLaLegende(PointV);
+}
+
+void TFormCourbes::showEvent(QShowEvent *event)
+{
+    TFenetreSecondaire::showEvent(event);
+    Suit();
+}
+
+void TFormCourbes::Suit()
+{
+    if (!isVisible())
+        return;
+    const TCle cle{Modele.Ie, Modele.N, Modele.Couplage};
+    if (cle != Cle) {
+        Cle = cle;
+        CalculeCourbes();
+        PuissanceCourante.reset();
+    }
+    if (Modele.Couplage && PuissanceCourante != std::abs(Modele.Pu))
+        CalculeCourbeCourante();
+    if (!Modele.Couplage && CourbeVCourante->count() > 0) {
+        CourbeVCourante->clear();
+        CourbeVCourante->setName(QString());
+    }
+    AffichePoints();
+}
+
+void TFormCourbes::CalculeCourbes()
+{
+    const double N = Modele.N;
+    const double Ev = TModele::FemAVide(Modele.Ie, N);
+
+    // No-load characteristic at the present speed, against the one at 1500 rpm.
+    AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, 0)));
+    AVideN->replace(Points(C::CaracteristiqueAVide(N)));
+    const double EvHaut = std::max({TModele::FemAVide(1.56, N), TModele::FemAVide(1.56, C::NSynchrone), TModele::V});
+    TGraphiqueCourbes::Gradue(GraphiqueAVide->AxeY, 0.0, 1.05 * EvHaut);
+
+    // Power against the load angle at the present EMF.
+    const double Pmax = C::PuissanceMax(Ev);
+    // Room above the peak for the halves' labels.
+    TGraphiqueCourbes::Gradue(GraphiqueAngle->AxeY, -std::max(500.0, 1.3 * Pmax), std::max(500.0, 1.3 * Pmax));
+    const double hauteur = GraphiqueAngle->AxeY->max();
+    Angle->setName(QStringLiteral("Pu(δ) à Ev = %1 V").arg(Nombre(Ev, 1)));
+    Angle->replace(Points(C::PuissanceAngle(Ev), 1.0 / degre));
+    LimitesPmax->setName(QStringLiteral("±Pmax = %1 W").arg(Nombre(Pmax, 0)));
+    LimitesPmax->replace({QPointF(-90.0, -Pmax), QPointF(90.0, Pmax)});
+    PoseZone(ZonesAlerte[0], -90.0, -75.0, hauteur);
+    PoseZone(ZonesAlerte[1], 75.0, 90.0, hauteur);
+    PoseZone(ZonesInstables[0], -180.0, -90.0, hauteur);
+    PoseZone(ZonesInstables[1], 90.0, 180.0, hauteur);
+    PlaceEtiquettes();
+
+    // V-curves at the speed of the coupled machine; before coupling, at synchronous speed.
+    const double NV = Modele.Couplage ? N : C::NSynchrone;
+    if (VitesseV == NV)
+        return;
+    VitesseV = NV;
+    for (std::size_t k = 0; k < C::PuissancesV.size(); ++k)
+        CourbesV[k]->replace(Points(C::CourbeV(C::PuissancesV[k], NV)));
+    PoseLieux(NV, 0.0);
+}
+
+void TFormCourbes::PoseLieux(double N, double puissance)
+{
+    // The loci reach past the highest curve drawn, so that every curve ends on them.
+    const double jusqua = std::max(1.25 * C::PuissancesV.back(), 1.1 * puissance);
+    LieuLimite->replace(Points(C::LieuAngle(C::AngleLimite, N, jusqua)));
+    LieuAlerte->replace(Points(C::LieuAngle(TModele::AngleAlerte, N, jusqua)));
+    double IMax = 1.0;
+    for (const QPointF &p : LieuLimite->points())
+        IMax = std::max(IMax, p.y());
+    TGraphiqueCourbes::Gradue(GraphiqueV->AxeY, 0.0, 1.05 * IMax);
+}
+
+void TFormCourbes::CalculeCourbeCourante()
+{
+    const double puissance = std::abs(Modele.Pu);
+    PuissanceCourante = puissance;
+    const double N = Modele.N;
+    CourbeVCourante->setName(QStringLiteral("|Pu| = %1 W").arg(Nombre(puissance, 0)));
+    CourbeVCourante->replace(Points(C::CourbeV(puissance, N)));
+    PoseLieux(N, puissance);
+}
+
+void TFormCourbes::AffichePoints()
+{
+    const TModele &m = Modele;
+    PosePoint(PointAVide, QPointF(m.Ie, m.Ev));
+    Lecture(LectureAVide,
+            QStringLiteral("Point de fonctionnement : Ie = %1 A, Ev = %2 V").arg(Nombre(m.Ie, 2), Nombre(m.Ev, 1)));
+    if (!m.Couplage) {
+        PosePoint(PointAngle, std::nullopt);
+        PosePoint(PointV, std::nullopt);
+        Lecture(LectureAngle, QStringLiteral("Machine non couplée"));
+        Lecture(LectureV, QStringLiteral("Machine non couplée"));
+        return;
+    }
+    PosePoint(PointAngle, QPointF(m.delta / degre, m.Pu));
+    PosePoint(PointV, QPointF(m.Ie, m.I));
+    Lecture(
+        LectureAngle,
+        QStringLiteral("Point de fonctionnement : δ = %1°, P = %2 W").arg(Nombre(m.delta / degre, 1), Nombre(m.Pu, 0)));
+    Lecture(LectureV,
+            QStringLiteral("Point de fonctionnement : Ie = %1 A, I = %2 A").arg(Nombre(m.Ie, 2), Nombre(m.I, 2)));
+}
+
+void TFormCourbes::Lecture(QLabel *lecture, const QString &texte)
+{
+    if (lecture->text() == texte)
+        return;
+    lecture->setText(texte);
+    lecture->setAccessibleDescription(texte);
+}
+
+void TFormCourbes::PlaceEtiquettes()
+{
+    // Each half named in its own quadrant, along the edge the curve stays away from.
+    QChart *graphique = GraphiqueAngle->chart();
+    const double hauteur = GraphiqueAngle->AxeY->max();
+    const QPointF haut = graphique->mapToPosition(QPointF(45.0, hauteur));
+    const QPointF bas = graphique->mapToPosition(QPointF(-45.0, -hauteur));
+    const QRectF g = EtiquetteGeneratrice->boundingRect();
+    const QRectF m = EtiquetteMoteur->boundingRect();
+    EtiquetteGeneratrice->setPos(haut + QPointF(-g.width() / 2, 6.0));
+    EtiquetteMoteur->setPos(bas - QPointF(m.width() / 2, m.height() + 6.0));
+}
+
+} // namespace tavelor

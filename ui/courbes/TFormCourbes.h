@@ -1,0 +1,71 @@
+#pragma once
+
+#include "TFenetreSecondaire.h"
+
+#include <optional>
+
+class QAreaSeries;
+class QGraphicsSimpleTextItem;
+class QLabel;
+class QLineSeries;
+class QScatterSeries;
+class QTabWidget;
+
+namespace tavelor {
+
+class TGraphiqueCourbes;
+class TModele;
+
+// The characteristic curves of the machine with its live operating point: the no-load
+// characteristic, the power against the load angle, and the V-curves. Created the first
+// time it is asked for; it only reads the model, once per tick through Suit.
+class TFormCourbes : public TFenetreSecondaire {
+    Q_OBJECT
+
+public:
+    explicit TFormCourbes(const TModele &modele, QWidget *parent = nullptr);
+
+    // Follows the model: curves recomputed when Ie, N or the coupling change, the
+    // curve of the present power when it changes, the points and read-outs when they move.
+    void Suit();
+
+    QTabWidget *Onglets;
+    TGraphiqueCourbes *GraphiqueAVide, *GraphiqueAngle, *GraphiqueV;
+    QLabel *LectureAVide, *LectureAngle, *LectureV;
+    // The curves, by tab; CourbeVCourante is the V-curve of the present power.
+    QLineSeries *AVideN, *AVide1500, *LigneV;
+    QScatterSeries *PointAVide;
+    QLineSeries *Angle;
+    QAreaSeries *ZonesAlerte[2], *ZonesInstables[2];
+    QScatterSeries *LimitesPmax, *PointAngle;
+    QGraphicsSimpleTextItem *EtiquetteGeneratrice, *EtiquetteMoteur;
+    QLineSeries *CourbesV[5], *CourbeVCourante, *LieuLimite, *LieuAlerte;
+    QScatterSeries *PointV;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    struct TCle {
+        double Ie, N;
+        bool Couplage;
+        bool operator==(const TCle &) const = default;
+    };
+
+    void CreeAVide();
+    void CreeAngle();
+    void CreeV();
+    void CalculeCourbes();
+    void CalculeCourbeCourante();
+    void PoseLieux(double N, double puissance);
+    void AffichePoints();
+    void PlaceEtiquettes();
+    static void Lecture(QLabel *lecture, const QString &texte);
+
+    const TModele &Modele;
+    std::optional<TCle> Cle;
+    std::optional<double> PuissanceCourante; // |Pu| of the curve drawn through the point
+    std::optional<double> VitesseV;          // speed of the V-curves drawn, which ignore Ie
+};
+
+} // namespace tavelor

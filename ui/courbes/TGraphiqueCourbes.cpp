@@ -1,0 +1,162 @@
+#include "TGraphiqueCourbes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QChart>
+#include <QClipboard>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLocale>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavelor {
+
+namespace {
+
+QFont Police(int points, bool gras = false)
+{
+    QFont police = QApplication::font();
+    police.setPointSize(points);
+    police.setBold(gras);
+    return police;
+}
+
+QValueAxis *CreeAxe(const QString &titre)
+{
+    auto *axe = new QValueAxis;
+    axe->setTitleText(titre);
+    axe->setTitleFont(Police(13, true));
+    axe->setLabelsFont(Police(12));
+    axe->setGridLineColor(QColor(200, 200, 200));
+    axe->setLinePen(QPen(Qt::black, 1.5));
+    axe->setLabelsColor(Qt::black);
+    return axe;
+}
+
+} // namespace
+
+TGraphiqueCourbes::TGraphiqueCourbes(const QString &titreX, const QString &titreY, QWidget *parent)
+    : QChartView(parent), AxeX(CreeAxe(titreX)), AxeY(CreeAxe(titreY)),
+      ActionCopierImage(new QAction(QStringLiteral("Copier l'image"), this)),
+      ActionCopierDonnees(new QAction(QStringLiteral("Copier les données"), this))
+{
+    auto *graphique = new QChart;
+    graphique->setLocalizeNumbers(true);
+    graphique->setLocale(QLocale());
+    graphique->setBackgroundRoundness(0);
+    graphique->setMargins(QMargins(4, 4, 4, 4));
+    graphique->addAxis(AxeX, Qt::AlignBottom);
+    graphique->addAxis(AxeY, Qt::AlignLeft);
+    graphique->legend()->setAlignment(Qt::AlignRight);
+    graphique->legend()->setFont(Police(11));
+    setChart(graphique);
+    setRenderHint(QPainter::Antialiasing);
+    setMinimumSize(300, 200);
+
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    addAction(ActionCopierImage);
+    addAction(ActionCopierDonnees);
+    connect(ActionCopierImage, &QAction::triggered, this, &TGraphiqueCourbes::CopierImage);
+    connect(ActionCopierDonnees, &QAction::triggered, this, &TGraphiqueCourbes::CopierDonnees);
+}
+
+void TGraphiqueCourbes::Gradue(QValueAxis *axe, double min, double max)
+{
+    const double etendue = std::max(max - min, 1e-9);
+    const double puissance = std::pow(10.0, std::floor(std::log10(etendue / 4.0)));
+    double pas = puissance;
+    for (const double facteur : {1.0, 2.0, 5.0, 10.0}) {
+        pas = facteur * puissance;
+        if (etendue / pas <= 10.0)
+            break;
+    }
+    const double debut = std::floor(min / pas + 1e-9) * pas;
+    const double fin = std::ceil(max / pas - 1e-9) * pas;
+    axe->setRange(debut, fin);
+    axe->setTickCount(static_cast<int>(std::lround((fin - debut) / pas)) + 1);
+    const int decimales = std::max(0, static_cast<int>(std::ceil(-std::log10(pas) - 1e-9)));
+    axe->setLabelFormat(QStringLiteral("%.%1f").arg(decimales));
+}
+
+void TGraphiqueCourbes::AttacheAuxAxes(QAbstractSeries *serie)
+{
+    chart()->addSeries(serie);
+    serie->attachAxis(AxeX);
+    serie->attachAxis(AxeY);
+}
+
+QLineSeries *TGraphiqueCourbes::AjouteCourbe(const QString &nom, QColor couleur, qreal epaisseur, Qt::PenStyle style)
+{
+    auto *serie = new QLineSeries(this);
+    serie->setName(nom);
+    QPen stylo(couleur, epaisseur, style, Qt::RoundCap, Qt::RoundJoin);
+    serie->setPen(stylo);
+    AttacheAuxAxes(serie);
+    return serie;
+}
+
+QScatterSeries *TGraphiqueCourbes::AjoutePoint(const QString &nom, QColor couleur, qreal taille)
+{
+    auto *serie = new QScatterSeries(this);
+    serie->setName(nom);
+    serie->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    serie->setMarkerSize(taille);
+    serie->setColor(couleur);
+    serie->setBorderColor(Qt::black);
+    AttacheAuxAxes(serie);
+    return serie;
+}
+
+void TGraphiqueCourbes::CacheDeLaLegende(QAbstractSeries *serie)
+{
+    for (QLegendMarker *marque : chart()->legend()->markers(serie))
+        marque->setVisible(false);
+}
+
+QString TGraphiqueCourbes::DonneesTabulees() const
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    std::vector<const QXYSeries *> series;
+    for (const QAbstractSeries *serie : chart()->series())
+        if (const auto *xy = qobject_cast<const QXYSeries *>(serie); xy && !xy->name().isEmpty())
+            series.push_back(xy);
+
+    QStringList entete;
+    int lignes = 0;
+    for (const QXYSeries *serie : series) {
+        entete << serie->name() + QStringLiteral(" : ") + AxeX->titleText()
+               << serie->name() + QStringLiteral(" : ") + AxeY->titleText();
+        lignes = std::max(lignes, serie->count());
+    }
+    QString texte = entete.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    for (int i = 0; i < lignes; ++i) {
+        QStringList cellules;
+        for (const QXYSeries *serie : series) {
+            if (i < serie->count()) {
+                const QPointF point = serie->at(i);
+                cellules << locale.toString(point.x(), 'f', 4) << locale.toString(point.y(), 'f', 4);
+            } else {
+                cellules << QString() << QString();
+            }
+        }
+        texte += cellules.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return texte;
+}
+
+void TGraphiqueCourbes::CopierImage()
+{
+    QApplication::clipboard()->setImage(grab().toImage());
+}
+
+void TGraphiqueCourbes::CopierDonnees()
+{
+    QApplication::clipboard()->setText(DonneesTabulees());
+}
+
+} // namespace tavelor

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QChartView>
+#include <QString>
+
+class QAction;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+namespace tavelor {
+
+// One plot of the curves window: two value axes, a legend under the plot, fonts and
+// line widths large enough to be read on a projected screen, and a context menu that
+// copies the plot as an image or its curves as tab-separated text.
+class TGraphiqueCourbes : public QChartView {
+    Q_OBJECT
+
+public:
+    TGraphiqueCourbes(const QString &titreX, const QString &titreY, QWidget *parent = nullptr);
+
+    // A curve of the plot, attached to both axes; a dashed style for references and loci.
+    QLineSeries *AjouteCourbe(const QString &nom, QColor couleur, qreal epaisseur, Qt::PenStyle style = Qt::SolidLine);
+    // The live operating point: one large marker, out of the legend's way at the end.
+    QScatterSeries *AjoutePoint(const QString &nom, QColor couleur, qreal taille);
+    void CacheDeLaLegende(QAbstractSeries *serie);
+    void AttacheAuxAxes(QAbstractSeries *serie);
+    // Range widened to a round step (1, 2 or 5 times a power of ten, 4 to 10 steps),
+    // with as many decimals as the step needs.
+    static void Gradue(QValueAxis *axe, double min, double max);
+
+    // Every named curve as two columns (x, y), a header line first, the locale's
+    // decimal separator: pastes as is into a spreadsheet.
+    QString DonneesTabulees() const;
+
+    QValueAxis *AxeX, *AxeY;
+    QAction *ActionCopierImage, *ActionCopierDonnees;
+
+private:
+    void CopierImage();
+    void CopierDonnees();
+};
+
+} // namespace tavelor
