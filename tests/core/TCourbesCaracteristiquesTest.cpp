@@ -1,5 +1,6 @@
 #include "TCourbesCaracteristiques.h"
 
+#include "TCablage.h"
 #include "TModele.h"
 #include "TVueNulle.h"
 
@@ -117,6 +118,7 @@ TEST(TCourbesCaracteristiquesTest, LeModeleCoupleEstSurSaCourbe)
 {
     TVueNulle vue;
     TModele modele{vue};
+    const TCablage cablage{modele, vue}; // opens the switch beyond the limit
     modele.PreparerAffichage({});
     modele.N = 1500.0;
     for (const double Ie : {0.3, 0.47, 0.9, 1.5}) {
