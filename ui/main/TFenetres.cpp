@@ -8,6 +8,7 @@
 #include "TFormOscillogrammes.h"
 #include "TFormVecteurCouplage.h"
 #include "TFormVecteurs.h"
+#include "TPaintBox.h"
 #include "TTimerThread.h"
 #include "Taxes.h"
 #include "TformEchellesDiagVect.h"
@@ -36,6 +37,15 @@ TFenetres::TFenetres()
     FormVecteurs->DefinitPlacement(banc, TFenetreSecondaire::ADroiteDeLaReference, true);
     FormAPropos->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
     Form1->DefinitLongueurHistorique(FormOscillogrammes->axesInter->ZU_droi());
+    // The side windows draw the model's phasors and histories; the model repaints them.
+    FormVecteurCouplage->DefinitModele(&Form1->Modele);
+    FormOscillogrammes->DefinitModele(&Form1->Modele);
+    Form1->DefinitZone(TZoneDessin::PaintBoxReseau, FormVecteurCouplage->PaintBoxReseau);
+    Form1->DefinitZone(TZoneDessin::PaintBoxStator, FormVecteurCouplage->PaintBoxStator);
+    Form1->DefinitZone(TZoneDessin::PaintBoxInter, FormVecteurCouplage->PaintBoxInter);
+    Form1->DefinitZone(TZoneDessin::axesReseau, FormOscillogrammes->axesReseau);
+    Form1->DefinitZone(TZoneDessin::axesStator, FormOscillogrammes->axesStator);
+    Form1->DefinitZone(TZoneDessin::axesInter, FormOscillogrammes->axesInter);
     // Closing either phasor window closes the program, as "Quitter" does.
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
                      &TForm1::BitBtnFermerClick);
