@@ -132,50 +132,12 @@ TEST_F(TFormOscillogrammesTest, SwitchCurves)
     }
 }
 
-// Every one of the four captions pauses and resumes; paused, the clock repaints nothing,
-// yet a repaint asked by the window system shows the newest samples. The caption is also
-// the pause label's accessible name, and the keyboard works it as a click does.
+// Pause from each caption; the frames are named for assistive tools.
 TEST_F(TFormOscillogrammesTest, PauseAndResume)
 {
     TFormOscillogrammes &o = Oscillo();
-    enum Geste { Clic, Espace, Entree };
-    const std::pair<TLabelCliquable *, Geste> cas[] = {
-        {o.Label1, Clic}, {o.Label2, Clic}, {o.Label3, Clic}, {o.Label4, Clic}, {o.Label1, Espace}, {o.Label1, Entree},
-    };
-    Regle(1500, 0.47);
-    test::TCompteurPeintures reseau(o.axesReseau), inter(o.axesInter), stator(o.axesStator);
-    auto active = [](TLabelCliquable *label, Geste geste) {
-        if (geste == Clic) {
-            QTest::mouseClick(label, Qt::LeftButton);
-            return;
-        }
-        label->setFocus();
-        QTest::keyClick(label, geste == Espace ? Qt::Key_Space : Qt::Key_Return);
-    };
-    auto nom = [&] { return QAccessible::queryAccessibleInterface(o.Label1)->text(QAccessible::Name); };
-    for (const auto &[label, geste] : cas) {
-        SCOPED_TRACE(label->text().toStdString() + " " + std::to_string(geste));
-        active(label, geste);
-        EXPECT_TRUE(Modele().PauseOscillo);
-        EXPECT_EQ(o.Label1->text(), QStringLiteral("Reprendre"));
-        EXPECT_EQ(nom(), QStringLiteral("Reprendre"));
-        const QImage avant = Image(o.axesStator);
-        reseau.n = inter.n = stator.n = 0;
-        Tics(10);
-        EXPECT_EQ(reseau.n + inter.n + stator.n, 0);
-        EXPECT_NE(Image(o.axesStator), avant) << "an exposure shows the current curves";
-
-        active(label, geste);
-        EXPECT_FALSE(Modele().PauseOscillo);
-        EXPECT_EQ(o.Label1->text(), QStringLiteral("Arrêter "));
-        EXPECT_EQ(nom(), QStringLiteral("Arrêter "));
-        reseau.n = inter.n = stator.n = 0;
-        Tics(3);
-        EXPECT_EQ(reseau.n, 3);
-        EXPECT_EQ(inter.n, 3);
-        EXPECT_EQ(stator.n, 3);
-    }
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(o.Label1)->role(), QAccessible::Button);
+    VerifiePause(o.Label1, {o.Label1, o.Label2, o.Label3, o.Label4}, Modele().PauseOscillo, QStringLiteral("Reprendre"),
+                 {o.axesStator, o.axesReseau, o.axesInter}, Fond);
     for (auto [axes, texte] :
          {std::pair{o.axesReseau, "Réseau"}, {o.axesInter, "Interrupteur triphasé"}, {o.axesStator, "Stator machine"}})
         EXPECT_EQ(QAccessible::queryAccessibleInterface(axes)->text(QAccessible::Name), QString::fromUtf8(texte));

@@ -91,50 +91,14 @@ TEST_F(TFormVecteurCouplageTest, StatorStarCoincidesWithTheGridOnceAligned)
               test::Compte(Image(Vecteurs().PaintBoxReseau), Phases[0], QRect(0, 0, 217, 209)));
 }
 
-// Each of the four captions pauses and resumes the per-tick repaint of the three boxes;
-// the pause label, named after its caption, answers Space and Enter as a click.
+// Pause from each caption (this window's captions end with a blank); hidden and shown
+// again, the window keeps its pause.
 TEST_F(TFormVecteurCouplageTest, PauseAndResume)
 {
     TFormVecteurCouplage &v = Vecteurs();
-    enum Geste { Clic, Espace, Entree };
-    const std::pair<TLabelCliquable *, Geste> cas[] = {
-        {v.Label1, Clic}, {v.Label2, Clic}, {v.Label3, Clic}, {v.Label4, Clic}, {v.Label1, Espace}, {v.Label1, Entree},
-    };
-    Regle(1500, 0.47);
-    test::TCompteurPeintures reseau(v.PaintBoxReseau), inter(v.PaintBoxInter), stator(v.PaintBoxStator);
-    auto active = [](TLabelCliquable *label, Geste geste) {
-        if (geste == Clic) {
-            QTest::mouseClick(label, Qt::LeftButton);
-            return;
-        }
-        label->setFocus();
-        QTest::keyClick(label, geste == Espace ? Qt::Key_Space : Qt::Key_Enter);
-    };
-    auto nom = [&] { return QAccessible::queryAccessibleInterface(v.Label1)->text(QAccessible::Name); };
-    for (const auto &[label, geste] : cas) {
-        SCOPED_TRACE(label->text().toStdString() + " " + std::to_string(geste));
-        active(label, geste);
-        EXPECT_TRUE(Modele().PauseDiagramme);
-        EXPECT_EQ(v.Label1->text(), QStringLiteral("Reprendre "));
-        EXPECT_EQ(nom(), QStringLiteral("Reprendre "));
-        const QImage avant = Image(v.PaintBoxStator);
-        reseau.n = inter.n = stator.n = 0;
-        Tics(10);
-        EXPECT_EQ(reseau.n + inter.n + stator.n, 0);
-        EXPECT_NE(Image(v.PaintBoxStator), avant) << "an exposure shows the current phasors";
-
-        active(label, geste);
-        EXPECT_FALSE(Modele().PauseDiagramme);
-        EXPECT_EQ(v.Label1->text(), QStringLiteral("Arrêter "));
-        EXPECT_EQ(nom(), QStringLiteral("Arrêter "));
-        reseau.n = inter.n = stator.n = 0;
-        Tics(3);
-        EXPECT_EQ(reseau.n, 3);
-        EXPECT_EQ(inter.n, 3);
-        EXPECT_EQ(stator.n, 3);
-    }
-    // Hidden and shown again, the window keeps its pause.
-    active(v.Label1, Clic);
+    VerifiePause(v.Label1, {v.Label1, v.Label2, v.Label3, v.Label4}, Modele().PauseDiagramme,
+                 QStringLiteral("Reprendre "), {v.PaintBoxStator, v.PaintBoxReseau, v.PaintBoxInter}, Fond);
+    QTest::mouseClick(v.Label1, Qt::LeftButton);
     v.hide();
     v.show();
     EXPECT_EQ(v.Label1->text(), QStringLiteral("Reprendre "));
