@@ -9,6 +9,7 @@
 #include "TFormOscillogrammes.h"
 #include "TFormVecteurCouplage.h"
 #include "TFormVecteurs.h"
+#include "TPaintBox.h"
 #include "TTimerThread.h"
 #include "Taxes.h"
 #include "TformEchellesDiagVect.h"
@@ -36,7 +37,15 @@ TFenetres::TFenetres()
     FormOscillogrammes->DefinitPlacement(banc, TFenetreSecondaire::ADroiteDeLaReference, false);
     FormVecteurs->DefinitPlacement(banc, TFenetreSecondaire::ADroiteDeLaReference, true);
     FormAPropos->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
-    // Its useful width is the length of every sample history.
+    // The side windows draw the model's phasors and histories; the model repaints them.
+    // The middle oscillogram frame's useful width is the length of every history.
+    FormVecteurCouplage->DefinitModele(&Form1->Modele);
+    FormOscillogrammes->DefinitModele(&Form1->Modele);
+    Form1->DefinitZone(TZoneDessin::PaintBoxReseau, FormVecteurCouplage->PaintBoxReseau);
+    Form1->DefinitZone(TZoneDessin::PaintBoxStator, FormVecteurCouplage->PaintBoxStator);
+    Form1->DefinitZone(TZoneDessin::PaintBoxInter, FormVecteurCouplage->PaintBoxInter);
+    Form1->DefinitZone(TZoneDessin::axesReseau, FormOscillogrammes->axesReseau);
+    Form1->DefinitZone(TZoneDessin::axesStator, FormOscillogrammes->axesStator);
     Form1->DefinitZone(TZoneDessin::axesInter, FormOscillogrammes->axesInter);
     // Closing either phasor window closes the program, as "Quitter" does.
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),

@@ -1,14 +1,156 @@
 #include "TFormOscillogrammes.h"
 
+#include "TCanevasQt.h"
+#include "TLabelCliquable.h"
+#include "TModele.h"
 #include "Taxes.h"
+#include "Tchaine_riche.h"
+
+#include <QPainter>
 
 namespace tavelor {
 
-TFormOscillogrammes::TFormOscillogrammes(QWidget *parent)
-    : TFenetreSecondaire(QStringLiteral("Oscillogrammes"), QSize(452, 675), false, parent), axesInter(new Taxes(this))
+namespace {
+
+const QString Arreter = QStringLiteral("Arrêter ");
+const QString Reprendre = QStringLiteral("Reprendre");
+
+// The three frames share one geometry: the axis 100 px from the top, 80 px of useful
+// height each side (±267 V at 0.3 px/V), 380 samples from x = 15.
+constexpr int LargeurAxes = 433;
+constexpr int GaucheAxes = 8;
+
+template <typename T> void Trace(QPainter &painter, const Taxes &axes, const T &c1, const T &c2, const T &c3)
 {
-    axesInter->setObjectName(QStringLiteral("axesInter"));
-    axesInter->setZU_droi(380);
+    TCanevasQt canevas(painter);
+    const TGeometrieAxes geometrie = axes.Geometrie();
+    // Phase 3 last, on top where the curves cross.
+    c1.TraceValeurs(canevas, geometrie);
+    c2.TraceValeurs(canevas, geometrie);
+    c3.TraceValeurs(canevas, geometrie);
+}
+
+} // namespace
+
+TFormOscillogrammes::TFormOscillogrammes(QWidget *parent)
+    : TFenetreSecondaire(QStringLiteral("Oscillogrammes"), QSize(452, 675), false, parent)
+{
+    setObjectName(QStringLiteral("FormOscillogrammes"));
+
+    axesReseau = CreeAxes("axesReseau", 24, QStringLiteral("Réseau"));
+    axesInter = CreeAxes("axesInter", 248, QStringLiteral("Interrupteur triphasé"));
+    axesStator = CreeAxes("axesStator", 472, QStringLiteral("Stator machine"));
+    connect(axesReseau, &Taxes::OnPaint, this, &TFormOscillogrammes::axesReseauPaint);
+    connect(axesInter, &Taxes::OnPaint, this, &TFormOscillogrammes::axesInterPaint);
+    connect(axesStator, &Taxes::OnPaint, this, &TFormOscillogrammes::axesStatorPaint);
+
+    Label4 = CreeTitre("Label4", {8, 2}, QStringLiteral("Réseau"));
+    Label3 = CreeTitre("Label3", {8, 226}, QStringLiteral("Interrupteur triphasé"));
+    Label2 = CreeTitre("Label2", {8, 450}, QStringLiteral("Stator machine"));
+
+    chaine_riche1 = CreeChaine("chaine_riche1", {64, 16}, "11v]00R1]01(]11t]01)]}", clBlue, true);
+    chaine_riche2 = CreeChaine("chaine_riche2", {128, 16}, "11v]00R2]01(]11t]01)]}", clRed, true);
+    chaine_riche3 = CreeChaine("chaine_riche3", {192, 16}, "11v]00R3]01(]11t]01)]}", clFuchsia, true);
+    chaine_riche4 = CreeChaine("chaine_riche4", {64, 240}, "11v]00K1]01(]11t]01)]}", clBlue, true);
+    chaine_riche5 = CreeChaine("chaine_riche5", {128, 240}, "11v]00K2]01(]11t]01)]}", clRed, true);
+    chaine_riche6 = CreeChaine("chaine_riche6", {192, 240}, "11v]00K3]01(]11t]01)]}", clFuchsia, true);
+    chaine_riche7 = CreeChaine("chaine_riche7", {64, 464}, "11v]00S1]01(]11t]01)]}", clBlue, true);
+    chaine_riche8 = CreeChaine("chaine_riche8", {128, 464}, "11v]00S2]01(]11t]01)]}", clRed, true);
+    chaine_riche9 = CreeChaine("chaine_riche9", {192, 464}, "11v]00S3]01(]11t]01)]}", clFuchsia, true);
+    chaine_riche10 = CreeChaine("chaine_riche10", {416, 96}, "11t]}", clBlack, false);
+    chaine_riche11 = CreeChaine("chaine_riche11", {416, 320}, "11t]}", clBlack, false);
+    chaine_riche12 = CreeChaine("chaine_riche12", {416, 544}, "11t]}", clBlack, false);
+
+    Label1 = new TLabelCliquable(Arreter, QStringLiteral("Arial"), 19, clRed, true, this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(357, 8);
+    connect(Label1, &TLabelCliquable::clicked, this, &TFormOscillogrammes::Label1Click);
+}
+
+void TFormOscillogrammes::DefinitModele(TModele *modele)
+{
+    Modele = modele;
+}
+
+Taxes *TFormOscillogrammes::CreeAxes(const char *nom, int haut, const QString &nomAccessible)
+{
+    auto *axes = new Taxes(this);
+    axes->setObjectName(QString::fromLatin1(nom));
+    axes->setAccessibleName(nomAccessible);
+    axes->setLongueur_sup(100);
+    axes->setLongueur_inf(90);
+    axes->setLargeur_gau(15);
+    axes->setLargeur_droi(400);
+    axes->setZU_sup(80);
+    axes->setZU_inf(80);
+    axes->setZU_gau(0);
+    axes->setZU_droi(380);
+    axes->setGrad_hor(10);
+    axes->setGrad_ver(1);
+    axes->setCouleur(clBlack);
+    axes->setEpaisseur(0);
+    axes->setInverse(false);
+    axes->setGeometry(GaucheAxes, haut, LargeurAxes, axes->Longueur_sup() + axes->Longueur_inf());
+    return axes;
+}
+
+// Created after the frames, so that they lie over them and can be dragged across them.
+Tchaine_riche *TFormOscillogrammes::CreeChaine(const char *nom, QPoint position, const char *chaine, TCouleur couleur,
+                                               bool mobile)
+{
+    auto *etiquette = new Tchaine_riche(this);
+    etiquette->setObjectName(QString::fromLatin1(nom));
+    etiquette->setchaine(QString::fromUtf8(chaine));
+    etiquette->setcouleur(couleur);
+    etiquette->settaille(14);
+    etiquette->setPolice(QStringLiteral("arial"));
+    etiquette->setPos_indice(11);
+    etiquette->setTaille_indice(10);
+    etiquette->setsens(1);
+    etiquette->setcentre(false);
+    etiquette->setStyleFond(bsClear);
+    etiquette->setCouleurFond(clBlack);
+    etiquette->setAutoDepl(mobile);
+    etiquette->move(position);
+    return etiquette;
+}
+
+// The frame titles pause and resume as Label1 does; the keyboard reaches the pause
+// through Label1 alone.
+TLabelCliquable *TFormOscillogrammes::CreeTitre(const char *nom, QPoint position, const QString &texte)
+{
+    auto *titre = new TLabelCliquable(texte, QStringLiteral("Arial"), 16, clBlack, false, this);
+    titre->setObjectName(QString::fromLatin1(nom));
+    titre->DefinitFocus(false);
+    titre->move(position);
+    connect(titre, &TLabelCliquable::clicked, this, &TFormOscillogrammes::Label1Click);
+    return titre;
+}
+
+void TFormOscillogrammes::Label1Click()
+{
+    const bool enPause = Label1->text() == Arreter;
+    if (Modele)
+        Modele->PauseOscillo = enPause;
+    Label1->DefinitTexte(enPause ? Reprendre : Arreter);
+}
+
+void TFormOscillogrammes::axesReseauPaint(QPainter &painter)
+{
+    if (Modele)
+        Trace(painter, *axesReseau, Modele->VR1, Modele->VR2, Modele->VR3);
+}
+
+void TFormOscillogrammes::axesInterPaint(QPainter &painter)
+{
+    if (Modele)
+        Trace(painter, *axesInter, Modele->vK1, Modele->vK2, Modele->vK3);
+}
+
+void TFormOscillogrammes::axesStatorPaint(QPainter &painter)
+{
+    if (Modele)
+        Trace(painter, *axesStator, Modele->VS1, Modele->VS2, Modele->VS3);
 }
 
 } // namespace tavelor

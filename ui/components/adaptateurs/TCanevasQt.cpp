@@ -3,9 +3,9 @@
 #include "CouleurQt.h"
 
 #include <QPainter>
-#include <QPolygon>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace tavelor {
@@ -103,20 +103,22 @@ void TCanevasQt::TraceFin(QPoint debut, QPoint fin)
         Peintre.drawLine(debut, fin);
         return;
     }
-    QPolygon points(static_cast<int>(pas));
+    // The points go in small batches from the stack, with the line pen: the oscillograms
+    // draw thousands of these segments per tick, and none of them may allocate.
+    std::array<QPoint, 64> lot;
+    std::size_t n = 0;
     for (long long i = 0; i < pas; ++i) {
         // Nearest pixel to the exact point, halves rounded up, as a Bresenham walk would.
         const long long px = debut.x() + ArrondiDivision(dx * i, pas);
         const long long py = debut.y() + ArrondiDivision(dy * i, pas);
-        points.setPoint(static_cast<int>(i), static_cast<int>(px), static_cast<int>(py));
+        lot[n++] = QPoint(static_cast<int>(px), static_cast<int>(py));
+        if (n == lot.size()) {
+            Peintre.drawPoints(lot.data(), static_cast<int>(n));
+            n = 0;
+        }
     }
-    Peintre.save();
-    QPen point = Peintre.pen();
-    point.setWidth(0);
-    point.setCapStyle(Qt::SquareCap);
-    Peintre.setPen(point);
-    Peintre.drawPoints(points);
-    Peintre.restore();
+    if (n > 0)
+        Peintre.drawPoints(lot.data(), static_cast<int>(n));
 }
 
 // A flat cap on a thin pen leaves the end point unpainted; thick pens are drawn with

@@ -129,5 +129,34 @@ TEST_F(TCanevasQtTest, PenIsSharedWithThePainter)
     EXPECT_EQ(painter.pen().color(), QColor(0, 0, 255));
 }
 
+// Thin segments are stepped point by point; whatever the painter's scale, every step
+// lands, the end stays out and the line pen is what the painter keeps.
+TEST_F(TCanevasQtTest, ThinSegmentsOnPlainAndScaledPainters)
+{
+    struct Cas {
+        int epaisseur;
+        qreal echelle; // device pixels per unit
+    };
+    for (const Cas &cas : {Cas{0, 1.0}, Cas{1, 1.0}, Cas{0, 2.0}, Cas{1, 2.0}}) {
+        SCOPED_TRACE(cas.epaisseur + 10 * cas.echelle);
+        const int e = static_cast<int>(cas.echelle);
+        QImage image(40 * e, 30 * e, QImage::Format_RGB32);
+        image.setDevicePixelRatio(cas.echelle);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TCanevasQt canevas(painter);
+        canevas.CouleurPlume(clBlack);
+        canevas.EpaisseurPlume(cas.epaisseur);
+        const QPen avant = painter.pen();
+        canevas.DeplaceVers(2, 20);
+        canevas.LigneVers(12, 25);
+        EXPECT_EQ(painter.pen(), avant);
+        painter.end();
+        EXPECT_TRUE(EstCouleur(image, 2 * e, 20 * e, Qt::black));
+        EXPECT_FALSE(EstCouleur(image, 12 * e, 25 * e, Qt::black));
+        EXPECT_GE(Noirs(image), 10);
+    }
+}
+
 } // namespace
 } // namespace tavelor

@@ -1,0 +1,89 @@
+// One whole clock tick as the user sees it: the model update and every repaint it asks
+// for, with the bench, the oscillograms and the three-phase phasors on screen (offscreen
+// platform). Complete wiring, 1500 rpm, Ie = 0.47 A, rotor aligned: every curve is drawn.
+// The counter "allocations" is the number of heap allocations per tick, whoever makes them.
+#include "TChronos.h"
+#include "TFenetres.h"
+#include "TForm1.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+
+namespace {
+std::atomic<long> allocations{0};
+}
+
+// Counted at the C allocator, which Qt's containers use directly as well as operator new.
+extern "C" void *__libc_malloc(std::size_t);
+extern "C" void *__libc_calloc(std::size_t, std::size_t);
+extern "C" void *__libc_realloc(void *, std::size_t);
+extern "C" void *malloc(std::size_t taille)
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_malloc(taille);
+}
+extern "C" void *calloc(std::size_t n, std::size_t taille)
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_calloc(n, taille);
+}
+extern "C" void *realloc(void *p, std::size_t taille)
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_realloc(p, taille);
+}
+
+namespace {
+
+using tavelor::TBorne;
+
+QApplication &Application()
+{
+    static int argc = 1;
+    static char nom[] = "tavelor-bench";
+    static char *argv[] = {nom, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication *application = new QApplication(argc, argv);
+    return *application;
+}
+
+void TicComplet(benchmark::State &state)
+{
+    Application();
+    tavelor::TFenetres fenetres;
+    fenetres.Montre();
+    QCoreApplication::processEvents();
+    tavelor::TForm1 &f = *fenetres.Form1;
+    // The benchmark is the clock.
+    f.Chronos1->setEnable(false);
+    tavelor::TModele &m = f.Modele;
+    tavelor::TCablage &c = f.Cablage;
+    const TBorne s2 = c.Tag(TBorne::ShapeS2) == 2 ? TBorne::ShapeS2 : TBorne::ShapeS3;
+    const TBorne s3 = s2 == TBorne::ShapeS2 ? TBorne::ShapeS3 : TBorne::ShapeS2;
+    for (TBorne borne : {TBorne::ShapeS1, TBorne::ShapeR1, s2, TBorne::ShapeR2, s3, TBorne::ShapeR3})
+        c.ShapeS1MouseUp(borne);
+    m.TrackBarIeChange(113);
+    m.TrackBarNChange(1500);
+    m.AligneRotor();
+    for (int i = 0; i < 400; ++i)
+        m.Chronos1Timer();
+    QCoreApplication::processEvents();
+
+    const long avant = allocations.load();
+    for (auto _ : state) {
+        m.Chronos1Timer();
+        // What the event loop does once the tick's handler returns.
+        QCoreApplication::processEvents();
+    }
+    state.counters["allocations"] =
+        benchmark::Counter(static_cast<double>(allocations.load() - avant), benchmark::Counter::kAvgIterations);
+}
+
+} // namespace
+
+BENCHMARK(TicComplet)->Unit(benchmark::kMicrosecond);
