@@ -1,10 +1,6 @@
 #include "TEcritureSvg.h"
 
-#include "TDessinIcone.h"
-
-#include <QPainter>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -62,86 +58,6 @@ TEST(TEcritureSvg, UnpaintedPartsAreLeftOut)
     const QString seulFond = QString::fromUtf8(EncodeSvg({TTraceIcone{point, Qt::white, QColor(), 0}}, 10));
     EXPECT_TRUE(seulFond.contains(QStringLiteral("fill=\"#ffffff\"")));
     EXPECT_FALSE(seulFond.contains(QStringLiteral("stroke")));
-}
-
-// Reads back what EncodeSvg writes (M, L, C, Z and the painting attributes), nothing more.
-QList<TTraceIcone> Relit(const QByteArray &svg)
-{
-    QList<TTraceIcone> traces;
-    QXmlStreamReader lecteur(svg);
-    while (lecteur.readNextStartElement()) {
-        if (lecteur.name() == QLatin1String("svg"))
-            continue;
-        const QXmlStreamAttributes a = lecteur.attributes();
-        TTraceIcone trace;
-        const QStringList jetons = a.value(QLatin1String("d")).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        for (int i = 0; i < jetons.size();) {
-            const QString commande = jetons[i].left(1);
-            QList<double> n;
-            // The first number is glued to its command letter.
-            const int nombres = commande == QLatin1String("C") ? 6 : commande == QLatin1String("Z") ? 0 : 2;
-            if (nombres > 0)
-                n << jetons[i].mid(1).toDouble();
-            for (int k = 1; k < nombres; ++k)
-                n << jetons[i + k].toDouble();
-            i += nombres > 0 ? nombres : 1;
-            if (commande == QLatin1String("M"))
-                trace.chemin.moveTo(n[0], n[1]);
-            else if (commande == QLatin1String("L"))
-                trace.chemin.lineTo(n[0], n[1]);
-            else if (commande == QLatin1String("C"))
-                trace.chemin.cubicTo(n[0], n[1], n[2], n[3], n[4], n[5]);
-            else
-                trace.chemin.closeSubpath();
-        }
-        trace.remplissage = QColor(a.value(QLatin1String("fill")).toString());
-        trace.trait = QColor(a.value(QLatin1String("stroke")).toString());
-        trace.epaisseur = a.value(QLatin1String("stroke-width")).toDouble();
-        traces << trace;
-        lecteur.skipCurrentElement();
-    }
-    EXPECT_FALSE(lecteur.hasError()) << lecteur.errorString().toStdString();
-    return traces;
-}
-
-QImage Peint(const QList<TTraceIcone> &traces, int cote)
-{
-    QImage image(cote, cote, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter crayon(&image);
-    crayon.setRenderHint(QPainter::Antialiasing);
-    for (const TTraceIcone &t : traces) {
-        QPen plume(Qt::NoPen);
-        if (t.trait.isValid()) {
-            plume = QPen(t.trait, t.epaisseur, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        }
-        crayon.setPen(plume);
-        crayon.setBrush(t.remplissage.isValid() ? QBrush(t.remplissage) : QBrush());
-        crayon.drawPath(t.chemin);
-    }
-    return image;
-}
-
-TEST(TEcritureSvg, ScalableIconDrawsWhatThePngShows)
-{
-    const int cote = TDessinIcone::Cote;
-    const QList<TTraceIcone> relues = Relit(EncodeSvg(TDessinIcone::Traces(cote), cote));
-    ASSERT_EQ(relues.size(), TDessinIcone::Traces(cote).size());
-
-    const QImage attendue = TDessinIcone::Dessine(cote);
-    const QImage relue = Peint(relues, cote);
-    int differents = 0;
-    for (int y = 0; y < cote; ++y) {
-        for (int x = 0; x < cote; ++x) {
-            const QColor a = attendue.pixelColor(x, y);
-            const QColor b = relue.pixelColor(x, y);
-            const int ecart = std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
-                                        std::abs(a.blue() - b.blue()), std::abs(a.alpha() - b.alpha())});
-            // Coordinates rounded to hundredths shift antialiased edges by a shade at most.
-            differents += ecart > 8;
-        }
-    }
-    EXPECT_EQ(differents, 0);
 }
 
 } // namespace
