@@ -12,6 +12,7 @@ paquets=(
     fonts-liberation2
     clang libclang-rt-14-dev
     xvfb xauth
+    appstream desktop-file-utils dpkg-dev file
 )
 
 manquants=()

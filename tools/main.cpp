@@ -5,6 +5,7 @@
 
 #include "TApercu.h"
 #include "TDessinBanc.h"
+#include "TDessinIcone.h"
 #include "TEcritureJpeg.h"
 #include "TImageJpeg.h"
 #include "TImagesAnnexes.h"
@@ -96,6 +97,12 @@ int main(int argc, char *argv[])
     for (const TFace &face : Faces) {
         const QImage image = tavelor::FaceBouton(QString::fromUtf8(face.texte), face.largeur, HauteurFace);
         ecrits = ecrits && Ecrit(dossier, QString::fromLatin1(face.fichier), EncodePng(image));
+    }
+    // The program's icon, in every size the desktop asks for, goes to its own subfolder.
+    if (ecrits &&
+        !tavelor::TDessinIcone::Ecrit(QDir(dossier.filePath(QStringLiteral("icone"))), QStringLiteral("tavelor"))) {
+        std::fprintf(stderr, "tavelor_dessins: cannot write the icons\n");
+        ecrits = false;
     }
     if (!ecrits)
         return 1;

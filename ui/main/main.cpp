@@ -2,9 +2,13 @@
 // generator or a motor.
 
 #include "TFenetres.h"
+#include "TForm1.h"
+#include "TSignauxArret.h"
 #include "TTraductionQt.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -12,12 +16,20 @@ int main(int argc, char *argv[])
     // The task bar and the desktop know the program by these; no display name, which Qt
     // would append to every window's title.
     QApplication::setApplicationName(QStringLiteral("Tavelor"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tavelor"));
+    // The desktop entry's name: how a task bar finds the installed icon for our windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVELOR_ID_APPLICATION));
+    QIcon icone;
+    const QDir icones(QStringLiteral(":/icone"));
+    for (const QString &fichier : icones.entryList(QDir::Files))
+        icone.addFile(icones.filePath(fichier));
+    QApplication::setWindowIcon(icone);
     const tavelor::TTraductionQt traduction;
     // Closing the main window ends the program, whatever side window is still open.
     QApplication::setQuitOnLastWindowClosed(false);
 
     tavelor::TFenetres fenetres;
+    const tavelor::TSignauxArret signaux;
+    QObject::connect(&signaux, &tavelor::TSignauxArret::ArretDemande, fenetres.Form1.get(), &QWidget::close);
     fenetres.Montre();
     return QApplication::exec();
 }
