@@ -140,17 +140,21 @@ int Tchaine_riche::hauteur() const
 
 void Tchaine_riche::paintEvent(QPaintEvent *)
 {
-    const std::vector<TSegmentQt> segments = Segments();
     QPainter painter(this);
     RemplitFond(painter);
-    DessineSegments(painter, segments);
+    DessineSegments(painter);
 }
 
-// The label takes the size of its text, at least one pixel each way; run by every
-// setter the text's extent depends on, so that painting only reads.
+// The runs are measured and the label takes the size of its text, at least one pixel
+// each way; run by every setter the runs depend on, so that painting only reads.
 void Tchaine_riche::AjusteTaille()
 {
     const std::vector<TSegmentQt> segments = Segments();
+    Mesures.clear();
+    for (const TSegmentQt &s : segments) {
+        const QFontMetrics mesure(s.police, this);
+        Mesures.push_back({s, mesure.horizontalAdvance(s.texte), mesure.height(), mesure.ascent()});
+    }
     const QSize taille(std::max(1, Longueur(segments, this)), std::max(1, Hauteur(segments, this)));
     if (taille != size())
         resize(taille);
@@ -163,18 +167,16 @@ void Tchaine_riche::RemplitFond(QPainter &painter) const
 
 // Each run's text cell is filled with the background colour only on a solid
 // background; otherwise the text is drawn straight over what lies below.
-void Tchaine_riche::DessineSegments(QPainter &painter, const std::vector<TSegmentQt> &segments) const
+void Tchaine_riche::DessineSegments(QPainter &painter) const
 {
     painter.setPen(VersQColor(Couleur));
     int x = 0;
-    for (const TSegmentQt &s : segments) {
-        const QFontMetrics mesure(s.police, this);
-        const int largeur = mesure.horizontalAdvance(s.texte);
+    for (const TSegmentMesure &m : Mesures) {
         if (Style == bsSolid)
-            painter.fillRect(x, s.y, largeur, mesure.height(), VersQColor(Fond));
-        painter.setFont(s.police);
-        painter.drawText(x, s.y + mesure.ascent(), s.texte);
-        x += largeur + 1;
+            painter.fillRect(x, m.segment.y, m.largeur, m.hauteur, VersQColor(Fond));
+        painter.setFont(m.segment.police);
+        painter.drawText(x, m.segment.y + m.ascendante, m.segment.texte);
+        x += m.largeur + 1;
     }
 }
 

@@ -85,12 +85,19 @@ private:
         QString texte;
         int y = 0;
     };
+    // A run as painted: its cell's width, height and baseline, measured once.
+    struct TSegmentMesure {
+        TSegmentQt segment;
+        int largeur = 0;
+        int hauteur = 0;
+        int ascendante = 0;
+    };
 
     std::vector<TSegmentQt> Segments() const;
     static int Longueur(const std::vector<TSegmentQt> &segments, const QWidget *appareil);
     static int Hauteur(const std::vector<TSegmentQt> &segments, const QWidget *appareil);
     void RemplitFond(QPainter &painter) const;
-    void DessineSegments(QPainter &painter, const std::vector<TSegmentQt> &segments) const;
+    void DessineSegments(QPainter &painter) const;
     void AjusteTaille();
     void MetAJourDescription();
 
@@ -106,6 +113,9 @@ private:
     TCouleur Fond = clBlack;
     bool Deplacable = false;
     QPointer<QMenu> Menu;
+    // The runs of the text, rebuilt by the setters they depend on: painting, which the
+    // windows do at every tick, neither parses nor measures.
+    std::vector<TSegmentMesure> Mesures;
 
     // Dragging: a button is down, and where the label was taken, in its own pixels.
     bool Presse = false;
