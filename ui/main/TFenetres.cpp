@@ -36,6 +36,18 @@ TFenetres::TFenetres()
     FormVecteurs->DefinitPlacement(banc, TFenetreSecondaire::ADroiteDeLaReference, true);
     FormAPropos->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
     Form1->DefinitLongueurHistorique(FormOscillogrammes->axesInter->ZU_droi());
+    // The single-phase diagram and its dialogs work on the model the bench owns.
+    TModele *modele = &Form1->Modele;
+    FormVecteurs->DefinitModele(modele);
+    FormVecteurs->DefinitDialogues(FormChoixVect.get(), formEchellesDiagVect.get(), FormOrigine.get());
+    Form1->DefinitZone(TZoneDessin::PaintBoxVecteurs, FormVecteurs->PaintBox1);
+    for (TDialogueDiagramme *dialogue : std::initializer_list<TDialogueDiagramme *>{
+             FormChoixVect.get(), formEchellesDiagVect.get(), FormOrigine.get()}) {
+        dialogue->DefinitModele(modele);
+        dialogue->DefinitDiagramme(FormVecteurs.get());
+    }
+    formEchellesDiagVect->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
+    FormOrigine->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
     // Closing either phasor window closes the program, as "Quitter" does.
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
                      &TForm1::BitBtnFermerClick);
