@@ -2,7 +2,9 @@
 
 #include "TFormVecteurs.h"
 #include "TPaintBox.h"
+#include "TPolices.h"
 
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -26,6 +28,17 @@ TDialogueDiagramme::TDialogueDiagramme(const QString &titre, QSize client, bool 
 void TDialogueDiagramme::BitBtnFermerClick()
 {
     hide();
+}
+
+QFont TDialogueDiagramme::PoliceTexte(int hauteur)
+{
+    QFont police(TPolices::Famille(QStringLiteral("times new roman")));
+    for (int taille = hauteur; taille > 1; --taille) {
+        police.setPixelSize(taille);
+        if (QFontMetrics(police).height() <= hauteur)
+            break;
+    }
+    return police;
 }
 
 void TDialogueDiagramme::SaisieInvalide()

@@ -23,6 +23,8 @@ public:
 protected:
     TDialogueDiagramme(const QString &titre, QSize client, bool auPremierPlan, QPoint placeFermer, QWidget *parent);
 
+    // Times New Roman whose lines are `hauteur` pixels high, ascent and descent together.
+    static QFont PoliceTexte(int hauteur);
     // The modal answer to a text that does not parse.
     void SaisieInvalide();
     void RedessineDiagramme();

@@ -2,7 +2,6 @@
 
 #include "SaisieNombre.h"
 #include "TModele.h"
-#include "TPolices.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,9 +12,7 @@ namespace tavelor {
 TFormOrigine::TFormOrigine(QWidget *parent)
     : TDialogueDiagramme(QStringLiteral("Origine du diagramme"), QSize(258, 130), true, QPoint(102, 88), parent)
 {
-    QFont police(TPolices::Famille(QStringLiteral("times new roman")));
-    police.setPixelSize(17);
-    setFont(police);
+    setFont(PoliceTexte(17));
 
     Label1 = new QLabel(QStringLiteral("Horizontale (en pixels) :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -3,7 +3,6 @@
 #include "FixedLocal.h"
 #include "SaisieNombre.h"
 #include "TModele.h"
-#include "TPolices.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,9 +30,7 @@ TformEchellesDiagVect::TformEchellesDiagVect(QWidget *parent)
     : TDialogueDiagramme(QStringLiteral("Echelles du diagramme vectoriel"), QSize(238, 121), false, QPoint(78, 83),
                          parent)
 {
-    QFont police(TPolices::Famille(QStringLiteral("times new roman")));
-    police.setPixelSize(16);
-    setFont(police);
+    setFont(PoliceTexte(16));
 
     Label1 = new QLabel(QStringLiteral("Tension (en pixels par V) :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
