@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QPushButton>
 
 namespace tavelor {
 namespace {
@@ -72,7 +71,6 @@ TEST_F(TFormChoixVectTest, BoxesShowAndHidePhasorsWithTheirLabels)
         Diagramme()->show();
         EXPECT_FALSE(etiquette->isVisible());
     }
-    EXPECT_EQ(Dialogue().BitBtnFermer->accessibleName(), "Fermer");
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <cmath>
 
@@ -87,13 +86,6 @@ TEST_F(TFormOrigineTest, TextThatIsNoIntegerBringsThePreviousOneBack)
         EXPECT_EQ(Messages.Textes.size(), c.messages);
         Dialogue().hide();
     }
-}
-
-TEST_F(TFormOrigineTest, FieldsAreNamedAfterTheirLabels)
-{
-    EXPECT_EQ(Dialogue().EditX->accessibleName(), "Horizontale (en pixels) :");
-    EXPECT_EQ(Dialogue().EditY->accessibleName(), "Verticale (en pixels) :");
-    EXPECT_EQ(Dialogue().BitBtnFermer->accessibleName(), "Fermer");
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <cmath>
 
@@ -118,16 +117,6 @@ TEST_F(TformEchellesDiagVectTest, ChangingOneScaleRewritesEveryPhasor)
     // The model update of the change hangs j·Ls·ω·I on V's new tip.
     Tape(Dialogue().EditV, "0.5");
     EXPECT_EQ(Modele().VecLsWI.X0, Modele().VecV.X0 + static_cast<int>(std::lround(0.5 * Modele().VecV.Reel)));
-}
-
-TEST_F(TformEchellesDiagVectTest, FieldsAreNamedAfterTheirLabels)
-{
-    EXPECT_EQ(Dialogue().EditV->accessibleName(), "Tension (en pixels par V) :");
-    EXPECT_EQ(Dialogue().EditI->accessibleName(), "Intensité (en pixels par A) :");
-    EXPECT_EQ(Dialogue().BitBtnFermer->accessibleName(), "Fermer");
-    Ouvre();
-    QTest::mouseClick(Dialogue().BitBtnFermer, Qt::LeftButton);
-    EXPECT_FALSE(Dialogue().isVisible());
 }
 
 } // namespace
