@@ -7,7 +7,16 @@
 #include <QLineEdit>
 #include <QShowEvent>
 
+#include <cstdlib>
+
 namespace tavelor {
+
+namespace {
+
+// Far off any screen, yet small enough that origin plus arrow stays an integer.
+constexpr int OrigineMax = 100000; // px
+
+} // namespace
 
 TFormOrigine::TFormOrigine(QWidget *parent)
     : TDialogueDiagramme(QStringLiteral("Origine du diagramme"), QSize(258, 130), true, QPoint(102, 88), parent)
@@ -65,7 +74,8 @@ void TFormOrigine::EditYChange(QLineEdit *sender)
         return;
     int &coordonnee = sender == EditX ? Modele->VecV.X0 : Modele->VecV.Y0;
     const int ancienne = coordonnee;
-    if (const auto valeur = LitEntier(sender->text())) {
+    const auto valeur = LitEntier(sender->text());
+    if (valeur && std::abs(*valeur) <= OrigineMax) {
         coordonnee = *valeur;
         for (TNbComplexe *phaseur : {&Modele->VecEv, &Modele->VecI}) {
             phaseur->X0 = Modele->VecV.X0;

@@ -10,9 +10,15 @@
 #include <QLocale>
 #include <QShowEvent>
 
+#include <cmath>
+
 namespace tavelor {
 
 namespace {
+
+// Beyond this the arrows' pixel coordinates would leave the integer range; no screen
+// needs more than a fraction of it.
+constexpr double EchelleMax = 1e5; // px/V or px/A
 
 QLineEdit *CreeChamp(QWidget *parent, const char *nom, QLabel *etiquette, int y)
 {
@@ -78,7 +84,7 @@ void TformEchellesDiagVect::EditVChange(QLineEdit *sender)
     double &echelle = sender == EditV ? Modele->EchelleV : Modele->EchelleI;
     const double ancienne = echelle;
     const auto valeur = LitReel(sender->text());
-    if (!valeur) {
+    if (!valeur || std::abs(*valeur) > EchelleMax) {
         SaisieInvalide();
         // Three digits as the read-outs show them, unless that takes an exponent,
         // which the field would refuse in turn.

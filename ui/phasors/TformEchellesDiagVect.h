@@ -9,7 +9,8 @@ namespace tavelor {
 
 // Edits the diagram's scales EchelleV (px/V) and EchelleI (px/A). Every change of a
 // field is applied at once; a text that does not parse is refused and the previous
-// scale written back. Zero and negative scales are applied as they are.
+// scale written back. Zero and negative scales are applied as they are; beyond
+// 100 000 px per unit a scale is refused like bad text.
 class TformEchellesDiagVect : public TDialogueDiagramme {
     Q_OBJECT
 
