@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QThread>
 #include <QWindow>
 
@@ -60,9 +61,14 @@ bool TCapturesBanc::Tout()
     fenetres.Montre();
     TForm1 &banc = *fenetres.Form1;
     bool ok = true;
+    // The bench alone, and the whole screen with the side windows where the window
+    // system placed them (under Xvfb; the offscreen platform has no screen to grab).
     const auto capture = [&](const char *nom) {
         Attend(300);
         ok = banc.grab().save(Dossier.filePath(QString::fromLatin1(nom))) && ok;
+        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+            QGuiApplication::primaryScreen()->grabWindow(0).save(Dossier.filePath(QStringLiteral("ecran-") +
+                                                                                 QString::fromLatin1(nom)));
     };
 
     capture("banc-depart.png");

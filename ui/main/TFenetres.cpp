@@ -47,11 +47,24 @@ TFenetres::TFenetres()
     Form1->DefinitZone(TZoneDessin::axesReseau, FormOscillogrammes->axesReseau);
     Form1->DefinitZone(TZoneDessin::axesStator, FormOscillogrammes->axesStator);
     Form1->DefinitZone(TZoneDessin::axesInter, FormOscillogrammes->axesInter);
+    // The single-phase diagram and its dialogs work on the model the bench owns.
+    TModele *modele = &Form1->Modele;
+    FormVecteurs->DefinitModele(modele);
+    FormVecteurs->DefinitDialogues(FormChoixVect.get(), formEchellesDiagVect.get(), FormOrigine.get());
+    Form1->DefinitZone(TZoneDessin::PaintBoxVecteurs, FormVecteurs->PaintBox1);
+    for (TDialogueDiagramme *dialogue : std::initializer_list<TDialogueDiagramme *>{
+             FormChoixVect.get(), formEchellesDiagVect.get(), FormOrigine.get()}) {
+        dialogue->DefinitModele(modele);
+        dialogue->DefinitDiagramme(FormVecteurs.get());
+    }
+    formEchellesDiagVect->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
+    FormOrigine->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
     // Closing either phasor window closes the program, as "Quitter" does.
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
                      &TForm1::BitBtnFermerClick);
     QObject::connect(FormVecteurs.get(), &TFormVecteurs::demandeFermeture, Form1.get(), &TForm1::BitBtnFermerClick);
     QObject::connect(Form1.get(), &TForm1::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
+    QObject::connect(FormVecteurs.get(), &TFormVecteurs::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
 }
 
 TFenetres::~TFenetres()
