@@ -63,8 +63,8 @@ bool TCapturesBanc::Tout()
     bool ok = true;
     // The bench alone, and the whole screen with the side windows where the window
     // system placed them (under Xvfb; the offscreen platform has no screen to grab).
-    const auto capture = [&](const char *nom) {
-        Attend(300);
+    const auto capture = [&](const char *nom, int attente = 300) {
+        Attend(attente);
         ok = banc.grab().save(Dossier.filePath(QString::fromLatin1(nom))) && ok;
         if (QGuiApplication::platformName() != QLatin1String("offscreen"))
             QGuiApplication::primaryScreen()->grabWindow(0).save(Dossier.filePath(QStringLiteral("ecran-") +
@@ -79,7 +79,8 @@ bool TCapturesBanc::Tout()
         Clique(borne);
     banc.TrackBarIe->setValue(160 - 47);
     banc.TrackBarN->setValue(1500);
-    capture("banc-cable.png");
+    // Long enough for the oscillograms to fill their 380 samples.
+    capture("banc-cable.png", 20000);
 
     Tape(banc.windowHandle(), "bxqz");
     banc.Modele.MiseAJourModele();

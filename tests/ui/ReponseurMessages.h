@@ -6,9 +6,11 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 namespace tavelor::test {
 
-// Acknowledges every modal message box as a user would, keeping their texts.
+// Acknowledges every modal message box as a user would, keeping their texts and titles.
 class TReponseurMessages {
 public:
     TReponseurMessages()
@@ -16,17 +18,28 @@ public:
         Minuterie.setInterval(10);
         QObject::connect(&Minuterie, &QTimer::timeout, [this] {
             if (auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                Textes.push_back(boite->text());
-                boite->button(QMessageBox::Ok)->click();
+                if (boite != Derniere) {
+                    Derniere = boite;
+                    Textes.push_back(boite->text());
+                    Titres.push_back(boite->windowTitle());
+                    if (AuMessage)
+                        AuMessage();
+                }
+                // A later box may reuse the address of an acknowledged one.
+                if (!Retenir) {
+                    boite->button(QMessageBox::Ok)->click();
+                    Derniere = nullptr;
+                }
             }
         });
         Minuterie.start();
     }
-
-    QStringList Textes;
-
-private:
     QTimer Minuterie;
+    QStringList Textes, Titres;
+    // Kept open while set; AuMessage runs once when a new box appears.
+    bool Retenir = false;
+    std::function<void()> AuMessage;
+    QMessageBox *Derniere = nullptr;
 };
 
 } // namespace tavelor::test

@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "ApplicationTest.h"
+#include "ReponseurMessages.h"
 #include "TChronos.h"
 #include "TDispositionBanc.h"
 #include "TFenetres.h"
@@ -39,34 +40,7 @@ namespace {
 
 constexpr double wR = 100 * std::numbers::pi;
 
-// Answers every modal message box as a user would, keeping their texts.
-class TReponseurMessages {
-public:
-    TReponseurMessages()
-    {
-        Minuterie.setInterval(10);
-        QObject::connect(&Minuterie, &QTimer::timeout, [this] {
-            if (auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                if (boite != Derniere) {
-                    Derniere = boite;
-                    Textes.push_back(boite->text());
-                    Titres.push_back(boite->windowTitle());
-                    if (AuMessage)
-                        AuMessage();
-                }
-                if (!Retenir)
-                    boite->button(QMessageBox::Ok)->click();
-            }
-        });
-        Minuterie.start();
-    }
-    QTimer Minuterie;
-    QStringList Textes, Titres;
-    // Kept open while set; AuMessage runs once when a new box appears.
-    bool Retenir = false;
-    std::function<void()> AuMessage;
-    QMessageBox *Derniere = nullptr;
-};
+using test::TReponseurMessages;
 
 class TForm1Test : public ::testing::Test {
 protected:
