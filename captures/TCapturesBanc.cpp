@@ -66,9 +66,15 @@ bool TCapturesBanc::Tout()
     const auto capture = [&](const char *nom, int attente = 300) {
         Attend(attente);
         ok = banc.grab().save(Dossier.filePath(QString::fromLatin1(nom))) && ok;
-        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-            QGuiApplication::primaryScreen()->grabWindow(0).save(Dossier.filePath(QStringLiteral("ecran-") +
-                                                                                 QString::fromLatin1(nom)));
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            return;
+        QRect fenetres;
+        for (const QWidget *fenetre : QApplication::topLevelWidgets())
+            if (fenetre->isVisible())
+                fenetres |= fenetre->frameGeometry();
+        QGuiApplication::primaryScreen()
+            ->grabWindow(0, fenetres.x(), fenetres.y(), fenetres.width(), fenetres.height())
+            .save(Dossier.filePath(QStringLiteral("ecran-") + QString::fromLatin1(nom)));
     };
 
     capture("banc-depart.png");
