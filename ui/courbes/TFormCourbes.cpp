@@ -96,10 +96,17 @@ void PosePoint(QScatterSeries *serie, std::optional<QPointF> point)
     }
 }
 
+// Series left alone when their points stay the same: any change repaints the whole plot.
+void Remplace(QXYSeries *serie, const QList<QPointF> &points)
+{
+    if (serie->points() != points)
+        serie->replace(points);
+}
+
 void PoseZone(QAreaSeries *zone, double de, double a, double hauteur)
 {
-    zone->upperSeries()->replace({QPointF(de, hauteur), QPointF(a, hauteur)});
-    zone->lowerSeries()->replace({QPointF(de, -hauteur), QPointF(a, -hauteur)});
+    Remplace(zone->upperSeries(), {QPointF(de, hauteur), QPointF(a, hauteur)});
+    Remplace(zone->lowerSeries(), {QPointF(de, -hauteur), QPointF(a, -hauteur)});
 }
 
 } // namespace
@@ -135,11 +142,10 @@ void TFormCourbes::CreeAVide()
     AVide1500 = g->AjouteCourbe(QStringLiteral("À 1500 tr/min"), gris, 2.5, Qt::DashLine);
     AVideN = g->AjouteCourbe(QString(), bleu, 3.5);
     LigneV = g->AjouteCourbe(QStringLiteral("V = 230 V"), vert, 2.5, Qt::DashDotLine);
-    LigneV->replace({QPointF(0.0, TModele::V), QPointF(C::IeMax, TModele::V)});
-    PointAVide = g->AjoutePoint(QStringLiteral("Point de fonctionnement"), point, 18);
-    AVide1500->replace(Points(C::CaracteristiqueAVide(C::NSynchrone)));
+    Remplace(LigneV, {QPointF(0.0, TModele::V), QPointF(C::IeMax, TModele::V)});
+    PointAVide = g->AjoutePointMobile(QStringLiteral("Point de fonctionnement"), point, 18);
+    Remplace(AVide1500, Points(C::CaracteristiqueAVide(C::NSynchrone)));
     TGraphiqueCourbes::Gradue(g->AxeX, 0.0, C::IeMax);
-    g->CacheDeLaLegende(PointAVide);
 }
 
 void TFormCourbes::CreeAngle()
@@ -154,11 +160,10 @@ void TFormCourbes::CreeAngle()
     Angle = g->AjouteCourbe(QString(), bleu, 3.5);
     LimitesPmax = g->AjoutePoint(QString(), rouge, 14);
     LimitesPmax->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-    PointAngle = g->AjoutePoint(QStringLiteral("Point de fonctionnement"), point, 18);
+    PointAngle = g->AjoutePointMobile(QStringLiteral("Point de fonctionnement"), point, 18);
     g->AxeX->setRange(-180.0, 180.0);
     g->AxeX->setTickCount(9);
     g->AxeX->setLabelFormat(QStringLiteral("%.0f"));
-    g->CacheDeLaLegende(PointAngle);
 
     QFont police = g->AxeX->titleFont();
     police.setPointSize(14);
@@ -181,9 +186,8 @@ void TFormCourbes::CreeV()
     LieuLimite = g->AjouteCourbe(QStringLiteral("Limite (δ = 90°)"), rouge, 2.5, Qt::DashLine);
     LieuAlerte = g->AjouteCourbe(QStringLiteral("Alerte (δ = 75°)"), orange, 2.5, Qt::DotLine);
     CourbeVCourante = g->AjouteCourbe(QString(), Qt::black, 2.0, Qt::DashLine);
-    PointV = g->AjoutePoint(QStringLiteral("Point de fonctionnement"), point, 18);
+    PointV = g->AjoutePointMobile(QStringLiteral("Point de fonctionnement"), point, 18);
     TGraphiqueCourbes::Gradue(g->AxeX, 0.0, C::IeMax);
-    g->CacheDeLaLegende(PointV);
 }
 
 void TFormCourbes::showEvent(QShowEvent *event)
@@ -218,7 +222,7 @@ void TFormCourbes::CalculeCourbes()
 
     // No-load characteristic at the present speed, against the one at 1500 rpm.
     AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, 0)));
-    AVideN->replace(Points(C::CaracteristiqueAVide(N)));
+    Remplace(AVideN, Points(C::CaracteristiqueAVide(N)));
     const double EvHaut = std::max({TModele::FemAVide(1.56, N), TModele::FemAVide(1.56, C::NSynchrone), TModele::V});
     TGraphiqueCourbes::Gradue(GraphiqueAVide->AxeY, 0.0, 1.05 * EvHaut);
 
@@ -228,9 +232,9 @@ void TFormCourbes::CalculeCourbes()
     TGraphiqueCourbes::Gradue(GraphiqueAngle->AxeY, -std::max(500.0, 1.3 * Pmax), std::max(500.0, 1.3 * Pmax));
     const double hauteur = GraphiqueAngle->AxeY->max();
     Angle->setName(QStringLiteral("Pu(δ) à Ev = %1 V").arg(Nombre(Ev, 1)));
-    Angle->replace(Points(C::PuissanceAngle(Ev), 1.0 / degre));
+    Remplace(Angle, Points(C::PuissanceAngle(Ev), 1.0 / degre));
     LimitesPmax->setName(QStringLiteral("±Pmax = %1 W").arg(Nombre(Pmax, 0)));
-    LimitesPmax->replace({QPointF(-90.0, -Pmax), QPointF(90.0, Pmax)});
+    Remplace(LimitesPmax, {QPointF(-90.0, -Pmax), QPointF(90.0, Pmax)});
     PoseZone(ZonesAlerte[0], -90.0, -75.0, hauteur);
     PoseZone(ZonesAlerte[1], 75.0, 90.0, hauteur);
     PoseZone(ZonesInstables[0], -180.0, -90.0, hauteur);
@@ -243,7 +247,7 @@ void TFormCourbes::CalculeCourbes()
         return;
     VitesseV = NV;
     for (std::size_t k = 0; k < C::PuissancesV.size(); ++k)
-        CourbesV[k]->replace(Points(C::CourbeV(C::PuissancesV[k], NV)));
+        Remplace(CourbesV[k], Points(C::CourbeV(C::PuissancesV[k], NV)));
     PoseLieux(NV, 0.0);
 }
 
@@ -251,8 +255,8 @@ void TFormCourbes::PoseLieux(double N, double puissance)
 {
     // The loci reach past the highest curve drawn, so that every curve ends on them.
     const double jusqua = std::max(1.25 * C::PuissancesV.back(), 1.1 * puissance);
-    LieuLimite->replace(Points(C::LieuAngle(C::AngleLimite, N, jusqua)));
-    LieuAlerte->replace(Points(C::LieuAngle(TModele::AngleAlerte, N, jusqua)));
+    Remplace(LieuLimite, Points(C::LieuAngle(C::AngleLimite, N, jusqua)));
+    Remplace(LieuAlerte, Points(C::LieuAngle(TModele::AngleAlerte, N, jusqua)));
     double IMax = 1.0;
     for (const QPointF &p : LieuLimite->points())
         IMax = std::max(IMax, p.y());
@@ -265,7 +269,7 @@ void TFormCourbes::CalculeCourbeCourante()
     PuissanceCourante = puissance;
     const double N = Modele.N;
     CourbeVCourante->setName(QStringLiteral("|Pu| = %1 W").arg(Nombre(puissance, 0)));
-    CourbeVCourante->replace(Points(C::CourbeV(puissance, N)));
+    Remplace(CourbeVCourante, Points(C::CourbeV(puissance, N)));
     PoseLieux(N, puissance);
 }
 

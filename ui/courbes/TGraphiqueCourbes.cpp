@@ -7,6 +7,8 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScatterSeries>
 #include <QValueAxis>
 
@@ -54,6 +56,8 @@ TGraphiqueCourbes::TGraphiqueCourbes(const QString &titreX, const QString &titre
     graphique->legend()->setAlignment(Qt::AlignRight);
     graphique->legend()->setFont(Police(11));
     setChart(graphique);
+    // Connecting this signal also makes the scene's updates reach the view through it.
+    connect(scene(), &QGraphicsScene::changed, this, [this] { Fond = QPixmap(); });
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(300, 200);
 
@@ -111,6 +115,77 @@ QScatterSeries *TGraphiqueCourbes::AjoutePoint(const QString &nom, QColor couleu
     return serie;
 }
 
+QScatterSeries *TGraphiqueCourbes::AjoutePointMobile(const QString &nom, QColor couleur, qreal taille)
+{
+    auto *serie = new QScatterSeries(this);
+    serie->setName(nom);
+    serie->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    serie->setMarkerSize(taille);
+    serie->setColor(couleur);
+    serie->setBorderColor(Qt::black);
+    PointsMobiles.push_back({serie, QRect()});
+    const std::size_t rang = PointsMobiles.size() - 1;
+    auto deplace = [this, rang] { DeplacePoint(PointsMobiles[rang]); };
+    connect(serie, &QXYSeries::pointsReplaced, this, deplace);
+    connect(serie, &QXYSeries::pointReplaced, this, deplace);
+    connect(serie, &QXYSeries::pointAdded, this, deplace);
+    connect(serie, &QXYSeries::pointsRemoved, this, deplace);
+    return serie;
+}
+
+QRect TGraphiqueCourbes::ZoneDuPoint(const QScatterSeries *serie) const
+{
+    if (serie->count() == 0 || chart()->series().isEmpty())
+        return {};
+    const QPointF centre = mapFromScene(chart()->mapToPosition(serie->at(0)));
+    if (!chart()->plotArea().contains(chart()->mapToPosition(serie->at(0))))
+        return {};
+    const qreal rayon = serie->markerSize() / 2 + 2;
+    return QRectF(centre - QPointF(rayon, rayon), QSizeF(2 * rayon, 2 * rayon)).toAlignedRect();
+}
+
+void TGraphiqueCourbes::DeplacePoint(TPointMobile &point)
+{
+    const QRect zone = ZoneDuPoint(point.Serie);
+    if (zone == point.Zone)
+        return;
+    viewport()->update(point.Zone);
+    viewport()->update(zone);
+    point.Zone = zone;
+}
+
+void TGraphiqueCourbes::resizeEvent(QResizeEvent *event)
+{
+    QChartView::resizeEvent(event);
+    Fond = QPixmap();
+}
+
+void TGraphiqueCourbes::paintEvent(QPaintEvent *event)
+{
+    const qreal ratio = viewport()->devicePixelRatioF();
+    if (Fond.isNull() || Fond.size() != viewport()->size() * ratio) {
+        Fond = QPixmap(viewport()->size() * ratio);
+        Fond.setDevicePixelRatio(ratio);
+        Fond.fill(Qt::white);
+        QPainter peintre(&Fond);
+        peintre.setRenderHints(renderHints());
+        render(&peintre, QRectF(), viewport()->rect());
+    }
+    QPainter peintre(viewport());
+    peintre.setClipRegion(event->region());
+    peintre.drawPixmap(0, 0, Fond);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    // The points follow the axes, which may have moved with the curves.
+    for (TPointMobile &point : PointsMobiles) {
+        point.Zone = ZoneDuPoint(point.Serie);
+        if (point.Zone.isNull())
+            continue;
+        peintre.setPen(QPen(point.Serie->borderColor(), 1.5));
+        peintre.setBrush(point.Serie->color());
+        peintre.drawEllipse(QRectF(point.Zone).adjusted(2, 2, -2, -2));
+    }
+}
+
 void TGraphiqueCourbes::CacheDeLaLegende(QAbstractSeries *serie)
 {
     for (QLegendMarker *marque : chart()->legend()->markers(serie))
@@ -125,6 +200,9 @@ QString TGraphiqueCourbes::DonneesTabulees() const
     for (const QAbstractSeries *serie : chart()->series())
         if (const auto *xy = qobject_cast<const QXYSeries *>(serie); xy && !xy->name().isEmpty())
             series.push_back(xy);
+    for (const TPointMobile &point : PointsMobiles)
+        if (!point.Serie->name().isEmpty())
+            series.push_back(point.Serie);
 
     QStringList entete;
     int lignes = 0;

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QChartView>
+#include <QPixmap>
 #include <QString>
+
+#include <vector>
 
 class QAction;
 class QLineSeries;
@@ -21,8 +24,12 @@ public:
 
     // A curve of the plot, attached to both axes; a dashed style for references and loci.
     QLineSeries *AjouteCourbe(const QString &nom, QColor couleur, qreal epaisseur, Qt::PenStyle style = Qt::SolidLine);
-    // The live operating point: one large marker, out of the legend's way at the end.
+    // Fixed markers, drawn with the curves.
     QScatterSeries *AjoutePoint(const QString &nom, QColor couleur, qreal taille);
+    // The live operating point: one large marker that moves at every tick. It stays out
+    // of the chart and is painted over a picture of the curves, so that moving it
+    // repaints a few pixels instead of the whole antialiased plot.
+    QScatterSeries *AjoutePointMobile(const QString &nom, QColor couleur, qreal taille);
     void CacheDeLaLegende(QAbstractSeries *serie);
     void AttacheAuxAxes(QAbstractSeries *serie);
     // Range widened to a round step (1, 2 or 5 times a power of ten, 4 to 10 steps),
@@ -36,9 +43,23 @@ public:
     QValueAxis *AxeX, *AxeY;
     QAction *ActionCopierImage, *ActionCopierDonnees;
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    struct TPointMobile {
+        QScatterSeries *Serie;
+        QRect Zone; // where it was last painted, in viewport pixels
+    };
+
+    QRect ZoneDuPoint(const QScatterSeries *serie) const;
+    void DeplacePoint(TPointMobile &point);
     void CopierImage();
     void CopierDonnees();
+
+    std::vector<TPointMobile> PointsMobiles;
+    QPixmap Fond; // the chart without the moving points; null once the chart changed
 };
 
 } // namespace tavelor
