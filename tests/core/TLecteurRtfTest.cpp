@@ -194,7 +194,9 @@ TEST(TLecteurRtf, ShippedHelpDocument)
     EXPECT_TRUE(p[14].Segments.empty());
     EXPECT_EQ(p[14].Marque.DemiPoints, 10);
     EXPECT_NE(texte(0).find("machine synchrone triphasée"), std::string::npos);
-    EXPECT_NE(texte(25).find("«\xC2\xA0" "Fermer l’interrupteur\xC2\xA0»"), std::string::npos);
+    EXPECT_NE(texte(25).find("«\xC2\xA0"
+                             "Fermer l’interrupteur\xC2\xA0»"),
+              std::string::npos);
     EXPECT_NE(texte(22).find("1\xC2\xA0"
                              "500\xC2\xA0tr/min"),
               std::string::npos);

@@ -2,18 +2,17 @@
 
 #include "ApplicationTest.h"
 #include "TFenetres.h"
-#include "TFormVecteurs.h"
 #include "TForm1.h"
+#include "TFormVecteurs.h"
 #include "TGraphiqueCourbes.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QLineSeries>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScatterSeries>
 #include <QTabWidget>
 
