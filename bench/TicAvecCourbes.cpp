@@ -3,6 +3,7 @@
 // Coupled at 1500 rpm and 0.47 A; three cases: a steady machine, the torque bar moving
 // at every tick (points and the curve of the present power), the excitation bar moving
 // (every curve recomputed).
+#include "ProcedureBanc.h"
 #include "TChronos.h"
 #include "TFenetres.h"
 #include "TForm1.h"
@@ -16,7 +17,6 @@
 namespace {
 
 using namespace tavelor;
-using enum TBorne;
 
 enum TCas { Stable, CoupleVariable, ExcitationVariable };
 
@@ -33,21 +33,7 @@ void TicAvecCourbes(benchmark::State &state)
     fenetres.Montre();
     fenetres.Form1->Chronos1->setEnable(false);
     TModele &m = fenetres.Form1->Modele;
-    TCablage &c = fenetres.Form1->Cablage;
-    c.PreparerAffichage(0.25, {});
-    m.PreparerAffichage({});
-    for (TBorne borne : {ShapeS1, ShapeR1, ShapeS2, ShapeR2, ShapeS3, ShapeR3})
-        c.ShapeS1MouseUp(borne);
-    if (m.OrdrePhases == -1) {
-        c.BitBtnRecableClick();
-        for (TBorne borne : {ShapeS1, ShapeR1, ShapeS2, ShapeR3, ShapeS3, ShapeR2})
-            c.ShapeS1MouseUp(borne);
-    }
-    m.TrackBarIeChange(113);
-    m.TrackBarNChange(1500);
-    m.AligneRotor();
-    m.Chronos1Timer();
-    c.BitBtnFermeInterClick();
+    tavelor::test::CoupleLeBanc(m, fenetres.Form1->Cablage);
     m.TrackBarNChange(60);
     fenetres.MontreCourbes();
     fenetres.FormCourbes->resize(900, 640);

@@ -2,6 +2,7 @@
 // for, with the bench, the oscillograms and the three-phase phasors on screen (offscreen
 // platform). Complete wiring, 1500 rpm, Ie = 0.47 A, rotor aligned: every curve is drawn.
 // The counter "allocations" is the number of heap allocations per tick, whoever makes them.
+#include "ProcedureBanc.h"
 #include "TChronos.h"
 #include "TFenetres.h"
 #include "TForm1.h"
@@ -39,7 +40,6 @@ extern "C" void *realloc(void *p, std::size_t taille)
 
 namespace {
 
-using tavelor::TBorne;
 
 QApplication &Application()
 {
@@ -62,11 +62,7 @@ void TicComplet(benchmark::State &state)
     // The benchmark is the clock.
     f.Chronos1->setEnable(false);
     tavelor::TModele &m = f.Modele;
-    tavelor::TCablage &c = f.Cablage;
-    const TBorne s2 = c.Tag(TBorne::ShapeS2) == 2 ? TBorne::ShapeS2 : TBorne::ShapeS3;
-    const TBorne s3 = s2 == TBorne::ShapeS2 ? TBorne::ShapeS3 : TBorne::ShapeS2;
-    for (TBorne borne : {TBorne::ShapeS1, TBorne::ShapeR1, s2, TBorne::ShapeR2, s3, TBorne::ShapeR3})
-        c.ShapeS1MouseUp(borne);
+    tavelor::test::CableDansLOrdre(f.Cablage);
     m.TrackBarIeChange(113);
     m.TrackBarNChange(1500);
     m.AligneRotor();

@@ -103,7 +103,8 @@ QLineSeries *TGraphiqueCourbes::AjouteCourbe(const QString &nom, QColor couleur,
     return serie;
 }
 
-QScatterSeries *TGraphiqueCourbes::AjoutePoint(const QString &nom, QColor couleur, qreal taille)
+// A round marker with a black border, visible on every background.
+QScatterSeries *TGraphiqueCourbes::NouveauPoint(const QString &nom, QColor couleur, qreal taille)
 {
     auto *serie = new QScatterSeries(this);
     serie->setName(nom);
@@ -111,18 +112,19 @@ QScatterSeries *TGraphiqueCourbes::AjoutePoint(const QString &nom, QColor couleu
     serie->setMarkerSize(taille);
     serie->setColor(couleur);
     serie->setBorderColor(Qt::black);
+    return serie;
+}
+
+QScatterSeries *TGraphiqueCourbes::AjoutePoint(const QString &nom, QColor couleur, qreal taille)
+{
+    QScatterSeries *serie = NouveauPoint(nom, couleur, taille);
     AttacheAuxAxes(serie);
     return serie;
 }
 
 QScatterSeries *TGraphiqueCourbes::AjoutePointMobile(const QString &nom, QColor couleur, qreal taille)
 {
-    auto *serie = new QScatterSeries(this);
-    serie->setName(nom);
-    serie->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    serie->setMarkerSize(taille);
-    serie->setColor(couleur);
-    serie->setBorderColor(Qt::black);
+    QScatterSeries *serie = NouveauPoint(nom, couleur, taille);
     PointsMobiles.push_back({serie, QRect()});
     const std::size_t rang = PointsMobiles.size() - 1;
     auto deplace = [this, rang] { DeplacePoint(PointsMobiles[rang]); };

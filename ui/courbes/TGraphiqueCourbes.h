@@ -48,6 +48,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QScatterSeries *NouveauPoint(const QString &nom, QColor couleur, qreal taille);
     struct TPointMobile {
         QScatterSeries *Serie;
         QRect Zone; // where it was last painted, in viewport pixels

@@ -1,6 +1,7 @@
 #include "TFormCourbes.h"
 
 #include "ApplicationTest.h"
+#include "ProcedureBanc.h"
 #include "TFenetres.h"
 #include "TForm1.h"
 #include "TFormVecteurs.h"
@@ -24,7 +25,6 @@
 namespace tavelor {
 namespace {
 
-using enum TBorne;
 
 class TFormCourbesTest : public ::testing::Test {
 protected:
@@ -43,23 +43,10 @@ protected:
     // Wired, at 1500 rpm and 0.47 A, rotor aligned on the grid, switch closed.
     void Couple()
     {
-        TModele &m = Modele();
-        TCablage &c = fenetres->Form1->Cablage;
-        c.PreparerAffichage(0.25, {});
-        m.PreparerAffichage({});
-        for (TBorne borne : {ShapeS1, ShapeR1, ShapeS2, ShapeR2, ShapeS3, ShapeR3})
-            c.ShapeS1MouseUp(borne);
-        if (m.OrdrePhases == -1) {
-            c.BitBtnRecableClick();
-            for (TBorne borne : {ShapeS1, ShapeR1, ShapeS2, ShapeR3, ShapeS3, ShapeR2})
-                c.ShapeS1MouseUp(borne);
-        }
-        m.TrackBarIeChange(113);
-        m.TrackBarNChange(1500);
-        m.AligneRotor();
-        Tic();
-        c.BitBtnFermeInterClick();
-        ASSERT_TRUE(m.Couplage);
+        // The windows are never shown here: lay out the histories as the show handler would.
+        Modele().PreparerAffichage({});
+        test::CoupleLeBanc(Modele(), fenetres->Form1->Cablage);
+        ASSERT_TRUE(Modele().Couplage);
     }
 
     std::unique_ptr<TFenetres> fenetres;

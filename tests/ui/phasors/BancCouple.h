@@ -5,6 +5,7 @@
 // two steps of a test unless the test asks.
 
 #include "ApplicationTest.h"
+#include "ProcedureBanc.h"
 #include "TChronos.h"
 #include "TFenetres.h"
 #include "TForm1.h"
@@ -53,18 +54,8 @@ protected:
 private:
     void Couple()
     {
-        TModele &m = Modele();
-        const bool ordreDirect = Fenetres->Form1->Cablage.Tag(TBorne::ShapeS2) == 2;
-        for (TBorne borne :
-             {TBorne::ShapeS1, TBorne::ShapeR1, TBorne::ShapeS2, ordreDirect ? TBorne::ShapeR2 : TBorne::ShapeR3,
-              TBorne::ShapeS3, ordreDirect ? TBorne::ShapeR3 : TBorne::ShapeR2})
-            Fenetres->Form1->Cablage.ShapeS1MouseUp(borne);
-        m.TrackBarIeChange(160 - 47);
-        m.TrackBarNChange(1500);
-        m.AligneRotor();
-        m.MiseAJourModele();
-        Fenetres->Form1->Cablage.BitBtnFermeInterClick();
-        m.MiseAJourModele(); // the first coupled tick
+        CoupleLeBanc(Modele(), Fenetres->Form1->Cablage);
+        Modele().MiseAJourModele(); // the first coupled tick
     }
 
     const QLocale LocaleInitiale;
