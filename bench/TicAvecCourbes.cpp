@@ -29,15 +29,16 @@ void TicAvecCourbes(benchmark::State &state)
     static QApplication application(argc, argv);
 
     // The bench shown as a user has it, its clock stopped: the loop below is the clock.
-    TFenetres fenetres;
+    TFenetres fenetres(CreeFormCourbes);
     fenetres.Montre();
     fenetres.Form1->Chronos1->setEnable(false);
     TModele &m = fenetres.Form1->Modele;
     tavelor::test::CoupleLeBanc(m, fenetres.Form1->Cablage);
     m.TrackBarNChange(60);
     fenetres.MontreCourbes();
-    fenetres.FormCourbes->resize(900, 640);
-    fenetres.FormCourbes->Onglets->setCurrentIndex(2);
+    auto &courbes = static_cast<TFormCourbes &>(*fenetres.FormCourbes);
+    courbes.resize(900, 640);
+    courbes.Onglets->setCurrentIndex(2);
     QApplication::processEvents();
 
     const auto cas = static_cast<TCas>(state.range(0));

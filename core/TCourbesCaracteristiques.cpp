@@ -103,18 +103,26 @@ TCourbe TCourbesCaracteristiques::CourbeV(double Pu, double N)
         if (const std::optional<double> I = courant(Ie))
             courbe.push_back({Ie, *I});
     };
+    // Each sample is computed once: the curve follows a moving power at every tick.
+    std::optional<double> IPrecedent;
+    bool auDelaPrecedent = false;
     for (int k = 0; k <= NombrePas(); ++k) {
         const double Ie = k * PasIe;
+        const std::optional<double> I = courant(Ie);
+        const bool auDela = auDelaDuMinimum(Ie);
         if (k > 0) {
             // Exact ends and minimum between two samples, so that the cut at the
             // stability limit and the bottom of the V do not depend on the sampling.
             const double precedent = (k - 1) * PasIe;
-            if (stable(Ie) != stable(precedent))
-                ajoute(stable(Ie) ? Frontiere(precedent, Ie, stable) : Frontiere(Ie, precedent, stable));
-            if (auDelaDuMinimum(Ie) != auDelaDuMinimum(precedent))
+            if (I.has_value() != IPrecedent.has_value())
+                ajoute(I ? Frontiere(precedent, Ie, stable) : Frontiere(Ie, precedent, stable));
+            if (auDela != auDelaPrecedent)
                 ajoute(Frontiere(precedent, Ie, auDelaDuMinimum));
         }
-        ajoute(Ie);
+        if (I)
+            courbe.push_back({Ie, *I});
+        IPrecedent = I;
+        auDelaPrecedent = auDela;
     }
     return courbe;
 }

@@ -4,6 +4,7 @@
 #include "TCourbesCaracteristiques.h"
 #include "TGraphiqueCourbes.h"
 #include "TModele.h"
+#include "TPageCourbes.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -52,16 +53,6 @@ QString Nombre(double x, int decimales)
     return FixedLocal(x, 12, decimales);
 }
 
-QWidget *Page(TGraphiqueCourbes *graphique, QLabel *lecture)
-{
-    auto *page = new QWidget;
-    auto *disposition = new QVBoxLayout(page);
-    disposition->setContentsMargins(4, 4, 4, 4);
-    disposition->addWidget(graphique, 1);
-    disposition->addWidget(lecture);
-    return page;
-}
-
 QLabel *CreeLecture()
 {
     auto *lecture = new QLabel;
@@ -70,7 +61,8 @@ QLabel *CreeLecture()
     police.setBold(true);
     lecture->setFont(police);
     lecture->setAccessibleName(QStringLiteral("Point de fonctionnement"));
-    lecture->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Opaque, so that a new text repaints the label alone and not the tab frame under it.
+    lecture->setAutoFillBackground(true);
     return lecture;
 }
 
@@ -112,7 +104,7 @@ void PoseZone(QAreaSeries *zone, double de, double a, double hauteur)
 } // namespace
 
 TFormCourbes::TFormCourbes(const TModele &modele, QWidget *parent)
-    : TFenetreSecondaire(QStringLiteral("Courbes caractéristiques"), QSize(760, 560), false, parent),
+    : TFenetreCourbes(QStringLiteral("Courbes caractéristiques"), QSize(760, 560), false, parent),
       Onglets(new QTabWidget(this)),
       GraphiqueAVide(new TGraphiqueCourbes(QStringLiteral("Ie (A)"), QStringLiteral("Ev (V)"))),
       GraphiqueAngle(new TGraphiqueCourbes(QStringLiteral("δ (°)"), QStringLiteral("Pu (W)"))),
@@ -128,12 +120,13 @@ TFormCourbes::TFormCourbes(const TModele &modele, QWidget *parent)
     QFont police = Onglets->font();
     police.setPointSize(12);
     Onglets->setFont(police);
-    Onglets->addTab(Page(GraphiqueAVide, LectureAVide), QStringLiteral("Caractéristique à vide"));
-    Onglets->addTab(Page(GraphiqueAngle, LectureAngle), QStringLiteral("Puissance et angle interne"));
-    Onglets->addTab(Page(GraphiqueV, LectureV), QStringLiteral("Courbes en V"));
+    Onglets->addTab(new TPageCourbes(GraphiqueAVide, LectureAVide), QStringLiteral("Caractéristique à vide"));
+    Onglets->addTab(new TPageCourbes(GraphiqueAngle, LectureAngle), QStringLiteral("Puissance et angle interne"));
+    Onglets->addTab(new TPageCourbes(GraphiqueV, LectureV), QStringLiteral("Courbes en V"));
     CreeAVide();
     CreeAngle();
     CreeV();
+    connect(Onglets, &QTabWidget::currentChanged, this, &TFormCourbes::Suit);
 }
 
 void TFormCourbes::CreeAVide()
@@ -185,14 +178,19 @@ void TFormCourbes::CreeV()
         CourbesV[k] = g->AjouteCourbe(QStringLiteral("%1 W").arg(C::PuissancesV[k]), couleursV[k], 3.0);
     LieuLimite = g->AjouteCourbe(QStringLiteral("Limite (δ = 90°)"), rouge, 2.5, Qt::DashLine);
     LieuAlerte = g->AjouteCourbe(QStringLiteral("Alerte (δ = 75°)"), orange, 2.5, Qt::DotLine);
-    CourbeVCourante = g->AjouteCourbe(QString(), Qt::black, 2.0, Qt::DashLine);
+    CourbeVCourante = g->AjouteCourbeMobile(Qt::black, 2.5, Qt::DashLine);
     PointV = g->AjoutePointMobile(QStringLiteral("Point de fonctionnement"), point, 18);
     TGraphiqueCourbes::Gradue(g->AxeX, 0.0, C::IeMax);
 }
 
+TFenetreCourbes *CreeFormCourbes(const TModele &modele)
+{
+    return new TFormCourbes(modele);
+}
+
 void TFormCourbes::showEvent(QShowEvent *event)
 {
-    TFenetreSecondaire::showEvent(event);
+    TFenetreCourbes::showEvent(event);
     Suit();
 }
 
@@ -200,33 +198,42 @@ void TFormCourbes::Suit()
 {
     if (!isVisible())
         return;
-    const TCle cle{Modele.Ie, Modele.N, Modele.Couplage};
-    if (cle != Cle) {
-        Cle = cle;
-        CalculeCourbes();
-        PuissanceCourante.reset();
-    }
-    if (Modele.Couplage && PuissanceCourante != std::abs(Modele.Pu))
-        CalculeCourbeCourante();
-    if (!Modele.Couplage && CourbeVCourante->count() > 0) {
-        CourbeVCourante->clear();
-        CourbeVCourante->setName(QString());
+    // A plot out of view would still lay its series out again at every change: only
+    // the tab in view follows, the others catch up when they are chosen.
+    switch (Onglets->currentIndex()) {
+    case 0:
+        SuitAVide();
+        break;
+    case 1:
+        SuitAngle();
+        break;
+    default:
+        SuitV();
+        break;
     }
     AffichePoints();
 }
 
-void TFormCourbes::CalculeCourbes()
+void TFormCourbes::SuitAVide()
 {
+    // The no-load characteristic at the present speed, against the one at 1500 rpm.
     const double N = Modele.N;
-    const double Ev = TModele::FemAVide(Modele.Ie, N);
-
-    // No-load characteristic at the present speed, against the one at 1500 rpm.
+    if (VitesseAVide == N)
+        return;
+    VitesseAVide = N;
     AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, 0)));
     Remplace(AVideN, Points(C::CaracteristiqueAVide(N)));
     const double EvHaut = std::max({TModele::FemAVide(1.56, N), TModele::FemAVide(1.56, C::NSynchrone), TModele::V});
     TGraphiqueCourbes::Gradue(GraphiqueAVide->AxeY, 0.0, 1.05 * EvHaut);
+}
 
-    // Power against the load angle at the present EMF.
+void TFormCourbes::SuitAngle()
+{
+    // The power against the load angle at the present EMF.
+    const double Ev = TModele::FemAVide(Modele.Ie, Modele.N);
+    if (EvAngle == Ev)
+        return;
+    EvAngle = Ev;
     const double Pmax = C::PuissanceMax(Ev);
     // Room above the peak for the halves' labels.
     TGraphiqueCourbes::Gradue(GraphiqueAngle->AxeY, -std::max(500.0, 1.3 * Pmax), std::max(500.0, 1.3 * Pmax));
@@ -240,21 +247,37 @@ void TFormCourbes::CalculeCourbes()
     PoseZone(ZonesInstables[0], -180.0, -90.0, hauteur);
     PoseZone(ZonesInstables[1], 90.0, 180.0, hauteur);
     PlaceEtiquettes();
+}
 
+void TFormCourbes::SuitV()
+{
     // V-curves at the speed of the coupled machine; before coupling, at synchronous speed.
-    const double NV = Modele.Couplage ? N : C::NSynchrone;
-    if (VitesseV == NV)
-        return;
-    VitesseV = NV;
-    for (std::size_t k = 0; k < C::PuissancesV.size(); ++k)
-        Remplace(CourbesV[k], Points(C::CourbeV(C::PuissancesV[k], NV)));
-    PoseLieux(NV, 0.0);
+    const double NV = Modele.Couplage ? Modele.N : C::NSynchrone;
+    if (VitesseV != NV) {
+        VitesseV = NV;
+        for (std::size_t k = 0; k < C::PuissancesV.size(); ++k)
+            Remplace(CourbesV[k], Points(C::CourbeV(C::PuissancesV[k], NV)));
+        PoseLieux(NV, 0.0);
+        PuissanceCourante.reset();
+    }
+    if (!Modele.Couplage) {
+        if (CourbeVCourante->count() > 0) {
+            CourbeVCourante->clear();
+            CourbeVCourante->setName(QString());
+        }
+        PuissanceCourante.reset();
+    } else if (PuissanceCourante != std::abs(Modele.Pu)) {
+        CalculeCourbeCourante();
+    }
 }
 
 void TFormCourbes::PoseLieux(double N, double puissance)
 {
     // The loci reach past the highest curve drawn, so that every curve ends on them.
     const double jusqua = std::max(1.25 * C::PuissancesV.back(), 1.1 * puissance);
+    if (Lieux == std::pair(N, jusqua))
+        return;
+    Lieux = std::pair(N, jusqua);
     Remplace(LieuLimite, Points(C::LieuAngle(C::AngleLimite, N, jusqua)));
     Remplace(LieuAlerte, Points(C::LieuAngle(TModele::AngleAlerte, N, jusqua)));
     double IMax = 1.0;

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "TFenetreSecondaire.h"
+#include "TFenetreCourbes.h"
 
 #include <optional>
+#include <utility>
 
 class QAreaSeries;
 class QGraphicsSimpleTextItem;
@@ -19,15 +20,16 @@ class TModele;
 // The characteristic curves of the machine with its live operating point: the no-load
 // characteristic, the power against the load angle, and the V-curves. Created the first
 // time it is asked for; it only reads the model, once per tick through Suit.
-class TFormCourbes : public TFenetreSecondaire {
+class TFormCourbes : public TFenetreCourbes {
     Q_OBJECT
 
 public:
     explicit TFormCourbes(const TModele &modele, QWidget *parent = nullptr);
 
-    // Follows the model: curves recomputed when Ie, N or the coupling change, the
-    // curve of the present power when it changes, the points and read-outs when they move.
-    void Suit();
+    // Follows the model: the curves of the tab in view recomputed when Ie, N or the
+    // coupling change, the curve of the present power when it changes, the points and
+    // read-outs when they move.
+    void Suit() override;
 
     QTabWidget *Onglets;
     TGraphiqueCourbes *GraphiqueAVide, *GraphiqueAngle, *GraphiqueV;
@@ -46,16 +48,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    struct TCle {
-        double Ie, N;
-        bool Couplage;
-        bool operator==(const TCle &) const = default;
-    };
-
     void CreeAVide();
     void CreeAngle();
     void CreeV();
-    void CalculeCourbes();
+    // Each tab's curves, recomputed only when what they depend on changed.
+    void SuitAVide();
+    void SuitAngle();
+    void SuitV();
     void CalculeCourbeCourante();
     void PoseLieux(double N, double puissance);
     void AffichePoints();
@@ -63,9 +62,14 @@ private:
     static void Lecture(QLabel *lecture, const QString &texte);
 
     const TModele &Modele;
-    std::optional<TCle> Cle;
-    std::optional<double> PuissanceCourante; // |Pu| of the curve drawn through the point
-    std::optional<double> VitesseV;          // speed of the V-curves drawn, which ignore Ie
+    std::optional<double> VitesseAVide;             // N of the no-load characteristic drawn
+    std::optional<double> EvAngle;                  // Ev of the power curve drawn
+    std::optional<double> VitesseV;                 // speed of the V-curves drawn, which ignore Ie
+    std::optional<double> PuissanceCourante;        // |Pu| of the curve drawn through the point
+    std::optional<std::pair<double, double>> Lieux; // speed and highest power of the loci drawn
 };
+
+// The window as the program's factory makes it; the module's entry point calls this.
+TFenetreCourbes *CreeFormCourbes(const TModele &modele);
 
 } // namespace tavelor

@@ -60,6 +60,8 @@ TGraphiqueCourbes::TGraphiqueCourbes(const QString &titreX, const QString &titre
     connect(scene(), &QGraphicsScene::changed, this, [this] { Fond = QPixmap(); });
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(300, 200);
+    // The picture covers the whole viewport: what lies under it need not be repainted.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
 
     setContextMenuPolicy(Qt::ActionsContextMenu);
     addAction(ActionCopierImage);
@@ -80,10 +82,13 @@ void TGraphiqueCourbes::Gradue(QValueAxis *axe, double min, double max)
     }
     const double debut = std::floor(min / pas + 1e-9) * pas;
     const double fin = std::ceil(max / pas - 1e-9) * pas;
+    const int decimales = std::max(0, static_cast<int>(std::ceil(-std::log10(pas) - 1e-9)));
+    const QString format = QStringLiteral("%.%1f").arg(decimales);
+    // A format set again, even unchanged, lays the whole chart out anew.
+    if (axe->labelFormat() != format)
+        axe->setLabelFormat(format);
     axe->setRange(debut, fin);
     axe->setTickCount(static_cast<int>(std::lround((fin - debut) / pas)) + 1);
-    const int decimales = std::max(0, static_cast<int>(std::ceil(-std::log10(pas) - 1e-9)));
-    axe->setLabelFormat(QStringLiteral("%.%1f").arg(decimales));
 }
 
 void TGraphiqueCourbes::AttacheAuxAxes(QAbstractSeries *serie)
@@ -125,35 +130,129 @@ QScatterSeries *TGraphiqueCourbes::AjoutePoint(const QString &nom, QColor couleu
 QScatterSeries *TGraphiqueCourbes::AjoutePointMobile(const QString &nom, QColor couleur, qreal taille)
 {
     QScatterSeries *serie = NouveauPoint(nom, couleur, taille);
-    PointsMobiles.push_back({serie, QRect()});
-    const std::size_t rang = PointsMobiles.size() - 1;
-    auto deplace = [this, rang] { DeplacePoint(PointsMobiles[rang]); };
+    AjouteMobile(serie, false);
+    return serie;
+}
+
+QLineSeries *TGraphiqueCourbes::AjouteCourbeMobile(QColor couleur, qreal epaisseur, Qt::PenStyle style)
+{
+    auto *serie = new QLineSeries(this);
+    // Flat ends and bevelled joins: repainted at every tick, the dashes stay cheap to stroke.
+    serie->setPen(QPen(couleur, epaisseur, style, Qt::FlatCap, Qt::BevelJoin));
+    AjouteMobile(serie, true);
+    return serie;
+}
+
+void TGraphiqueCourbes::AjouteMobile(QXYSeries *serie, bool courbe)
+{
+    SeriesMobiles.push_back({serie, courbe, QRect()});
+    const std::size_t rang = SeriesMobiles.size() - 1;
+    auto deplace = [this, rang] { Deplace(SeriesMobiles[rang]); };
     connect(serie, &QXYSeries::pointsReplaced, this, deplace);
     connect(serie, &QXYSeries::pointReplaced, this, deplace);
     connect(serie, &QXYSeries::pointAdded, this, deplace);
     connect(serie, &QXYSeries::pointsRemoved, this, deplace);
-    return serie;
+    connect(serie, &QAbstractSeries::nameChanged, this, deplace);
 }
 
-QRect TGraphiqueCourbes::ZoneDuPoint(const QScatterSeries *serie) const
+QPointF TGraphiqueCourbes::VersEcran(QPointF valeur) const
+{
+    return viewportTransform().map(chart()->mapToScene(chart()->mapToPosition(valeur)));
+}
+
+QRectF TGraphiqueCourbes::ZoneDuTrace() const
+{
+    return viewportTransform().mapRect(chart()->mapRectToScene(chart()->plotArea()));
+}
+
+QRect TGraphiqueCourbes::ZoneDuPoint(const QXYSeries *serie) const
 {
     if (serie->count() == 0 || chart()->series().isEmpty())
         return {};
-    const QPointF centre = mapFromScene(chart()->mapToPosition(serie->at(0)));
-    if (!chart()->plotArea().contains(chart()->mapToPosition(serie->at(0))))
+    const QPointF centre = VersEcran(serie->at(0));
+    if (!ZoneDuTrace().contains(centre))
         return {};
-    const qreal rayon = serie->markerSize() / 2 + 2;
+    const qreal rayon = static_cast<const QScatterSeries *>(serie)->markerSize() / 2 + 2;
     return QRectF(centre - QPointF(rayon, rayon), QSizeF(2 * rayon, 2 * rayon)).toAlignedRect();
 }
 
-void TGraphiqueCourbes::DeplacePoint(TPointMobile &point)
+QPolygonF TGraphiqueCourbes::Trace(const QXYSeries *serie) const
 {
-    const QRect zone = ZoneDuPoint(point.Serie);
-    if (zone == point.Zone)
+    QPolygonF trace;
+    if (chart()->series().isEmpty())
+        return trace;
+    trace.reserve(serie->count());
+    // The curves are smooth: points closer than a few pixels to the last one kept add
+    // nothing to the line but its cost, as a dashed pen is stroked segment by segment.
+    QPointF dernier;
+    for (const QPointF &valeur : serie->points()) {
+        dernier = VersEcran(valeur);
+        if (trace.isEmpty() || QLineF(trace.back(), dernier).length() >= 3.0)
+            trace.append(dernier);
+    }
+    if (serie->count() > 1 && trace.back() != dernier)
+        trace.append(dernier);
+    return trace;
+}
+
+QRectF TGraphiqueCourbes::ZoneEtiquette(const QXYSeries *serie, const QPolygonF &trace) const
+{
+    // Above the last point still inside the plot, ending there.
+    const QRectF zone = ZoneDuTrace();
+    for (auto p = trace.crbegin(); p != trace.crend(); ++p) {
+        if (!zone.contains(*p))
+            continue;
+        const QSizeF taille = QFontMetricsF(chart()->legend()->font()).size(0, serie->name()) + QSizeF(8, 4);
+        QRectF etiquette(*p - QPointF(taille.width(), taille.height() + 6), taille);
+        etiquette.moveLeft(std::max(etiquette.left(), zone.left()));
+        etiquette.moveTop(std::max(etiquette.top(), zone.top()));
+        return etiquette;
+    }
+    return {};
+}
+
+QRect TGraphiqueCourbes::ZoneDeLaCourbe(const QXYSeries *serie) const
+{
+    const QPolygonF trace = Trace(serie);
+    if (trace.isEmpty())
+        return {};
+    const qreal marge = serie->pen().widthF() / 2 + 2;
+    QRectF zone = trace.boundingRect().adjusted(-marge, -marge, marge, marge) & ZoneDuTrace();
+    if (!serie->name().isEmpty())
+        zone |= ZoneEtiquette(serie, trace);
+    return zone.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+void TGraphiqueCourbes::PeintCourbe(QPainter &peintre, const QXYSeries *serie) const
+{
+    const QPolygonF trace = Trace(serie);
+    if (trace.size() < 2)
         return;
-    viewport()->update(point.Zone);
+    peintre.save();
+    peintre.setClipRect(ZoneDuTrace(), Qt::IntersectClip);
+    peintre.setPen(serie->pen());
+    peintre.setBrush(Qt::NoBrush);
+    peintre.drawPolyline(trace);
+    if (const QRectF etiquette = ZoneEtiquette(serie, trace); !serie->name().isEmpty() && !etiquette.isNull()) {
+        peintre.setPen(Qt::NoPen);
+        peintre.setBrush(QColor(255, 255, 255, 220));
+        peintre.drawRect(etiquette);
+        peintre.setPen(serie->pen().color());
+        peintre.setFont(chart()->legend()->font());
+        peintre.drawText(etiquette, Qt::AlignCenter, serie->name());
+    }
+    peintre.restore();
+}
+
+void TGraphiqueCourbes::Deplace(TSerieMobile &mobile)
+{
+    const QRect zone = mobile.Courbe ? ZoneDeLaCourbe(mobile.Serie) : ZoneDuPoint(mobile.Serie);
+    // A curve may change shape within the same box; a point that stays put has not moved.
+    if (zone == mobile.Zone && !mobile.Courbe)
+        return;
+    viewport()->update(mobile.Zone);
     viewport()->update(zone);
-    point.Zone = zone;
+    mobile.Zone = zone;
 }
 
 void TGraphiqueCourbes::resizeEvent(QResizeEvent *event)
@@ -177,14 +276,19 @@ void TGraphiqueCourbes::paintEvent(QPaintEvent *event)
     peintre.setClipRegion(event->region());
     peintre.drawPixmap(0, 0, Fond);
     peintre.setRenderHint(QPainter::Antialiasing);
-    // The points follow the axes, which may have moved with the curves.
-    for (TPointMobile &point : PointsMobiles) {
-        point.Zone = ZoneDuPoint(point.Serie);
-        if (point.Zone.isNull())
+    // The mobile series follow the axes, which may have moved with the curves. They
+    // are painted in the order they were added, a curve before the point that rides on it.
+    for (TSerieMobile &mobile : SeriesMobiles) {
+        mobile.Zone = mobile.Courbe ? ZoneDeLaCourbe(mobile.Serie) : ZoneDuPoint(mobile.Serie);
+        if (mobile.Zone.isNull())
             continue;
-        peintre.setPen(QPen(point.Serie->borderColor(), 1.5));
-        peintre.setBrush(point.Serie->color());
-        peintre.drawEllipse(QRectF(point.Zone).adjusted(2, 2, -2, -2));
+        if (mobile.Courbe) {
+            PeintCourbe(peintre, mobile.Serie);
+            continue;
+        }
+        peintre.setPen(QPen(static_cast<QScatterSeries *>(mobile.Serie)->borderColor(), 1.5));
+        peintre.setBrush(mobile.Serie->color());
+        peintre.drawEllipse(QRectF(mobile.Zone).adjusted(2, 2, -2, -2));
     }
 }
 
@@ -202,9 +306,9 @@ QString TGraphiqueCourbes::DonneesTabulees() const
     for (const QAbstractSeries *serie : chart()->series())
         if (const auto *xy = qobject_cast<const QXYSeries *>(serie); xy && !xy->name().isEmpty())
             series.push_back(xy);
-    for (const TPointMobile &point : PointsMobiles)
-        if (!point.Serie->name().isEmpty())
-            series.push_back(point.Serie);
+    for (const TSerieMobile &mobile : SeriesMobiles)
+        if (!mobile.Serie->name().isEmpty())
+            series.push_back(mobile.Serie);
 
     QStringList entete;
     int lignes = 0;

@@ -7,9 +7,11 @@
 #include <vector>
 
 class QAction;
+class QAbstractSeries;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
+class QXYSeries;
 
 namespace tavelor {
 
@@ -30,6 +32,9 @@ public:
     // of the chart and is painted over a picture of the curves, so that moving it
     // repaints a few pixels instead of the whole antialiased plot.
     QScatterSeries *AjoutePointMobile(const QString &nom, QColor couleur, qreal taille);
+    // A curve that changes at every tick, painted over the picture like the points and
+    // named by a label at its end rather than in the legend.
+    QLineSeries *AjouteCourbeMobile(QColor couleur, qreal epaisseur, Qt::PenStyle style);
     void CacheDeLaLegende(QAbstractSeries *serie);
     void AttacheAuxAxes(QAbstractSeries *serie);
     // Range widened to a round step (1, 2 or 5 times a power of ten, 4 to 10 steps),
@@ -49,17 +54,26 @@ protected:
 
 private:
     QScatterSeries *NouveauPoint(const QString &nom, QColor couleur, qreal taille);
-    struct TPointMobile {
-        QScatterSeries *Serie;
+    struct TSerieMobile {
+        QXYSeries *Serie;
+        bool Courbe;
         QRect Zone; // where it was last painted, in viewport pixels
     };
 
-    QRect ZoneDuPoint(const QScatterSeries *serie) const;
-    void DeplacePoint(TPointMobile &point);
+    void AjouteMobile(QXYSeries *serie, bool courbe);
+    QPointF VersEcran(QPointF valeur) const;
+    QRectF ZoneDuTrace() const;
+    QRect ZoneDuPoint(const QXYSeries *serie) const;
+    // The curve's points in viewport pixels, and where its label goes.
+    QPolygonF Trace(const QXYSeries *serie) const;
+    QRectF ZoneEtiquette(const QXYSeries *serie, const QPolygonF &trace) const;
+    QRect ZoneDeLaCourbe(const QXYSeries *serie) const;
+    void PeintCourbe(QPainter &peintre, const QXYSeries *serie) const;
+    void Deplace(TSerieMobile &mobile);
     void CopierImage();
     void CopierDonnees();
 
-    std::vector<TPointMobile> PointsMobiles;
+    std::vector<TSerieMobile> SeriesMobiles;
     QPixmap Fond; // the chart without the moving points; null once the chart changed
 };
 

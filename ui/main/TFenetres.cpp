@@ -1,10 +1,10 @@
 #include "TFenetres.h"
 
+#include "TChargeurCourbes.h"
 #include "TForm1.h"
 #include "TFormAPropos.h"
 #include "TFormAide.h"
 #include "TFormChoixVect.h"
-#include "TFormCourbes.h"
 #include "TFormOrigine.h"
 #include "TFormOscillogrammes.h"
 #include "TFormVecteurCouplage.h"
@@ -19,12 +19,12 @@
 
 namespace tavelor {
 
-TFenetres::TFenetres()
+TFenetres::TFenetres(TFabriqueCourbes fabrique)
     : Form1(std::make_unique<TForm1>()), FormVecteurCouplage(std::make_unique<TFormVecteurCouplage>()),
       FormOscillogrammes(std::make_unique<TFormOscillogrammes>()), FormAPropos(std::make_unique<TFormAPropos>()),
       formEchellesDiagVect(std::make_unique<TformEchellesDiagVect>()), FormOrigine(std::make_unique<TFormOrigine>()),
       FormVecteurs(std::make_unique<TFormVecteurs>()), FormAide(std::make_unique<TFormAide>()),
-      FormChoixVect(std::make_unique<TFormChoixVect>())
+      FormChoixVect(std::make_unique<TFormChoixVect>()), FabriqueCourbes(fabrique)
 {
     Form1->DefinitFenetre(TFenetreBanc::VecteurCouplage, FormVecteurCouplage.get());
     Form1->DefinitFenetre(TFenetreBanc::Oscillogrammes, FormOscillogrammes.get());
@@ -80,7 +80,16 @@ TFenetres::~TFenetres()
 void TFenetres::MontreCourbes()
 {
     if (!FormCourbes) {
-        FormCourbes = std::make_unique<TFormCourbes>(Form1->Modele);
+        if (!FabriqueCourbes) {
+            QString erreur;
+            FabriqueCourbes = TChargeurCourbes::Charge(erreur);
+            if (!FabriqueCourbes) {
+                qWarning("%s", qPrintable(erreur));
+                Form1->Message("Les courbes caractéristiques ne sont pas disponibles : leur module est introuvable.");
+                return;
+            }
+        }
+        FormCourbes.reset(FabriqueCourbes(Form1->Modele));
         FormCourbes->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
         Form1->DefinitZone(TZoneDessin::Courbes, [fenetre = FormCourbes.get()] { fenetre->Suit(); });
     }
