@@ -35,6 +35,7 @@ constexpr TFace Faces[] = {
     {"aide", "Aide", 69},         {"apropos", "A propos", 69},
     {"quitter", "Quitter", 69},   {"fermer", "Fermer", 69},
 };
+constexpr int HauteurFace = 24;
 
 // Each picture at 1x, then at 2x under the name Qt's convention gives it ("banc@2x.jpg")
 // for screens of device pixel ratio 2.
@@ -45,7 +46,6 @@ QString Nom(const char *base, qreal echelle, const char *extension)
     const QString suffixe = echelle > 1.0 ? QStringLiteral("@%1x").arg(echelle) : QString();
     return QString::fromLatin1(base) + suffixe + QString::fromLatin1(extension);
 }
-constexpr int HauteurFace = 24;
 
 QByteArray EncodePng(const QImage &image)
 {
