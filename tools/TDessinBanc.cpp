@@ -153,9 +153,11 @@ QRectF LegendeUnite(QPainter &crayon, const QRect &afficheur, const QString &uni
 
 } // namespace
 
-QImage TDessinBanc::Dessine() const
+QImage TDessinBanc::Dessine(qreal echelle) const
 {
-    QImage image(Largeur, Hauteur, QImage::Format_RGB32);
+    // The painter scales by the image's ratio: everything below stays in bench pixels.
+    QImage image(QSize(Largeur, Hauteur) * echelle, QImage::Format_RGB32);
+    image.setDevicePixelRatio(echelle);
     image.fill(CouleurFond);
     QPainter crayon(&image);
     PrepareCrayon(crayon);

@@ -15,7 +15,9 @@ public:
     static constexpr int Largeur = 750;
     static constexpr int Hauteur = 350;
 
-    QImage Dessine() const;
+    // echelle 2 draws the same picture with twice as many pixels a side, for screens of
+    // device pixel ratio 2; the image carries that ratio.
+    QImage Dessine(qreal echelle = 1.0) const;
 
 private:
     void dessineReglageIntensite(QPainter &crayon) const;

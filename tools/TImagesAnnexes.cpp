@@ -8,20 +8,32 @@
 
 namespace tavelor {
 
-QImage ImageRegCouple()
+namespace {
+
+QImage Toile(QSize taille, qreal echelle, QImage::Format format)
 {
-    // Same box and drawing call as the bench's "Réglage vitesse", so the words line up.
-    QImage image(TDispositionBanc::ImageRegCouple.size(), QImage::Format_RGB32);
-    image.fill(CouleurFond);
-    QPainter crayon(&image);
-    PrepareCrayon(crayon);
-    DessineLegendeReglage(crayon, QRectF(QPointF(0, 0), QSizeF(image.size())), QStringLiteral("Réglage\ncouple"));
+    QImage image(taille * echelle, format);
+    image.setDevicePixelRatio(echelle);
     return image;
 }
 
-QImage ImageWarning()
+} // namespace
+
+QImage ImageRegCouple(qreal echelle)
 {
-    QImage image(TDispositionBanc::ImageWarning.size(), QImage::Format_ARGB32_Premultiplied);
+    // Same box and drawing call as the bench's "Réglage vitesse", so the words line up.
+    const QSize taille = TDispositionBanc::ImageRegCouple.size();
+    QImage image = Toile(taille, echelle, QImage::Format_RGB32);
+    image.fill(CouleurFond);
+    QPainter crayon(&image);
+    PrepareCrayon(crayon);
+    DessineLegendeReglage(crayon, QRectF(QPointF(0, 0), QSizeF(taille)), QStringLiteral("Réglage\ncouple"));
+    return image;
+}
+
+QImage ImageWarning(qreal echelle)
+{
+    QImage image = Toile(TDispositionBanc::ImageWarning.size(), echelle, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter crayon(&image);
     PrepareCrayon(crayon);
@@ -50,15 +62,15 @@ QImage ImageWarning()
     return image;
 }
 
-QImage FaceBouton(const QString &texte, int largeur, int hauteur)
+QImage FaceBouton(const QString &texte, int largeur, int hauteur, qreal echelle)
 {
-    QImage image(largeur, hauteur, QImage::Format_RGB32);
+    QImage image = Toile(QSize(largeur, hauteur), echelle, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter crayon(&image);
     PrepareCrayon(crayon);
     crayon.setFont(PoliceBouton());
     crayon.setPen(CouleurTexteBouton);
-    crayon.drawText(image.rect(), Qt::AlignCenter, texte);
+    crayon.drawText(QRect(0, 0, largeur, hauteur), Qt::AlignCenter, texte);
     return image;
 }
 

@@ -24,18 +24,28 @@ namespace {
 constexpr int QualiteJpeg = 92;
 
 struct TFace {
-    const char *fichier;
+    const char *fichier; // without its extension
     const char *texte;
     int largeur;
 };
 
 // Faces of the 75 x 30 (and 160 x 30, 80 x 30) buttons, less a 3 px frame on each side.
 constexpr TFace Faces[] = {
-    {"recabler.png", "Recâbler", 74}, {"fermer_inter.png", "Fermer l'interrupteur", 154},
-    {"aide.png", "Aide", 69},         {"apropos.png", "A propos", 69},
-    {"quitter.png", "Quitter", 69},   {"fermer.png", "Fermer", 69},
+    {"recabler", "Recâbler", 74}, {"fermer_inter", "Fermer l'interrupteur", 154},
+    {"aide", "Aide", 69},         {"apropos", "A propos", 69},
+    {"quitter", "Quitter", 69},   {"fermer", "Fermer", 69},
 };
 constexpr int HauteurFace = 24;
+
+// Each picture at 1x, then at 2x under the name Qt's convention gives it ("banc@2x.jpg")
+// for screens of device pixel ratio 2.
+constexpr qreal Echelles[] = {1.0, 2.0};
+
+QString Nom(const char *base, qreal echelle, const char *extension)
+{
+    const QString suffixe = echelle > 1.0 ? QStringLiteral("@%1x").arg(echelle) : QString();
+    return QString::fromLatin1(base) + suffixe + QString::fromLatin1(extension);
+}
 
 QByteArray EncodePng(const QImage &image)
 {
@@ -54,6 +64,13 @@ bool Ecrit(const QDir &dossier, const QString &nom, const QByteArray &donnees)
         return false;
     }
     return true;
+}
+
+// A JPEG just written, through the program's own decoder.
+QImage Relit(const QDir &dossier, const QString &nom)
+{
+    QFile fichier(dossier.filePath(nom));
+    return fichier.open(QIODevice::ReadOnly) ? tavelor::TImageJpeg::Decode(fichier.readAll()) : QImage();
 }
 
 } // namespace
@@ -88,15 +105,17 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const QByteArray banc = tavelor::TEcritureJpeg::Encode(tavelor::TDessinBanc().Dessine(), QualiteJpeg);
-    const QByteArray regCouple = tavelor::TEcritureJpeg::Encode(tavelor::ImageRegCouple(), QualiteJpeg);
-    const QImage warning = tavelor::ImageWarning();
-    bool ecrits = Ecrit(dossier, QStringLiteral("banc.jpg"), banc) &&
-                  Ecrit(dossier, QStringLiteral("regcouple.jpg"), regCouple) &&
-                  Ecrit(dossier, QStringLiteral("warning.png"), EncodePng(warning));
-    for (const TFace &face : Faces) {
-        const QImage image = tavelor::FaceBouton(QString::fromUtf8(face.texte), face.largeur, HauteurFace);
-        ecrits = ecrits && Ecrit(dossier, QString::fromLatin1(face.fichier), EncodePng(image));
+    bool ecrits = true;
+    for (const qreal echelle : Echelles) {
+        const QByteArray banc = tavelor::TEcritureJpeg::Encode(tavelor::TDessinBanc().Dessine(echelle), QualiteJpeg);
+        const QByteArray regCouple = tavelor::TEcritureJpeg::Encode(tavelor::ImageRegCouple(echelle), QualiteJpeg);
+        ecrits = ecrits && Ecrit(dossier, Nom("banc", echelle, ".jpg"), banc) &&
+                 Ecrit(dossier, Nom("regcouple", echelle, ".jpg"), regCouple) &&
+                 Ecrit(dossier, Nom("warning", echelle, ".png"), EncodePng(tavelor::ImageWarning(echelle)));
+        for (const TFace &face : Faces) {
+            const QImage image = tavelor::FaceBouton(QString::fromUtf8(face.texte), face.largeur, HauteurFace, echelle);
+            ecrits = ecrits && Ecrit(dossier, Nom(face.fichier, echelle, ".png"), EncodePng(image));
+        }
     }
     // The program's icon, in every size the desktop asks for, goes to its own subfolder.
     if (ecrits &&
@@ -109,8 +128,8 @@ int main(int argc, char *argv[])
 
     if (options.isSet(apercu)) {
         // Previews go through the program's own decoder: what they show is what it shows.
-        const tavelor::TApercu apercus(tavelor::TImageJpeg::Decode(banc), tavelor::TImageJpeg::Decode(regCouple),
-                                       warning);
+        const tavelor::TApercu apercus(Relit(dossier, QStringLiteral("banc.jpg")),
+                                       Relit(dossier, QStringLiteral("regcouple.jpg")), tavelor::ImageWarning());
         if (!apercus.Ecrit(options.value(apercu))) {
             std::fprintf(stderr, "tavelor_dessins: cannot write the previews\n");
             return 1;

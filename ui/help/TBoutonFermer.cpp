@@ -1,7 +1,6 @@
 #include "TBoutonFermer.h"
 
-#include <QIcon>
-#include <QPixmap>
+#include "TImageRessource.h"
 
 namespace tavelor {
 
@@ -9,9 +8,7 @@ TBoutonFermer::TBoutonFermer(const char *nom, QRect zone, QWidget *parent) : QPu
 {
     setObjectName(QString::fromLatin1(nom));
     setGeometry(zone);
-    const QPixmap face(QStringLiteral(":/fermer.png"));
-    setIcon(QIcon(face));
-    setIconSize(face.size());
+    TImageRessource::HabilleBouton(*this, QStringLiteral(":/fermer.png"));
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(QStringLiteral("Fermer"));
 }

@@ -5,7 +5,7 @@
 #include "TCanevasQt.h"
 #include "TChronos.h"
 #include "TDispositionBanc.h"
-#include "TImageJpeg.h"
+#include "TImageRessource.h"
 #include "TPaintBox.h"
 #include "TPolices.h"
 #include "TRelaisQt.h"
@@ -91,7 +91,7 @@ void TForm1::CreeComposants()
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(D::Image1);
-    Image1->setPixmap(QPixmap::fromImage(TImageJpeg::Charge(QStringLiteral(":/banc.jpg"))));
+    Image1->setPixmap(TImageRessource::Charge(QStringLiteral(":/banc.jpg"), devicePixelRatioF()));
     // Clicks pass through to what lies under the picture. It stays enabled: a disabled
     // label paints its picture greyed out.
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -184,13 +184,13 @@ void TForm1::CreeComposants()
     ImageRegCouple = new QLabel(this);
     ImageRegCouple->setObjectName(QStringLiteral("ImageRegCouple"));
     ImageRegCouple->setGeometry(D::ImageRegCouple);
-    ImageRegCouple->setPixmap(QPixmap::fromImage(TImageJpeg::Charge(QStringLiteral(":/regcouple.jpg"))));
+    ImageRegCouple->setPixmap(TImageRessource::Charge(QStringLiteral(":/regcouple.jpg"), devicePixelRatioF()));
     ImageRegCouple->hide();
 
     ImageWarning = new QLabel(this);
     ImageWarning->setObjectName(QStringLiteral("ImageWarning"));
     ImageWarning->setGeometry(D::ImageWarning);
-    ImageWarning->setPixmap(QPixmap(QStringLiteral(":/warning.png")));
+    ImageWarning->setPixmap(TImageRessource::Charge(QStringLiteral(":/warning.png"), devicePixelRatioF()));
     ImageWarning->setAccessibleName(QStringLiteral("Alerte stabilité"));
     ImageWarning->hide();
 
@@ -236,9 +236,7 @@ QPushButton *TForm1::CreeBouton(const char *nom, const QString &face, const QStr
     auto *bouton = new QPushButton(this);
     bouton->setObjectName(QString::fromLatin1(nom));
     bouton->setGeometry(zone);
-    const QPixmap image(face);
-    bouton->setIcon(QIcon(image));
-    bouton->setIconSize(image.size());
+    TImageRessource::HabilleBouton(*bouton, face);
     bouton->setToolTip(bulle);
     bouton->setCursor(Qt::PointingHandCursor);
     return bouton;

@@ -3,12 +3,16 @@
 
 #include "TFenetres.h"
 #include "TForm1.h"
+#include "TMesureAffichage.h"
+#include "TMesurePeriode.h"
 #include "TSignauxArret.h"
 #include "TTraductionQt.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -31,5 +35,15 @@ int main(int argc, char *argv[])
     const tavelor::TSignauxArret signaux;
     QObject::connect(&signaux, &tavelor::TSignauxArret::ArretDemande, fenetres.Form1.get(), &QWidget::close);
     fenetres.Montre();
+
+    // Measurements for bench/mesures.py, asked for by the environment; otherwise nothing
+    // is installed.
+    const QByteArray mesure = qgetenv("TAVELOR_MESURE");
+    std::unique_ptr<tavelor::TMesureAffichage> mesureAffichage;
+    std::unique_ptr<tavelor::TMesurePeriode> mesurePeriode;
+    if (mesure == "affichage")
+        mesureAffichage = std::make_unique<tavelor::TMesureAffichage>();
+    else if (mesure == "periode")
+        mesurePeriode = std::make_unique<tavelor::TMesurePeriode>(*fenetres.Form1->Chronos1, 400);
     return QApplication::exec();
 }

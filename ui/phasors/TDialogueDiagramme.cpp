@@ -1,6 +1,7 @@
 #include "TDialogueDiagramme.h"
 
 #include "TFormVecteurs.h"
+#include "TImageRessource.h"
 #include "TPaintBox.h"
 #include "TPolices.h"
 
@@ -17,9 +18,7 @@ TDialogueDiagramme::TDialogueDiagramme(const QString &titre, QSize client, bool 
     BitBtnFermer = new QPushButton(this);
     BitBtnFermer->setObjectName(QStringLiteral("BitBtnFermer"));
     BitBtnFermer->setGeometry(QRect(placeFermer, QSize(75, 30)));
-    const QPixmap face(QStringLiteral(":/fermer.png"));
-    BitBtnFermer->setIcon(QIcon(face));
-    BitBtnFermer->setIconSize(face.size());
+    TImageRessource::HabilleBouton(*BitBtnFermer, QStringLiteral(":/fermer.png"));
     BitBtnFermer->setCursor(Qt::PointingHandCursor);
     BitBtnFermer->setAccessibleName(QStringLiteral("Fermer"));
     connect(BitBtnFermer, &QPushButton::clicked, this, &TDialogueDiagramme::BitBtnFermerClick);

@@ -2,6 +2,7 @@
 
 #include "CouleurQt.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
@@ -21,7 +22,8 @@ long long ArrondiDivision(long long n, long long d)
 
 } // namespace
 
-TCanevasQt::TCanevasQt(QPainter &painter) : Peintre(painter)
+TCanevasQt::TCanevasQt(QPainter &painter)
+    : Peintre(painter), Dense(painter.device() != nullptr && painter.device()->devicePixelRatioF() > 1.0)
 {
     Peintre.setRenderHint(QPainter::Antialiasing, false);
     AjusteExtremites();
@@ -113,12 +115,24 @@ void TCanevasQt::TraceFin(QPoint debut, QPoint fin)
         const long long py = debut.y() + ArrondiDivision(dy * i, pas);
         lot[n++] = QPoint(static_cast<int>(px), static_cast<int>(py));
         if (n == lot.size()) {
-            Peintre.drawPoints(lot.data(), static_cast<int>(n));
+            PeintPoints(lot.data(), static_cast<int>(n));
             n = 0;
         }
     }
     if (n > 0)
-        Peintre.drawPoints(lot.data(), static_cast<int>(n));
+        PeintPoints(lot.data(), static_cast<int>(n));
+}
+
+void TCanevasQt::PeintPoints(const QPoint *points, int n)
+{
+    if (!Dense) {
+        Peintre.drawPoints(points, n);
+        return;
+    }
+    // A point would be a single device pixel: fill the whole pixel of the drawing.
+    const QColor couleur = Peintre.pen().color();
+    for (int i = 0; i < n; ++i)
+        Peintre.fillRect(QRect(points[i], QSize(1, 1)), couleur);
 }
 
 // A flat cap on a thin pen leaves the end point unpainted; thick pens are drawn with

@@ -130,31 +130,39 @@ TEST_F(TCanevasQtTest, PenIsSharedWithThePainter)
 }
 
 // Thin segments are stepped point by point; whatever the painter's scale, every step
-// lands, the end stays out and the line pen is what the painter keeps.
+// lands whole (all the device pixels of a drawing pixel), the end stays out and the line
+// pen is what the painter keeps.
 TEST_F(TCanevasQtTest, ThinSegmentsOnPlainAndScaledPainters)
 {
     struct Cas {
         int epaisseur;
-        qreal echelle; // device pixels per unit
+        qreal echelle;       // device pixels per unit
+        bool plumeComposant; // the pen set on the painter by a component, not by the canvas
     };
-    for (const Cas &cas : {Cas{0, 1.0}, Cas{1, 1.0}, Cas{0, 2.0}, Cas{1, 2.0}}) {
-        SCOPED_TRACE(cas.epaisseur + 10 * cas.echelle);
+    for (const Cas &cas : {Cas{0, 1.0, false}, Cas{1, 1.0, false}, Cas{0, 2.0, false}, Cas{1, 2.0, false},
+                           Cas{0, 1.0, true}, Cas{0, 2.0, true}}) {
+        SCOPED_TRACE(cas.epaisseur + 10 * cas.echelle + 100 * cas.plumeComposant);
         const int e = static_cast<int>(cas.echelle);
         QImage image(40 * e, 30 * e, QImage::Format_RGB32);
         image.setDevicePixelRatio(cas.echelle);
         image.fill(Qt::white);
         QPainter painter(&image);
         TCanevasQt canevas(painter);
-        canevas.CouleurPlume(clBlack);
-        canevas.EpaisseurPlume(cas.epaisseur);
+        if (cas.plumeComposant) {
+            painter.setPen(QPen(Qt::black, cas.epaisseur));
+        } else {
+            canevas.CouleurPlume(clBlack);
+            canevas.EpaisseurPlume(cas.epaisseur);
+        }
         const QPen avant = painter.pen();
         canevas.DeplaceVers(2, 20);
         canevas.LigneVers(12, 25);
         EXPECT_EQ(painter.pen(), avant);
         painter.end();
         EXPECT_TRUE(EstCouleur(image, 2 * e, 20 * e, Qt::black));
+        EXPECT_TRUE(EstCouleur(image, 3 * e - 1, 21 * e - 1, Qt::black));
         EXPECT_FALSE(EstCouleur(image, 12 * e, 25 * e, Qt::black));
-        EXPECT_GE(Noirs(image), 10);
+        EXPECT_EQ(Noirs(image), 10 * e * e);
     }
 }
 
