@@ -4,6 +4,7 @@
 #include "CouleurQt.h"
 #include "TCanevasQt.h"
 #include "TChronos.h"
+#include "TCycleFenetres.h"
 #include "TDispositionBanc.h"
 #include "TImageJpeg.h"
 #include "TPaintBox.h"
@@ -16,6 +17,7 @@
 #include "Taxes.h"
 #include "Tinterrupteur.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -76,6 +78,7 @@ TForm1::TForm1(QWidget *parent)
     connect(&TimerWarning, &QTimer::timeout, this, &TForm1::TimerWarningTimer);
 
     qApp->installEventFilter(this);
+    new TCycleFenetres(this);
 }
 
 TForm1::~TForm1()
@@ -158,7 +161,8 @@ void TForm1::CreeComposants()
         const QString nom = QString::fromLatin1(suffixe);
         shape->setObjectName(QStringLiteral("Shape") + nom);
         shape->setGeometry(zone);
-        shape->setAccessibleName(QStringLiteral("Borne ") + nom);
+        shape->setAccessibleName(QStringLiteral("Borne ") + nom +
+                                 (i < 3 ? QStringLiteral(" de l'interrupteur") : QStringLiteral(" du réseau")));
         connect(shape, &TShape::OnMouseUp, this, [this, shape] { ShapeS1MouseUp(shape); });
         *variable = shape;
         Bornes[i] = shape;
@@ -192,6 +196,7 @@ void TForm1::CreeComposants()
     ImageWarning->setGeometry(D::ImageWarning);
     ImageWarning->setPixmap(QPixmap(QStringLiteral(":/warning.png")));
     ImageWarning->setAccessibleName(QStringLiteral("Alerte stabilité"));
+    ImageWarning->setAccessibleDescription(QStringLiteral("Angle interne au-delà de 75° : limite de stabilité proche"));
     ImageWarning->hide();
 
     BitBtnRecable = CreeBouton("BitBtnRecable", QStringLiteral(":/recabler.png"),
@@ -244,17 +249,24 @@ QPushButton *TForm1::CreeBouton(const char *nom, const QString &face, const QStr
     return bouton;
 }
 
+// The controls of the bench's own order first; then the terminals row by row, so that
+// each one used hands the focus to its partner, and the meters, so that a screen reader
+// reads them in turn. A terminal disabled by its click passes the focus on.
 void TForm1::OrdreTabulation()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{TrackBarIe, TrackBarN, BitBtnFermer, BitBtnAide, BitBtnRecable,
-                                                       BitBtnFermeInter, BitBtnAPropos})
+    const std::initializer_list<QWidget *> boutons{TrackBarIe,    TrackBarN,        BitBtnFermer, BitBtnAide,
+                                                   BitBtnRecable, BitBtnFermeInter, BitBtnAPropos};
+    for (QWidget *w : boutons)
         w->setFocusPolicy(Qt::StrongFocus);
-    setTabOrder(TrackBarIe, TrackBarN);
-    setTabOrder(TrackBarN, BitBtnFermer);
-    setTabOrder(BitBtnFermer, BitBtnAide);
-    setTabOrder(BitBtnAide, BitBtnRecable);
-    setTabOrder(BitBtnRecable, BitBtnFermeInter);
-    setTabOrder(BitBtnFermeInter, BitBtnAPropos);
+    QList<QWidget *> ordre(boutons);
+    ordre << ShapeS1 << ShapeR1 << ShapeS2 << ShapeR2 << ShapeS3 << ShapeR3;
+    for (Tafficheur *afficheur : Afficheurs)
+        ordre << afficheur;
+    ordre << afficheur1;
+    for (qsizetype i = 7; i < ordre.size(); ++i)
+        ordre[i]->setFocusPolicy(Qt::TabFocus);
+    for (qsizetype i = 0; i + 1 < ordre.size(); ++i)
+        setTabOrder(ordre[i], ordre[i + 1]);
 }
 
 void TForm1::DefinitFenetre(TFenetreBanc fenetre, QWidget *widget)
@@ -403,9 +415,6 @@ void TForm1::closeEvent(QCloseEvent *event)
     QCoreApplication::exit(0);
 }
 
-// Real key presses reach a top-level QWindow first and only then the focus widget
-// and its parents; looking at them on the QWindow sees each character exactly once,
-// whichever window has the focus. The event is never consumed.
 // The picture lets the mouse through, so its right clicks land here.
 void TForm1::contextMenuEvent(QContextMenuEvent *event)
 {
@@ -416,6 +425,9 @@ void TForm1::contextMenuEvent(QContextMenuEvent *event)
     PopupMenuBanc->popup(event->globalPos());
 }
 
+// Real key presses reach a top-level QWindow first and only then the focus widget
+// and its parents; looking at them on the QWindow sees each character exactly once,
+// whichever window has the focus. The event is never consumed.
 bool TForm1::eventFilter(QObject *objet, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && objet->isWindowType()) {
@@ -458,8 +470,12 @@ void TForm1::AfficheValeur(TAfficheurBanc afficheur, double valeur)
 void TForm1::Clignotant(bool enMarche)
 {
     if (enMarche) {
-        if (!TimerWarning.isActive()) // a running blinker is not restarted
-            TimerWarning.start();
+        if (TimerWarning.isActive()) // a running blinker is not restarted
+            return;
+        TimerWarning.start();
+        // Once as it starts, not at every blink.
+        QAccessibleEvent alerte(ImageWarning, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alerte);
     } else {
         TimerWarning.stop();
         ImageWarning->hide();

@@ -94,6 +94,28 @@ protected:
         ASSERT_TRUE(Modele().Couplage);
     }
 
+    // A key as the window system delivers it: to the window that has the focus, then to
+    // its focus widget.
+    static void Touche(int touche, int fois = 1, Qt::KeyboardModifiers modificateurs = Qt::NoModifier)
+    {
+        for (int i = 0; i < fois; ++i)
+            QTest::keyClick(QApplication::focusWindow(), static_cast<Qt::Key>(touche), modificateurs);
+    }
+
+    // Tab until `cible` has the focus, as a user would: it must come within one round.
+    static void TabulationVers(QWidget *cible)
+    {
+        for (int i = 0; i < 30 && QApplication::focusWidget() != cible; ++i)
+            Touche(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), cible) << cible->objectName().toStdString();
+    }
+
+    void AttendUnTic()
+    {
+        const double t = Modele().t;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Modele().t > t; }, 5000));
+    }
+
     std::unique_ptr<TFenetres> Fenetres;
 };
 
@@ -152,8 +174,12 @@ TEST_F(TForm1Test, ExcitationTrackBar)
 TEST_F(TForm1Test, TabOrder)
 {
     TForm1 *f = Form();
-    const QList<QWidget *> attendu{f->TrackBarIe,    f->TrackBarN,        f->BitBtnFermer, f->BitBtnAide,
-                                   f->BitBtnRecable, f->BitBtnFermeInter, f->BitBtnAPropos};
+    // The bench's own order, then the terminals in their rows and the meters.
+    const QList<QWidget *> attendu{
+        f->TrackBarIe,    f->TrackBarN,   f->BitBtnFermer, f->BitBtnAide,  f->BitBtnRecable, f->BitBtnFermeInter,
+        f->BitBtnAPropos, f->ShapeS1,     f->ShapeR1,      f->ShapeS2,     f->ShapeR2,       f->ShapeS3,
+        f->ShapeR3,       f->afficheurIe, f->afficheurI,   f->afficheurPu, f->afficheurV,    f->afficheurPa,
+        f->afficheurN,    f->afficheurCm, f->afficheur1};
     // The next widget the Tab key reaches: widgets without tab focus are skipped.
     auto suivant = [](QWidget *w) {
         do
@@ -275,6 +301,54 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
     EXPECT_TRUE(f->BitBtnFermeInter->isEnabled());
 }
 
+// The coupling procedure without a mouse: the terminals in their pairs, the track bars by
+// their keys, the rotor aligned by the hidden sequence, the buttons by Space.
+TEST_F(TForm1Test, CouplingFromTheKeyboardAlone)
+{
+    TForm1 *f = Form();
+    TReponseurMessages reponseur;
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+
+    const bool tagsDirects = f->Cablage.Tag(TBorne::ShapeS2) == 2;
+    for (TShape *borne : {f->ShapeS1, f->ShapeR1, f->ShapeS2, tagsDirects ? f->ShapeR2 : f->ShapeR3, f->ShapeS3,
+                          tagsDirects ? f->ShapeR3 : f->ShapeR2}) {
+        TabulationVers(borne);
+        Touche(Qt::Key_Space);
+        EXPECT_FALSE(borne->isEnabled());
+    }
+    EXPECT_EQ(Modele().OrdrePhases, 1);
+    ASSERT_TRUE(f->TrackBarN->isEnabled());
+
+    TabulationVers(f->TrackBarIe);
+    Touche(Qt::Key_PageUp, 2); // 16 steps each, upwards
+    Touche(Qt::Key_Up, 15);
+    EXPECT_DOUBLE_EQ(Modele().Ie, 0.47);
+    TabulationVers(f->TrackBarN);
+    Touche(Qt::Key_PageUp, 8); // 180 rpm each
+    Touche(Qt::Key_Right, 60);
+    EXPECT_DOUBLE_EQ(Modele().N, 1500);
+
+    Tape(f, "bxqz");
+    AttendUnTic();
+    TabulationVers(f->BitBtnFermeInter);
+    Touche(Qt::Key_Space);
+    EXPECT_TRUE(reponseur.Textes.isEmpty()) << reponseur.Textes.join(' ').toStdString();
+    ASSERT_TRUE(Modele().Couplage);
+
+    // The single-phase diagram, just shown, has the focus: F6 leads back to the bench.
+    EXPECT_EQ(QApplication::activeWindow(), Fenetres->FormVecteurs.get());
+    for (int i = 0; i < 5 && QApplication::activeWindow() != f; ++i)
+        Touche(Qt::Key_F6);
+    TabulationVers(f->TrackBarN);
+    Touche(Qt::Key_PageUp, 2); // 2 N.m each
+    EXPECT_DOUBLE_EQ(Modele().Cm, 4.0);
+    AttendUnTic();
+    EXPECT_TRUE(Modele().Couplage);
+    EXPECT_NEAR(Modele().Pu, 4.0 * 1500 * std::numbers::pi / 30, 0.01);
+    EXPECT_EQ(f->afficheurCm->accessibleDescription(), "4.0");
+}
+
 TEST_F(TForm1Test, AMessageFromATickHoldsTheClockOneFromAButtonDoesNot)
 {
     TForm1 *f = Form();
@@ -354,12 +428,12 @@ TEST_F(TForm1Test, EveryControlCanBeFoundAndReadByAssistiveTools)
         {f->afficheur1, "Tension réseau"},
         {f->TrackBarIe, "Réglage intensité"},
         {f->TrackBarN, "Réglage vitesse"},
-        {f->ShapeS1, "Borne S1"},
-        {f->ShapeS2, "Borne S2"},
-        {f->ShapeS3, "Borne S3"},
-        {f->ShapeR1, "Borne R1"},
-        {f->ShapeR2, "Borne R2"},
-        {f->ShapeR3, "Borne R3"},
+        {f->ShapeS1, "Borne S1 de l'interrupteur"},
+        {f->ShapeS2, "Borne S2 de l'interrupteur"},
+        {f->ShapeS3, "Borne S3 de l'interrupteur"},
+        {f->ShapeR1, "Borne R1 du réseau"},
+        {f->ShapeR2, "Borne R2 du réseau"},
+        {f->ShapeR3, "Borne R3 du réseau"},
         {f->interrupteur1, "Interrupteur 1"},
         {f->interrupteur2, "Interrupteur 2"},
         {f->interrupteur3, "Interrupteur 3"},

@@ -1,14 +1,19 @@
 #include "TShape.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace tavelor {
 
-TShape::TShape(QWidget *parent) : QWidget(parent)
+TShape::TShape(QWidget *parent) : QAbstractButton(parent)
 {
     setAttribute(Qt::WA_NoSystemBackground);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    // Mouse releases are reported by the overrides below; clicked() only comes from the
+    // keyboard and from assistive tools' press action.
+    connect(this, &QAbstractButton::clicked, this, [this] { emit OnMouseUp(Qt::NoButton); });
 }
 
 void TShape::paintEvent(QPaintEvent *)
@@ -17,6 +22,12 @@ void TShape::paintEvent(QPaintEvent *)
     painter.setPen(QPen(Qt::black, 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(0, 0, width() - 1, height() - 1);
+    if (hasFocus()) {
+        // Two pixels of the highlight colour inside the outline: the style's dotted
+        // focus rectangle is lost on the picture's lines.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
+    }
 }
 
 void TShape::mousePressEvent(QMouseEvent *event)
@@ -27,6 +38,16 @@ void TShape::mousePressEvent(QMouseEvent *event)
 void TShape::mouseReleaseEvent(QMouseEvent *event)
 {
     emit OnMouseUp(event->button());
+}
+
+// Space is the button's own key; Enter is what a user tries on a terminal as well.
+void TShape::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace tavelor
