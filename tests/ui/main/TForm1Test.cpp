@@ -22,6 +22,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
@@ -347,6 +348,35 @@ TEST_F(TForm1Test, CouplingFromTheKeyboardAlone)
     EXPECT_TRUE(Modele().Couplage);
     EXPECT_NEAR(Modele().Pu, 4.0 * 1500 * std::numbers::pi / 30, 0.01);
     EXPECT_EQ(f->afficheurCm->accessibleDescription(), "4.0");
+}
+
+// F6 and Shift+F6 go round the visible windows in their order on the screen; a tap on Alt
+// leads into the diagram's menu bar, whose first item opens its dialog.
+TEST_F(TForm1Test, EveryWindowAndMenuFromTheKeyboard)
+{
+    TForm1 *f = Form();
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    const QList<QWidget *> tour{Fenetres->FormOscillogrammes.get(), Fenetres->FormVecteurCouplage.get(), f};
+    for (QWidget *attendue : tour) {
+        Touche(Qt::Key_F6);
+        EXPECT_EQ(QApplication::activeWindow(), attendue);
+    }
+    for (qsizetype i = tour.size() - 2; i >= -1; --i) {
+        Touche(Qt::Key_F6, 1, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::activeWindow(), tour[(i + tour.size()) % tour.size()]);
+    }
+
+    Couple();
+    TFormVecteurs *diagramme = Fenetres->FormVecteurs.get();
+    diagramme->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(diagramme));
+    QTest::keyPress(QApplication::focusWindow(), Qt::Key_Alt);
+    QTest::keyRelease(QApplication::focusWindow(), Qt::Key_Alt);
+    EXPECT_EQ(diagramme->MainMenu1->activeAction(), diagramme->Afficher2);
+    Touche(Qt::Key_Return);
+    EXPECT_TRUE(Fenetres->FormChoixVect->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), Fenetres->FormChoixVect.get());
 }
 
 TEST_F(TForm1Test, AMessageFromATickHoldsTheClockOneFromAButtonDoesNot)
