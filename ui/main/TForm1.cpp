@@ -2,6 +2,7 @@
 
 #include "Arrondi.h"
 #include "CouleurQt.h"
+#include "FabriqueAccessible.h"
 #include "TCanevasQt.h"
 #include "TChronos.h"
 #include "TCycleFenetres.h"
@@ -54,6 +55,7 @@ TForm1::TForm1(QWidget *parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       Modele(*this), Relais(std::make_shared<TRelaisQt>(this))
 {
+    InstalleFabriqueAccessible();
     // FormCreate
     Aleatoire.seed(
         static_cast<std::mt19937::result_type>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
@@ -98,6 +100,10 @@ void TForm1::CreeComposants()
     // Clicks pass through to what lies under the picture. It stays enabled: a disabled
     // label paints its picture greyed out.
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Image1->setAccessibleName(QStringLiteral("Banc de couplage"));
+    Image1->setAccessibleDescription(
+        QStringLiteral("Machine synchrone triphasée, son alimentation continue, son dispositif entraînant, "
+                       "l'interrupteur triphasé et le réseau 400 V, 50 Hz"));
     PopupMenuBanc = new QMenu(this);
     PopupMenuBanc->setObjectName(QStringLiteral("PopupMenuBanc"));
     connect(PopupMenuBanc->addAction(QStringLiteral("Courbes caractéristiques…")), &QAction::triggered, this,
@@ -145,6 +151,7 @@ void TForm1::CreeComposants()
     PaintBox1->setGeometry(D::PaintBox1);
     PaintBox1->setEnabled(false);
     PaintBox1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PaintBox1->setAccessibleName(QStringLiteral("Fils du câblage"));
     connect(PaintBox1, &TPaintBox::OnPaint, this, &TForm1::FormPaint);
     DefinitZone(TZoneDessin::PaintBoxFils, PaintBox1);
 
@@ -189,6 +196,7 @@ void TForm1::CreeComposants()
     ImageRegCouple->setObjectName(QStringLiteral("ImageRegCouple"));
     ImageRegCouple->setGeometry(D::ImageRegCouple);
     ImageRegCouple->setPixmap(QPixmap::fromImage(TImageJpeg::Charge(QStringLiteral(":/regcouple.jpg"))));
+    ImageRegCouple->setAccessibleName(QStringLiteral("Réglage couple"));
     ImageRegCouple->hide();
 
     ImageWarning = new QLabel(this);

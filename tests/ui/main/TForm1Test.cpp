@@ -35,6 +35,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace tavelor {
 namespace {
@@ -444,40 +445,47 @@ TEST_F(TForm1Test, HiddenKeySequence)
     EXPECT_NEAR(Modele().theta, wR * Modele().t - 2 * std::numbers::pi / 3, 1e-9);
 }
 
+// What a screen reader is told of each part of the bench: its French name and its role.
 TEST_F(TForm1Test, EveryControlCanBeFoundAndReadByAssistiveTools)
 {
     TForm1 *f = Form();
-    const std::vector<std::pair<QWidget *, const char *>> noms{
-        {f->afficheurIe, "Intensité d'excitation"},
-        {f->afficheurI, "Intensité statorique"},
-        {f->afficheurPu, "Puissance statorique"},
-        {f->afficheurV, "Tension statorique"},
-        {f->afficheurPa, "Puissance mécanique"},
-        {f->afficheurN, "Vitesse"},
-        {f->afficheurCm, "Couple"},
-        {f->afficheur1, "Tension réseau"},
-        {f->TrackBarIe, "Réglage intensité"},
-        {f->TrackBarN, "Réglage vitesse"},
-        {f->ShapeS1, "Borne S1 de l'interrupteur"},
-        {f->ShapeS2, "Borne S2 de l'interrupteur"},
-        {f->ShapeS3, "Borne S3 de l'interrupteur"},
-        {f->ShapeR1, "Borne R1 du réseau"},
-        {f->ShapeR2, "Borne R2 du réseau"},
-        {f->ShapeR3, "Borne R3 du réseau"},
-        {f->interrupteur1, "Interrupteur 1"},
-        {f->interrupteur2, "Interrupteur 2"},
-        {f->interrupteur3, "Interrupteur 3"},
-        {f->BitBtnRecable, "Recâbler"},
-        {f->BitBtnFermeInter, "Fermer l'interrupteur"},
-        {f->BitBtnAide, "Aide"},
-        {f->BitBtnAPropos, "A propos"},
-        {f->BitBtnFermer, "Quitter"},
-        {f->ImageWarning, "Alerte stabilité"},
+    using R = QAccessible::Role;
+    const std::vector<std::tuple<QWidget *, const char *, R>> noms{
+        {f, "Tavelor", R::Window},
+        {Fenetres->FormOscillogrammes.get(), "Oscillogrammes", R::Window},
+        {f->Image1, "Banc de couplage", R::Graphic},
+        {f->afficheurIe, "Intensité d'excitation", R::StaticText},
+        {f->afficheurI, "Intensité statorique", R::StaticText},
+        {f->afficheurPu, "Puissance statorique", R::StaticText},
+        {f->afficheurV, "Tension statorique", R::StaticText},
+        {f->afficheurPa, "Puissance mécanique", R::StaticText},
+        {f->afficheurN, "Vitesse", R::StaticText},
+        {f->afficheurCm, "Couple", R::StaticText},
+        {f->afficheur1, "Tension réseau", R::StaticText},
+        {f->TrackBarIe, "Réglage intensité", R::Slider},
+        {f->TrackBarN, "Réglage vitesse", R::Slider},
+        {f->ShapeS1, "Borne S1 de l'interrupteur", R::Button},
+        {f->ShapeS2, "Borne S2 de l'interrupteur", R::Button},
+        {f->ShapeS3, "Borne S3 de l'interrupteur", R::Button},
+        {f->ShapeR1, "Borne R1 du réseau", R::Button},
+        {f->ShapeR2, "Borne R2 du réseau", R::Button},
+        {f->ShapeR3, "Borne R3 du réseau", R::Button},
+        {f->interrupteur1, "Interrupteur 1", R::Client},
+        {f->interrupteur2, "Interrupteur 2", R::Client},
+        {f->interrupteur3, "Interrupteur 3", R::Client},
+        {f->BitBtnRecable, "Recâbler", R::Button},
+        {f->BitBtnFermeInter, "Fermer l'interrupteur", R::Button},
+        {f->BitBtnAide, "Aide", R::Button},
+        {f->BitBtnAPropos, "A propos", R::Button},
+        {f->BitBtnFermer, "Quitter", R::Button},
+        {f->ImageRegCouple, "Réglage couple", R::Graphic},
+        {f->ImageWarning, "Alerte stabilité", R::Graphic},
     };
-    for (const auto &[widget, nom] : noms) {
+    for (const auto &[widget, nom, role] : noms) {
         QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(widget);
         ASSERT_NE(interface, nullptr) << nom;
         EXPECT_EQ(interface->text(QAccessible::Name), QString::fromUtf8(nom));
+        EXPECT_EQ(interface->role(), role) << nom;
     }
     auto description = [](QWidget *w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
