@@ -275,6 +275,9 @@ void TForm1::OrdreTabulation()
         ordre[i]->setFocusPolicy(Qt::TabFocus);
     for (qsizetype i = 0; i + 1 < ordre.size(); ++i)
         setTabOrder(ordre[i], ordre[i + 1]);
+    // The meters and terminals, made earlier, come first in the chain of creation: the
+    // window opens on the first control of the order instead.
+    TrackBarIe->setFocus();
 }
 
 void TForm1::DefinitFenetre(TFenetreBanc fenetre, QWidget *widget)

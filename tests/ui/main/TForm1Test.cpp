@@ -311,6 +311,7 @@ TEST_F(TForm1Test, CouplingFromTheKeyboardAlone)
     TReponseurMessages reponseur;
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    EXPECT_EQ(QApplication::focusWidget(), f->TrackBarIe);
 
     const bool tagsDirects = f->Cablage.Tag(TBorne::ShapeS2) == 2;
     for (TShape *borne : {f->ShapeS1, f->ShapeR1, f->ShapeS2, tagsDirects ? f->ShapeR2 : f->ShapeR3, f->ShapeS3,

@@ -23,9 +23,12 @@ void TShape::paintEvent(QPaintEvent *)
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(0, 0, width() - 1, height() - 1);
     if (hasFocus()) {
-        // Two pixels of the highlight colour inside the outline: the style's dotted
-        // focus rectangle is lost on the picture's lines.
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        // A square of the highlight colour inside the outline: the style's dotted focus
+        // rectangle would be lost among the picture's lines.
+        QColor fond = palette().color(QPalette::Highlight);
+        painter.setPen(QPen(fond, 2));
+        fond.setAlpha(96);
+        painter.setBrush(fond);
         painter.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
     }
 }
