@@ -101,7 +101,7 @@ def scenario(app):
              "window:activate", "object:state-changed:focused"]
     pyatspi.Registry.registerEventListener(ecoute, *types)
     try:
-        trouve(app, "Réglage intensité").queryValue().currentValue = 113  # Ie = 0.47 A
+        trouve(app, "Réglage intensité").queryValue().currentValue = 0.47  # A
         attend(1)
         for nom in ("S1", "R1", "S2", "R2", "S3", "R3"):
             suffixe = "de l'interrupteur" if nom.startswith("S") else "du réseau"

@@ -523,9 +523,14 @@ void TForm1::TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat)
     cible->setPageStep(etat.Frequence);
     cible->setValue(etat.Position);
     cible->setEnabled(etat.Enabled);
-    if (trackBar == TTrackBarBanc::TrackBarN)
+    // Read by assistive tools as Ie in A, N in rpm or the torque in N.m.
+    if (trackBar == TTrackBarBanc::TrackBarIe) {
+        TrackBarIe->DefinitLecture(1.6, -0.01); // Ie = (160 - position) / 100, as the model has it
+    } else {
         cible->setAccessibleName(Modele.Couplage ? QStringLiteral("Réglage couple")
                                                  : QStringLiteral("Réglage vitesse"));
+        TrackBarN->DefinitLecture(0.0, Modele.Couplage ? 0.1 : 1.0);
+    }
 }
 
 void TForm1::EtatInterrupteurs(bool fermes)

@@ -497,11 +497,34 @@ TEST_F(TForm1Test, EveryControlCanBeFoundAndReadByAssistiveTools)
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(f->BitBtnFermeInter)->state().disabled);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(f->ImageWarning)->state().invisible);
 
+    // The track bars are read, and set, in what they stand for: A, rpm, then N.m.
+    struct Lecture {
+        double valeur, min, max, pas;
+    };
+    const auto lecture = [](QSlider *barre) {
+        const QAccessibleValueInterface *v = QAccessible::queryAccessibleInterface(barre)->valueInterface();
+        return Lecture{v->currentValue().toDouble(), v->minimumValue().toDouble(), v->maximumValue().toDouble(),
+                       v->minimumStepSize().toDouble()};
+    };
+    const auto verifie = [](Lecture l, Lecture attendue) {
+        EXPECT_NEAR(l.valeur, attendue.valeur, 1e-9);
+        EXPECT_NEAR(l.min, attendue.min, 1e-9);
+        EXPECT_NEAR(l.max, attendue.max, 1e-9);
+        EXPECT_NEAR(l.pas, attendue.pas, 1e-9);
+    };
+    verifie(lecture(f->TrackBarIe), {0.0, 0.0, 1.6, 0.01});
+    QAccessible::queryAccessibleInterface(f->TrackBarIe)->valueInterface()->setCurrentValue(0.47);
+    EXPECT_EQ(f->TrackBarIe->value(), 113);
+    EXPECT_DOUBLE_EQ(Modele().Ie, 0.47);
+    verifie(lecture(f->TrackBarN), {0.0, 0.0, 1800, 1});
+
     Clique(f->ShapeS1);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(f->ShapeS1)->state().disabled);
     Couple();
     EXPECT_EQ(description(f->interrupteur2), "fermé");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f->TrackBarN)->text(QAccessible::Name), "Réglage couple");
+    f->TrackBarN->setValue(-25);
+    verifie(lecture(f->TrackBarN), {-2.5, -20, 20, 0.1});
 }
 
 // The picture is painted as decoded, never greyed out as a disabled widget would be, and
