@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace tavelor {
 
