@@ -90,6 +90,8 @@ void Tafficheur::paintEvent(QPaintEvent *)
     RemplitFond(painter);
     DessineCadre(painter);
     DessineTexte(painter, Texte());
+    if (hasFocus())
+        DessineFocus(painter);
 }
 
 void Tafficheur::RemplitFond(QPainter &painter) const
@@ -109,6 +111,14 @@ void Tafficheur::DessineCadre(QPainter &painter) const
     canevas.LigneVers(droite, bas);
     canevas.LigneVers(0, bas);
     canevas.LigneVers(0, 0);
+}
+
+// Over the frame, clear of the digits: a meter reached by Tab shows where the focus is.
+void Tafficheur::DessineFocus(QPainter &painter) const
+{
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 // Right-aligned, vertically centred; a text wider than the box runs out on the left,

@@ -11,7 +11,8 @@ namespace tavelor {
 // font and digit setters size the box from the digit "0" of its font: (Nb_digits + 1) digit widths plus
 // 11 pixels wide (Nb_digits taken in 2..18, as for the text), one digit height plus 2
 // high, the left edge staying in place.
-// The accessible description holds the text shown.
+// The accessible description holds the text shown. It takes no focus unless its owner
+// says so; with the focus, a frame in the highlight colour is drawn over its own.
 class Tafficheur : public QWidget {
     Q_OBJECT
     Q_PROPERTY(double Valeur READ Valeur WRITE setValeur)
@@ -59,6 +60,7 @@ private:
     void RemplitFond(QPainter &painter) const;
     void DessineCadre(QPainter &painter) const;
     void DessineTexte(QPainter &painter, const QString &texte) const;
+    void DessineFocus(QPainter &painter) const;
     QSize TailleNecessaire() const;
     void AjusteTaille();
     void MetAJourDescription();

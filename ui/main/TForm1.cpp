@@ -2,8 +2,10 @@
 
 #include "Arrondi.h"
 #include "CouleurQt.h"
+#include "FabriqueAccessible.h"
 #include "TCanevasQt.h"
 #include "TChronos.h"
+#include "TCycleFenetres.h"
 #include "TDispositionBanc.h"
 #include "TImageRessource.h"
 #include "TPaintBox.h"
@@ -16,6 +18,7 @@
 #include "Taxes.h"
 #include "Tinterrupteur.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -52,6 +55,7 @@ TForm1::TForm1(QWidget *parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       Modele(*this), Relais(std::make_shared<TRelaisQt>(this))
 {
+    InstalleFabriqueAccessible();
     // FormCreate
     Aleatoire.seed(
         static_cast<std::mt19937::result_type>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
@@ -76,6 +80,7 @@ TForm1::TForm1(QWidget *parent)
     connect(&TimerWarning, &QTimer::timeout, this, &TForm1::TimerWarningTimer);
 
     qApp->installEventFilter(this);
+    new TCycleFenetres(this);
 }
 
 TForm1::~TForm1()
@@ -95,6 +100,10 @@ void TForm1::CreeComposants()
     // Clicks pass through to what lies under the picture. It stays enabled: a disabled
     // label paints its picture greyed out.
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Image1->setAccessibleName(QStringLiteral("Banc de couplage"));
+    Image1->setAccessibleDescription(
+        QStringLiteral("Machine synchrone triphasée, son alimentation continue, son dispositif entraînant, "
+                       "l'interrupteur triphasé et le réseau 400 V, 50 Hz"));
     PopupMenuBanc = new QMenu(this);
     PopupMenuBanc->setObjectName(QStringLiteral("PopupMenuBanc"));
     connect(PopupMenuBanc->addAction(QStringLiteral("Courbes caractéristiques…")), &QAction::triggered, this,
@@ -142,6 +151,7 @@ void TForm1::CreeComposants()
     PaintBox1->setGeometry(D::PaintBox1);
     PaintBox1->setEnabled(false);
     PaintBox1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PaintBox1->setAccessibleName(QStringLiteral("Fils du câblage"));
     connect(PaintBox1, &TPaintBox::OnPaint, this, &TForm1::FormPaint);
     DefinitZone(TZoneDessin::PaintBoxFils, PaintBox1);
 
@@ -158,7 +168,8 @@ void TForm1::CreeComposants()
         const QString nom = QString::fromLatin1(suffixe);
         shape->setObjectName(QStringLiteral("Shape") + nom);
         shape->setGeometry(zone);
-        shape->setAccessibleName(QStringLiteral("Borne ") + nom);
+        shape->setAccessibleName(QStringLiteral("Borne ") + nom +
+                                 (i < 3 ? QStringLiteral(" de l'interrupteur") : QStringLiteral(" du réseau")));
         connect(shape, &TShape::OnMouseUp, this, [this, shape] { ShapeS1MouseUp(shape); });
         *variable = shape;
         Bornes[i] = shape;
@@ -185,6 +196,7 @@ void TForm1::CreeComposants()
     ImageRegCouple->setObjectName(QStringLiteral("ImageRegCouple"));
     ImageRegCouple->setGeometry(D::ImageRegCouple);
     ImageRegCouple->setPixmap(TImageRessource::Charge(QStringLiteral(":/regcouple.jpg"), devicePixelRatioF()));
+    ImageRegCouple->setAccessibleName(QStringLiteral("Réglage couple"));
     ImageRegCouple->hide();
 
     ImageWarning = new QLabel(this);
@@ -192,6 +204,7 @@ void TForm1::CreeComposants()
     ImageWarning->setGeometry(D::ImageWarning);
     ImageWarning->setPixmap(TImageRessource::Charge(QStringLiteral(":/warning.png"), devicePixelRatioF()));
     ImageWarning->setAccessibleName(QStringLiteral("Alerte stabilité"));
+    ImageWarning->setAccessibleDescription(QStringLiteral("Angle interne au-delà de 75° : limite de stabilité proche"));
     ImageWarning->hide();
 
     BitBtnRecable = CreeBouton("BitBtnRecable", QStringLiteral(":/recabler.png"),
@@ -242,17 +255,27 @@ QPushButton *TForm1::CreeBouton(const char *nom, const QString &face, const QStr
     return bouton;
 }
 
+// The controls of the bench's own order first; then the terminals row by row, so that
+// each one used hands the focus to its partner, and the meters, so that a screen reader
+// reads them in turn. A terminal disabled by its click passes the focus on.
 void TForm1::OrdreTabulation()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{TrackBarIe, TrackBarN, BitBtnFermer, BitBtnAide, BitBtnRecable,
-                                                       BitBtnFermeInter, BitBtnAPropos})
+    const std::initializer_list<QWidget *> boutons{TrackBarIe,    TrackBarN,        BitBtnFermer, BitBtnAide,
+                                                   BitBtnRecable, BitBtnFermeInter, BitBtnAPropos};
+    for (QWidget *w : boutons)
         w->setFocusPolicy(Qt::StrongFocus);
-    setTabOrder(TrackBarIe, TrackBarN);
-    setTabOrder(TrackBarN, BitBtnFermer);
-    setTabOrder(BitBtnFermer, BitBtnAide);
-    setTabOrder(BitBtnAide, BitBtnRecable);
-    setTabOrder(BitBtnRecable, BitBtnFermeInter);
-    setTabOrder(BitBtnFermeInter, BitBtnAPropos);
+    QList<QWidget *> ordre(boutons);
+    ordre << ShapeS1 << ShapeR1 << ShapeS2 << ShapeR2 << ShapeS3 << ShapeR3;
+    for (Tafficheur *afficheur : Afficheurs)
+        ordre << afficheur;
+    ordre << afficheur1;
+    for (qsizetype i = 7; i < ordre.size(); ++i)
+        ordre[i]->setFocusPolicy(Qt::TabFocus);
+    for (qsizetype i = 0; i + 1 < ordre.size(); ++i)
+        setTabOrder(ordre[i], ordre[i + 1]);
+    // The meters and terminals, made earlier, come first in the chain of creation: the
+    // window opens on the first control of the order instead.
+    TrackBarIe->setFocus();
 }
 
 void TForm1::DefinitFenetre(TFenetreBanc fenetre, QWidget *widget)
@@ -401,9 +424,6 @@ void TForm1::closeEvent(QCloseEvent *event)
     QCoreApplication::exit(0);
 }
 
-// Real key presses reach a top-level QWindow first and only then the focus widget
-// and its parents; looking at them on the QWindow sees each character exactly once,
-// whichever window has the focus. The event is never consumed.
 // The picture lets the mouse through, so its right clicks land here.
 void TForm1::contextMenuEvent(QContextMenuEvent *event)
 {
@@ -414,6 +434,9 @@ void TForm1::contextMenuEvent(QContextMenuEvent *event)
     PopupMenuBanc->popup(event->globalPos());
 }
 
+// Real key presses reach a top-level QWindow first and only then the focus widget
+// and its parents; looking at them on the QWindow sees each character exactly once,
+// whichever window has the focus. The event is never consumed.
 bool TForm1::eventFilter(QObject *objet, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && objet->isWindowType()) {
@@ -456,8 +479,12 @@ void TForm1::AfficheValeur(TAfficheurBanc afficheur, double valeur)
 void TForm1::Clignotant(bool enMarche)
 {
     if (enMarche) {
-        if (!TimerWarning.isActive()) // a running blinker is not restarted
-            TimerWarning.start();
+        if (TimerWarning.isActive()) // a running blinker is not restarted
+            return;
+        TimerWarning.start();
+        // Once as it starts, not at every blink.
+        QAccessibleEvent alerte(ImageWarning, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alerte);
     } else {
         TimerWarning.stop();
         ImageWarning->hide();
@@ -494,9 +521,14 @@ void TForm1::TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat)
     cible->setPageStep(etat.Frequence);
     cible->setValue(etat.Position);
     cible->setEnabled(etat.Enabled);
-    if (trackBar == TTrackBarBanc::TrackBarN)
+    // Read by assistive tools as Ie in A, N in rpm or the torque in N.m.
+    if (trackBar == TTrackBarBanc::TrackBarIe) {
+        TrackBarIe->DefinitLecture(1.6, -0.01); // Ie = (160 - position) / 100, as the model has it
+    } else {
         cible->setAccessibleName(Modele.Couplage ? QStringLiteral("Réglage couple")
                                                  : QStringLiteral("Réglage vitesse"));
+        TrackBarN->DefinitLecture(0.0, Modele.Couplage ? 0.1 : 1.0);
+    }
 }
 
 void TForm1::EtatInterrupteurs(bool fermes)

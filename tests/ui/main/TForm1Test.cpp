@@ -22,6 +22,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
@@ -34,6 +35,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace tavelor {
 namespace {
@@ -94,6 +96,28 @@ protected:
         ASSERT_TRUE(Modele().Couplage);
     }
 
+    // A key as the window system delivers it: to the window that has the focus, then to
+    // its focus widget.
+    static void Touche(int touche, int fois = 1, Qt::KeyboardModifiers modificateurs = Qt::NoModifier)
+    {
+        for (int i = 0; i < fois; ++i)
+            QTest::keyClick(QApplication::focusWindow(), static_cast<Qt::Key>(touche), modificateurs);
+    }
+
+    // Tab until `cible` has the focus, as a user would: it must come within one round.
+    static void TabulationVers(QWidget *cible)
+    {
+        for (int i = 0; i < 30 && QApplication::focusWidget() != cible; ++i)
+            Touche(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), cible) << cible->objectName().toStdString();
+    }
+
+    void AttendUnTic()
+    {
+        const double t = Modele().t;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Modele().t > t; }, 5000));
+    }
+
     std::unique_ptr<TFenetres> Fenetres;
 };
 
@@ -152,8 +176,12 @@ TEST_F(TForm1Test, ExcitationTrackBar)
 TEST_F(TForm1Test, TabOrder)
 {
     TForm1 *f = Form();
-    const QList<QWidget *> attendu{f->TrackBarIe,    f->TrackBarN,        f->BitBtnFermer, f->BitBtnAide,
-                                   f->BitBtnRecable, f->BitBtnFermeInter, f->BitBtnAPropos};
+    // The bench's own order, then the terminals in their rows and the meters.
+    const QList<QWidget *> attendu{
+        f->TrackBarIe,    f->TrackBarN,   f->BitBtnFermer, f->BitBtnAide,  f->BitBtnRecable, f->BitBtnFermeInter,
+        f->BitBtnAPropos, f->ShapeS1,     f->ShapeR1,      f->ShapeS2,     f->ShapeR2,       f->ShapeS3,
+        f->ShapeR3,       f->afficheurIe, f->afficheurI,   f->afficheurPu, f->afficheurV,    f->afficheurPa,
+        f->afficheurN,    f->afficheurCm, f->afficheur1};
     // The next widget the Tab key reaches: widgets without tab focus are skipped.
     auto suivant = [](QWidget *w) {
         do
@@ -275,6 +303,84 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
     EXPECT_TRUE(f->BitBtnFermeInter->isEnabled());
 }
 
+// The coupling procedure without a mouse: the terminals in their pairs, the track bars by
+// their keys, the rotor aligned by the hidden sequence, the buttons by Space.
+TEST_F(TForm1Test, CouplingFromTheKeyboardAlone)
+{
+    TForm1 *f = Form();
+    TReponseurMessages reponseur;
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    EXPECT_EQ(QApplication::focusWidget(), f->TrackBarIe);
+
+    const bool tagsDirects = f->Cablage.Tag(TBorne::ShapeS2) == 2;
+    for (TShape *borne : {f->ShapeS1, f->ShapeR1, f->ShapeS2, tagsDirects ? f->ShapeR2 : f->ShapeR3, f->ShapeS3,
+                          tagsDirects ? f->ShapeR3 : f->ShapeR2}) {
+        TabulationVers(borne);
+        Touche(Qt::Key_Space);
+        EXPECT_FALSE(borne->isEnabled());
+    }
+    EXPECT_EQ(Modele().OrdrePhases, 1);
+    ASSERT_TRUE(f->TrackBarN->isEnabled());
+
+    TabulationVers(f->TrackBarIe);
+    Touche(Qt::Key_PageUp, 2); // 16 steps each, upwards
+    Touche(Qt::Key_Up, 15);
+    EXPECT_DOUBLE_EQ(Modele().Ie, 0.47);
+    TabulationVers(f->TrackBarN);
+    Touche(Qt::Key_PageUp, 8); // 180 rpm each
+    Touche(Qt::Key_Right, 60);
+    EXPECT_DOUBLE_EQ(Modele().N, 1500);
+
+    Tape(f, "bxqz");
+    AttendUnTic();
+    TabulationVers(f->BitBtnFermeInter);
+    Touche(Qt::Key_Space);
+    EXPECT_TRUE(reponseur.Textes.isEmpty()) << reponseur.Textes.join(' ').toStdString();
+    ASSERT_TRUE(Modele().Couplage);
+
+    // The single-phase diagram, just shown, has the focus: F6 leads back to the bench.
+    EXPECT_EQ(QApplication::activeWindow(), Fenetres->FormVecteurs.get());
+    for (int i = 0; i < 5 && QApplication::activeWindow() != f; ++i)
+        Touche(Qt::Key_F6);
+    TabulationVers(f->TrackBarN);
+    Touche(Qt::Key_PageUp, 2); // 2 N.m each
+    EXPECT_DOUBLE_EQ(Modele().Cm, 4.0);
+    AttendUnTic();
+    EXPECT_TRUE(Modele().Couplage);
+    EXPECT_NEAR(Modele().Pu, 4.0 * 1500 * std::numbers::pi / 30, 0.01);
+    EXPECT_EQ(f->afficheurCm->accessibleDescription(), "4.0");
+}
+
+// F6 and Shift+F6 go round the visible windows in their order on the screen; a tap on Alt
+// leads into the diagram's menu bar, whose first item opens its dialog.
+TEST_F(TForm1Test, EveryWindowAndMenuFromTheKeyboard)
+{
+    TForm1 *f = Form();
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    const QList<QWidget *> tour{Fenetres->FormOscillogrammes.get(), Fenetres->FormVecteurCouplage.get(), f};
+    for (QWidget *attendue : tour) {
+        Touche(Qt::Key_F6);
+        EXPECT_EQ(QApplication::activeWindow(), attendue);
+    }
+    for (qsizetype i = tour.size() - 2; i >= -1; --i) {
+        Touche(Qt::Key_F6, 1, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::activeWindow(), tour[(i + tour.size()) % tour.size()]);
+    }
+
+    Couple();
+    TFormVecteurs *diagramme = Fenetres->FormVecteurs.get();
+    diagramme->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(diagramme));
+    QTest::keyPress(QApplication::focusWindow(), Qt::Key_Alt);
+    QTest::keyRelease(QApplication::focusWindow(), Qt::Key_Alt);
+    EXPECT_EQ(diagramme->MainMenu1->activeAction(), diagramme->Afficher2);
+    Touche(Qt::Key_Return);
+    EXPECT_TRUE(Fenetres->FormChoixVect->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), Fenetres->FormChoixVect.get());
+}
+
 TEST_F(TForm1Test, AMessageFromATickHoldsTheClockOneFromAButtonDoesNot)
 {
     TForm1 *f = Form();
@@ -340,40 +446,47 @@ TEST_F(TForm1Test, HiddenKeySequence)
     EXPECT_NEAR(Modele().theta, wR * Modele().t - 2 * std::numbers::pi / 3, 1e-9);
 }
 
+// What a screen reader is told of each part of the bench: its French name and its role.
 TEST_F(TForm1Test, EveryControlCanBeFoundAndReadByAssistiveTools)
 {
     TForm1 *f = Form();
-    const std::vector<std::pair<QWidget *, const char *>> noms{
-        {f->afficheurIe, "Intensité d'excitation"},
-        {f->afficheurI, "Intensité statorique"},
-        {f->afficheurPu, "Puissance statorique"},
-        {f->afficheurV, "Tension statorique"},
-        {f->afficheurPa, "Puissance mécanique"},
-        {f->afficheurN, "Vitesse"},
-        {f->afficheurCm, "Couple"},
-        {f->afficheur1, "Tension réseau"},
-        {f->TrackBarIe, "Réglage intensité"},
-        {f->TrackBarN, "Réglage vitesse"},
-        {f->ShapeS1, "Borne S1"},
-        {f->ShapeS2, "Borne S2"},
-        {f->ShapeS3, "Borne S3"},
-        {f->ShapeR1, "Borne R1"},
-        {f->ShapeR2, "Borne R2"},
-        {f->ShapeR3, "Borne R3"},
-        {f->interrupteur1, "Interrupteur 1"},
-        {f->interrupteur2, "Interrupteur 2"},
-        {f->interrupteur3, "Interrupteur 3"},
-        {f->BitBtnRecable, "Recâbler"},
-        {f->BitBtnFermeInter, "Fermer l'interrupteur"},
-        {f->BitBtnAide, "Aide"},
-        {f->BitBtnAPropos, "A propos"},
-        {f->BitBtnFermer, "Quitter"},
-        {f->ImageWarning, "Alerte stabilité"},
+    using R = QAccessible::Role;
+    const std::vector<std::tuple<QWidget *, const char *, R>> noms{
+        {f, "Tavelor", R::Window},
+        {Fenetres->FormOscillogrammes.get(), "Oscillogrammes", R::Window},
+        {f->Image1, "Banc de couplage", R::Graphic},
+        {f->afficheurIe, "Intensité d'excitation", R::StaticText},
+        {f->afficheurI, "Intensité statorique", R::StaticText},
+        {f->afficheurPu, "Puissance statorique", R::StaticText},
+        {f->afficheurV, "Tension statorique", R::StaticText},
+        {f->afficheurPa, "Puissance mécanique", R::StaticText},
+        {f->afficheurN, "Vitesse", R::StaticText},
+        {f->afficheurCm, "Couple", R::StaticText},
+        {f->afficheur1, "Tension réseau", R::StaticText},
+        {f->TrackBarIe, "Réglage intensité", R::Slider},
+        {f->TrackBarN, "Réglage vitesse", R::Slider},
+        {f->ShapeS1, "Borne S1 de l'interrupteur", R::Button},
+        {f->ShapeS2, "Borne S2 de l'interrupteur", R::Button},
+        {f->ShapeS3, "Borne S3 de l'interrupteur", R::Button},
+        {f->ShapeR1, "Borne R1 du réseau", R::Button},
+        {f->ShapeR2, "Borne R2 du réseau", R::Button},
+        {f->ShapeR3, "Borne R3 du réseau", R::Button},
+        {f->interrupteur1, "Interrupteur 1", R::Client},
+        {f->interrupteur2, "Interrupteur 2", R::Client},
+        {f->interrupteur3, "Interrupteur 3", R::Client},
+        {f->BitBtnRecable, "Recâbler", R::Button},
+        {f->BitBtnFermeInter, "Fermer l'interrupteur", R::Button},
+        {f->BitBtnAide, "Aide", R::Button},
+        {f->BitBtnAPropos, "A propos", R::Button},
+        {f->BitBtnFermer, "Quitter", R::Button},
+        {f->ImageRegCouple, "Réglage couple", R::Graphic},
+        {f->ImageWarning, "Alerte stabilité", R::Graphic},
     };
-    for (const auto &[widget, nom] : noms) {
+    for (const auto &[widget, nom, role] : noms) {
         QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(widget);
         ASSERT_NE(interface, nullptr) << nom;
         EXPECT_EQ(interface->text(QAccessible::Name), QString::fromUtf8(nom));
+        EXPECT_EQ(interface->role(), role) << nom;
     }
     auto description = [](QWidget *w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
@@ -384,11 +497,34 @@ TEST_F(TForm1Test, EveryControlCanBeFoundAndReadByAssistiveTools)
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(f->BitBtnFermeInter)->state().disabled);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(f->ImageWarning)->state().invisible);
 
+    // The track bars are read, and set, in what they stand for: A, rpm, then N.m.
+    struct Lecture {
+        double valeur, min, max, pas;
+    };
+    const auto lecture = [](QSlider *barre) {
+        const QAccessibleValueInterface *v = QAccessible::queryAccessibleInterface(barre)->valueInterface();
+        return Lecture{v->currentValue().toDouble(), v->minimumValue().toDouble(), v->maximumValue().toDouble(),
+                       v->minimumStepSize().toDouble()};
+    };
+    const auto verifie = [](Lecture l, Lecture attendue) {
+        EXPECT_NEAR(l.valeur, attendue.valeur, 1e-9);
+        EXPECT_NEAR(l.min, attendue.min, 1e-9);
+        EXPECT_NEAR(l.max, attendue.max, 1e-9);
+        EXPECT_NEAR(l.pas, attendue.pas, 1e-9);
+    };
+    verifie(lecture(f->TrackBarIe), {0.0, 0.0, 1.6, 0.01});
+    QAccessible::queryAccessibleInterface(f->TrackBarIe)->valueInterface()->setCurrentValue(0.47);
+    EXPECT_EQ(f->TrackBarIe->value(), 113);
+    EXPECT_DOUBLE_EQ(Modele().Ie, 0.47);
+    verifie(lecture(f->TrackBarN), {0.0, 0.0, 1800, 1});
+
     Clique(f->ShapeS1);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(f->ShapeS1)->state().disabled);
     Couple();
     EXPECT_EQ(description(f->interrupteur2), "fermé");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f->TrackBarN)->text(QAccessible::Name), "Réglage couple");
+    f->TrackBarN->setValue(-25);
+    verifie(lecture(f->TrackBarN), {-2.5, -20, 20, 0.1});
 }
 
 // The picture is painted as decoded, never greyed out as a disabled widget would be, and

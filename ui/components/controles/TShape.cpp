@@ -1,14 +1,19 @@
 #include "TShape.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace tavelor {
 
-TShape::TShape(QWidget *parent) : QWidget(parent)
+TShape::TShape(QWidget *parent) : QAbstractButton(parent)
 {
     setAttribute(Qt::WA_NoSystemBackground);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    // Mouse releases are reported by the overrides below; clicked() only comes from the
+    // keyboard and from assistive tools' press action.
+    connect(this, &QAbstractButton::clicked, this, [this] { emit OnMouseUp(Qt::NoButton); });
 }
 
 void TShape::paintEvent(QPaintEvent *)
@@ -20,6 +25,15 @@ void TShape::paintEvent(QPaintEvent *)
     const int h = height();
     for (const QRect &bord : {QRect(0, 0, l, 1), QRect(0, h - 1, l, 1), QRect(0, 0, 1, h), QRect(l - 1, 0, 1, h)})
         painter.fillRect(bord, Qt::black);
+    if (hasFocus()) {
+        // A square of the highlight colour inside the outline: the style's dotted focus
+        // rectangle would be lost among the picture's lines.
+        QColor fond = palette().color(QPalette::Highlight);
+        painter.setPen(QPen(fond, 2));
+        fond.setAlpha(96);
+        painter.setBrush(fond);
+        painter.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
+    }
 }
 
 void TShape::mousePressEvent(QMouseEvent *event)
@@ -30,6 +44,16 @@ void TShape::mousePressEvent(QMouseEvent *event)
 void TShape::mouseReleaseEvent(QMouseEvent *event)
 {
     emit OnMouseUp(event->button());
+}
+
+// Space is the button's own key; Enter is what a user tries on a terminal as well.
+void TShape::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace tavelor

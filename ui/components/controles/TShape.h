@@ -1,25 +1,29 @@
 #pragma once
 
-#include <QWidget>
+#include <QAbstractButton>
 
 namespace tavelor {
 
 // A clickable square drawn as a thin black outline on a transparent brush: the
 // wiring terminals of the bench. A disabled shape takes no clicks.
-class TShape : public QWidget {
+// Being a button underneath, it is announced as one and reached by Tab (not taken by a
+// mouse click, which would leave a focus frame behind); Space or Enter then counts as a
+// release of no button. The focus frame is drawn inside the outline.
+class TShape : public QAbstractButton {
     Q_OBJECT
 
 public:
     explicit TShape(QWidget *parent = nullptr);
 
 signals:
-    // Any mouse button released over the shape.
+    // Any mouse button released over the shape, or Qt::NoButton from the keyboard.
     void OnMouseUp(Qt::MouseButton bouton);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace tavelor

@@ -3,9 +3,25 @@
 #include <QPainter>
 #include <QStyleOptionSlider>
 
+#include <cmath>
+
 namespace tavelor {
 
 TTrackBar::TTrackBar(Qt::Orientation orientation, QWidget *parent) : QSlider(orientation, parent) {}
+
+void TTrackBar::DefinitLecture(double origine, double pas)
+{
+    Origine = origine;
+    Pas = pas != 0.0 ? pas : 1.0;
+}
+
+int TTrackBar::PositionDe(double lecture) const
+{
+    const double position = std::round((lecture - Origine) / Pas);
+    if (!(position >= minimum())) // NaN too
+        return minimum();
+    return position > maximum() ? maximum() : static_cast<int>(position);
+}
 
 void TTrackBar::paintEvent(QPaintEvent *)
 {

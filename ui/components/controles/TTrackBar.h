@@ -14,8 +14,19 @@ class TTrackBar : public QSlider {
 public:
     explicit TTrackBar(Qt::Orientation orientation, QWidget *parent = nullptr);
 
+    // What a position stands for, origine + pas · position (Ie in A, N in rpm...): the value
+    // assistive tools read and set, instead of a position that may run upside down.
+    void DefinitLecture(double origine, double pas);
+    double Lecture(int position) const { return Origine + Pas * position; }
+    // The position nearest to a reading, within the range.
+    int PositionDe(double lecture) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    double Origine = 0.0;
+    double Pas = 1.0;
 };
 
 } // namespace tavelor
