@@ -11,7 +11,7 @@ paquets=(
     libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
     fonts-liberation2
     clang libclang-rt-14-dev
-    xvfb xauth
+    xvfb xauth dbus at-spi2-core python3-pyatspi
     appstream desktop-file-utils dpkg-dev file
 )
 

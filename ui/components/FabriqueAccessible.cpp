@@ -1,5 +1,6 @@
 #include "FabriqueAccessible.h"
 
+#include "TAnnonce.h"
 #include "TTrackBar.h"
 #include "Tafficheur.h"
 
@@ -53,6 +54,8 @@ QAccessibleInterface *Fabrique(const QString &classe, QObject *objet)
         return nullptr;
     if (auto *barre = qobject_cast<TTrackBar *>(widget))
         return new TTrackBarAccessible(barre);
+    if (qobject_cast<TAnnonce *>(widget))
+        return new QAccessibleWidget(widget, QAccessible::AlertMessage);
     if (qobject_cast<Tafficheur *>(widget))
         return new QAccessibleWidget(widget, QAccessible::StaticText);
     if (widget->isWindow())

@@ -3,6 +3,7 @@
 #include "Arrondi.h"
 #include "CouleurQt.h"
 #include "FabriqueAccessible.h"
+#include "TAnnonce.h"
 #include "TCanevasQt.h"
 #include "TChronos.h"
 #include "TCycleFenetres.h"
@@ -206,6 +207,9 @@ void TForm1::CreeComposants()
     ImageWarning->setAccessibleName(QStringLiteral("Alerte stabilité"));
     ImageWarning->setAccessibleDescription(QStringLiteral("Angle interne au-delà de 75° : limite de stabilité proche"));
     ImageWarning->hide();
+    AnnonceAlerte = new TAnnonce(
+        QStringLiteral("Alerte stabilité : angle interne au-delà de 75°, limite de stabilité proche"), this);
+    AnnonceAlerte->move(D::ImageWarning.topLeft());
 
     BitBtnRecable = CreeBouton("BitBtnRecable", QStringLiteral(":/recabler.png"),
                                QStringLiteral("Défaire le câblage pour recommencer"), D::BitBtnRecable);
@@ -482,12 +486,11 @@ void TForm1::Clignotant(bool enMarche)
         if (TimerWarning.isActive()) // a running blinker is not restarted
             return;
         TimerWarning.start();
-        // Once as it starts, not at every blink.
-        QAccessibleEvent alerte(ImageWarning, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alerte);
+        AnnonceAlerte->show();
     } else {
         TimerWarning.stop();
         ImageWarning->hide();
+        AnnonceAlerte->hide();
     }
 }
 

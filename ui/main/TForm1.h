@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace tavelor {
 
+class TAnnonce;
 class TChronos;
 class TPaintBox;
 class TRelaisQt;
@@ -69,6 +70,8 @@ public:
     TPaintBox *PaintBox1;
     TTrackBar *TrackBarIe, *TrackBarN;
     QLabel *ImageRegCouple, *ImageWarning;
+    // Says the lamp's meaning once when it starts blinking.
+    TAnnonce *AnnonceAlerte;
     QPushButton *BitBtnRecable, *BitBtnFermeInter, *BitBtnAide, *BitBtnAPropos, *BitBtnFermer;
     QMenu *PopupMenuBanc; // right click on the bench picture
     QTimer TimerWarning;

@@ -1,4 +1,5 @@
 #include "TForm1.h"
+#include "TAnnonce.h"
 
 #include "ApplicationTest.h"
 #include "ReponseurMessages.h"
@@ -270,7 +271,7 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
     EXPECT_NEAR(f->afficheurPa->Valeur(), -1570.8, 0.1);
     EXPECT_NEAR(f->afficheurI->Valeur(), 2.489, 0.01);
 
-    // Near the limit the lamp blinks.
+    // Near the limit the lamp blinks; its alert stays up, so that it is said only once.
     f->TrackBarN->setValue(135);
     Modele().MiseAJourModele();
     EXPECT_TRUE(f->TimerWarning.isActive());
@@ -278,8 +279,10 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
     for (int i = 0; i < 12; ++i) {
         QTest::qWait(100);
         (f->ImageWarning->isVisible() ? vu : cache) = true;
+        EXPECT_TRUE(f->AnnonceAlerte->isVisible());
     }
     EXPECT_TRUE(vu && cache);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f->AnnonceAlerte)->role(), QAccessible::AlertMessage);
 
     // Beyond it, the protective opening.
     f->TrackBarN->setValue(136);
@@ -296,6 +299,7 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
         EXPECT_EQ(pole->Etat(), Tinterrupteur::intOuv);
     EXPECT_FALSE(f->TimerWarning.isActive());
     EXPECT_FALSE(f->ImageWarning->isVisible());
+    EXPECT_FALSE(f->AnnonceAlerte->isVisible());
     EXPECT_FALSE(f->ImageRegCouple->isVisible());
     EXPECT_TRUE(Fenetres->FormVecteurCouplage->isVisible());
     EXPECT_TRUE(Fenetres->FormOscillogrammes->isVisible());
