@@ -2,6 +2,7 @@
 
 #include "TFenetres.h"
 #include "TForm1.h"
+#include "TFormCourbes.h"
 #include "TShape.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QThread>
 #include <QWindow>
 
@@ -57,7 +59,7 @@ TCapturesBanc::TCapturesBanc(const QString &dossier) : Dossier(dossier)
 
 bool TCapturesBanc::Tout()
 {
-    TFenetres fenetres;
+    TFenetres fenetres(CreeFormCourbes);
     fenetres.Montre();
     TForm1 &banc = *fenetres.Form1;
     bool ok = true;
@@ -98,6 +100,21 @@ bool TCapturesBanc::Tout()
     banc.Modele.MiseAJourModele();
     banc.ImageWarning->show();
     capture("banc-alerte.png");
+
+    // The three tabs of the curves, near the warning limit as a generator, then as a motor.
+    fenetres.MontreCourbes();
+    auto &courbes = static_cast<TFormCourbes &>(*fenetres.FormCourbes);
+    const auto onglets = [&](const char *cas) {
+        for (int k = 0; k < courbes.Onglets->count(); ++k) {
+            courbes.Onglets->setCurrentIndex(k);
+            Attend(300);
+            const QString nom = QStringLiteral("courbes-%1-%2.png").arg(k).arg(QLatin1String(cas));
+            ok = courbes.grab().save(Dossier.filePath(nom)) && ok;
+        }
+    };
+    onglets("generatrice");
+    banc.TrackBarN->setValue(-100);
+    onglets("moteur");
     return ok && banc.Modele.Couplage;
 }
 
