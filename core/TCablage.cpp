@@ -183,6 +183,7 @@ void TCablage::BitBtnFermeInterClick()
     }
 
     vue_.EtatInterrupteurs(true);
+    modele_.AccrocheAuReseau();
     modele_.Couplage = true;
     vue_.FenetreVisible(TFenetreBanc::VecteurCouplage, false);
     vue_.FenetreVisible(TFenetreBanc::Vecteurs, true);

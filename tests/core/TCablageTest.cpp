@@ -189,6 +189,29 @@ TEST_F(TCablageTest, FermetureSelonLaTensionAuxBornesDuPole1)
     EXPECT_EQ(modele.N, 1500.0);
 }
 
+// Closed a few rpm off, the machine is pulled into step: otherwise the shaft's power,
+// at its own speed, would differ from the power the grid takes at 50 Hz.
+TEST_F(TCablageTest, FermetureHorsSynchronismeAccrocheLeRotor)
+{
+    for (int vitesse : {1480, 1517}) {
+        SCOPED_TRACE(vitesse);
+        Prepare(0.75);
+        Clique({ShapeS1, ShapeR1, ShapeS2, ShapeR2, ShapeS3, ShapeR3});
+        Synchronise(0.0);
+        modele.TrackBarNChange(vitesse);
+        vue.Efface();
+        cablage.BitBtnFermeInterClick();
+        EXPECT_EQ(vue.Filtre("AfficheValeur(afficheurN"), std::vector<std::string>{"AfficheValeur(afficheurN, 1500)"});
+        EXPECT_EQ(modele.N, 1500.0);
+        EXPECT_DOUBLE_EQ(modele.VS1.Pulsation, TModele::PulsationReseau);
+        modele.PositionneTrackBar(TTrackBarBanc::TrackBarN, 100);
+        modele.MiseAJourModele();
+        EXPECT_NEAR(modele.Pu, 1570.8, 0.05);
+        EXPECT_NEAR(modele.Pa, modele.Pu, 1e-9);
+        cablage.BitBtnRecableClick();
+    }
+}
+
 TEST_F(TCablageTest, FermetureRefuseeALArretOuDansLeMauvaisOrdre)
 {
     Prepare(0.75);
