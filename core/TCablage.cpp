@@ -218,7 +218,11 @@ void TCablage::Decoupler()
 
 void TCablage::OuvertureProtection()
 {
+    if (ouvertureEnCours_)
+        return;
+    ouvertureEnCours_ = true;
     vue_.Message("Le fonctionnement est instable");
+    ouvertureEnCours_ = false;
     Decoupler();
 }
 
