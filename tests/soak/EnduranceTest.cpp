@@ -40,6 +40,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -115,23 +116,19 @@ public:
             QTest::keyClick(fenetre->windowHandle(), c);
     }
 
+    // Pieces of numbers, of near-numbers and of foreign separators and blanks.
     std::string TexteAuHasard()
     {
-        static const std::vector<std::string> morceaux{"0",      "1",
-                                                       "2",      "5",
-                                                       "9",      "45",
-                                                       "0.8",    "0,8",
-                                                       ".",      ",",
-                                                       "-",      "+",
-                                                       " ",      "e",
-                                                       "e5",     "x",
-                                                       "1e308",  "-0",
-                                                       "99999",  "100000",
-                                                       "100001", "99999999999999999999",
-                                                       "\t",     "0x1F",
-                                                       "\u066B", "\u202F",
-                                                       "\u00A0", "nan",
-                                                       "inf"};
+        static const std::vector<std::string> morceaux = [] {
+            const std::string liste = "0|1|2|5|9|45|0.8|0,8|.|,|-|+| |e|e5|x|1e308|-0|99999|100000|100001|"
+                                      "99999999999999999999|\t|0x1F|\u066B|\u202F|\u00A0|nan|inf";
+            std::vector<std::string> m;
+            for (std::size_t debut = 0, fin; debut <= liste.size(); debut = fin + 1) {
+                fin = std::min(liste.find('|', debut), liste.size());
+                m.push_back(liste.substr(debut, fin - debut));
+            }
+            return m;
+        }();
         std::string texte;
         for (int n = Entier(0, 4); n > 0; --n)
             texte += morceaux[static_cast<std::size_t>(Entier(0, static_cast<int>(morceaux.size()) - 1))];
