@@ -481,6 +481,8 @@ TEST_F(TEndurance, LeBancResteCoherentSousDesActionsAuHasard)
         // Each loss of synchronism is told once, whatever ran the update that found it.
         if (Reponseur.Textes.count(QStringLiteral("Le fonctionnement est instable")) > ouvertures)
             fautes.emplace_back("more \"instable\" messages than openings");
+        if ((i + 1) % 10000 == 0)
+            std::cout << i + 1 << " actions, " << couplages << " couplings" << std::endl;
         if (!fautes.empty()) {
             std::string recit;
             for (const std::string &faute : fautes)
