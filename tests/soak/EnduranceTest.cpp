@@ -142,7 +142,7 @@ public:
         TShape *borne = Un<TShape>(
             {Banc().ShapeS1, Banc().ShapeS2, Banc().ShapeS3, Banc().ShapeR1, Banc().ShapeR2, Banc().ShapeR3});
         Clic(*borne, QPoint(8, 8));
-        return "clic " + borne->objectName().toStdString();
+        return "click " + borne->objectName().toStdString();
     }
 
     std::string Excitation()
@@ -197,7 +197,7 @@ public:
         b.TrackBarN->setValue(PileOuFace(0.8) ? 1500 : Entier(1490, 1510));
         Tape(Un(FenetresVisibles()), "bxqz");
         AttendUnTic();
-        return std::string(bienCable ? "" : "Recâbler, câblage en ordre, ") + "synchronisation, " + FermeInterrupteur();
+        return std::string(bienCable ? "" : "Recâbler, wired in order, ") + "synchronised, " + FermeInterrupteur();
     }
 
     std::string Touches()
@@ -208,7 +208,7 @@ public:
         for (int n = Entier(1, 4); n > 0; --n)
             texte += touches[static_cast<std::size_t>(Entier(0, static_cast<int>(touches.size()) - 1))];
         Tape(fenetre, texte);
-        return "touches \"" + texte + "\" dans " + fenetre->windowTitle().toStdString();
+        return "keys \"" + texte + "\" in " + fenetre->windowTitle().toStdString();
     }
 
     std::string Menu()
@@ -238,18 +238,18 @@ public:
         case 0: // pasted over the whole field
             champ->selectAll();
             champ->insert(texte);
-            return "colle \"" + texte.toStdString() + "\" dans " + champ->objectName().toStdString();
+            return "paste \"" + texte.toStdString() + "\" in " + champ->objectName().toStdString();
         case 1:
             // Character by character, as typed: one change, and maybe one refusal, each.
             for (QChar c : texte) {
                 QKeyEvent appui(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
                 QApplication::sendEvent(champ, &appui);
             }
-            return "tape \"" + texte.toStdString() + "\" dans " + champ->objectName().toStdString();
+            return "type \"" + texte.toStdString() + "\" in " + champ->objectName().toStdString();
         default:
             for (int n = Entier(1, 3); n > 0; --n)
                 QTest::keyClick(champ, Qt::Key_Backspace);
-            return "efface dans " + champ->objectName().toStdString();
+            return "backspace in " + champ->objectName().toStdString();
         }
     }
 
@@ -260,7 +260,7 @@ public:
             return "choix: dialog hidden";
         QCheckBox *boite = Un<QCheckBox>({c.CheckBoxI, c.CheckBoxV, c.CheckBoxEv, c.CheckBoxXs});
         boite->click();
-        return "coche " + boite->objectName().toStdString();
+        return "toggle " + boite->objectName().toStdString();
     }
 
     std::string Souris()
@@ -275,14 +275,14 @@ public:
             for (int n = Entier(1, 4); n > 0; --n)
                 test::Souris(*r, QEvent::MouseMove, point(r), Qt::NoButton, Qt::LeftButton);
             test::Souris(*r, QEvent::MouseButtonRelease, point(r));
-            return "rapporteur";
+            return "drag on the protractor";
         }
         QWidget *zone = v.PaintBox1;
         test::Souris(*zone, QEvent::MouseButtonPress, point(zone), PileOuFace() ? Qt::LeftButton : Qt::RightButton,
                      Qt::NoButton);
         for (int n = Entier(1, 4); n > 0; --n)
             test::Souris(*zone, QEvent::MouseMove, point(zone), Qt::NoButton, Qt::NoButton);
-        return "mesure";
+        return "measuring line";
     }
 
     std::string MontreOuCache()
@@ -299,38 +299,38 @@ public:
             return "A propos";
         case 2:
             f.FormAide->close();
-            return "ferme l'aide";
+            return "close help";
         case 3:
             f.FormAPropos->close();
-            return "ferme A propos";
+            return "close About";
         case 4: {
             TDialogueDiagramme *d =
                 Un<TDialogueDiagramme>({f.FormChoixVect.get(), f.formEchellesDiagVect.get(), f.FormOrigine.get()});
             if (d->isVisible())
                 QTest::mouseClick(d->BitBtnFermer, Qt::LeftButton);
-            return "Fermer " + d->windowTitle().toStdString();
+            return "close " + d->windowTitle().toStdString();
         }
         case 5:
             if (f.FormOscillogrammes->isVisible()) {
                 f.FormOscillogrammes->close();
                 OscilloFermee = true;
             }
-            return "ferme les oscillogrammes";
+            return "close the oscillograms";
         case 6:
             emit Banc().demandeCourbes();
-            return "courbes (banc)";
+            return "curves, asked by the bench";
         case 7:
             f.MontreCourbes();
-            return "courbes";
+            return "curves";
         case 8:
         case 9:
         case 10:
             if (QWidget *courbes = FenetreCourbes())
                 courbes->close();
-            return "ferme les courbes";
+            return "close the curves";
         default:
             QTest::qWait(Entier(1, 30));
-            return "attente";
+            return "wait";
         }
     }
 
@@ -349,7 +349,7 @@ public:
             return "pause: nothing to pause";
         TLabelCliquable *titre = Un(titres);
         titre->click();
-        return "clic " + titre->window()->objectName().toStdString() + "/" + titre->objectName().toStdString();
+        return "click " + titre->window()->objectName().toStdString() + "/" + titre->objectName().toStdString();
     }
 
     // ---- Checks
