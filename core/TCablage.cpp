@@ -183,6 +183,7 @@ void TCablage::BitBtnFermeInterClick()
     }
 
     vue_.EtatInterrupteurs(true);
+    modele_.AccrocheAuReseau();
     modele_.Couplage = true;
     vue_.FenetreVisible(TFenetreBanc::VecteurCouplage, false);
     vue_.FenetreVisible(TFenetreBanc::Vecteurs, true);
@@ -217,7 +218,11 @@ void TCablage::Decoupler()
 
 void TCablage::OuvertureProtection()
 {
+    if (ouvertureEnCours_)
+        return;
+    ouvertureEnCours_ = true;
     vue_.Message("Le fonctionnement est instable");
+    ouvertureEnCours_ = false;
     Decoupler();
 }
 

@@ -53,6 +53,8 @@ public:
     // Opens the switch and gives the bar back to the speed, with the shaft stopped.
     void Decoupler();
     // Loss of synchronism: the message holds the caller until acknowledged, then Decoupler.
+    // Found again while that message is up (by ticks, when it was not shown from a tick),
+    // it is neither told nor acted on twice.
     void OuvertureProtection() override;
 
 private:
@@ -61,6 +63,7 @@ private:
     std::array<int, 6> tags_{1, 2, 3, 1, 2, 3}; // indexed by TBorne
     std::array<bool, 6> actives_{true, true, true, true, true, true};
     bool fermeInterActif_ = false;
+    bool ouvertureEnCours_ = false;
 
     bool ConditionsCouplage() const;
     void ActiveFermeInter(bool actif);

@@ -59,12 +59,23 @@ void TModele::TrackBarNChange(int position)
         Cm = position / 10.0;
         return;
     }
-    N = position;
+    FixeVitesse(position);
+}
+
+void TModele::FixeVitesse(double n)
+{
+    N = n;
     vue_.AfficheValeur(TAfficheurBanc::afficheurN, N);
     // Electrical angular speed of a two-pole-pair machine.
     VS1.Pulsation = 2.0 * pi * N / 30.0;
     VS2.Pulsation = VS1.Pulsation;
     VS3.Pulsation = VS1.Pulsation;
+}
+
+void TModele::AccrocheAuReseau()
+{
+    if (N != NSynchrone)
+        FixeVitesse(NSynchrone);
 }
 
 void TModele::PositionneTrackBar(TTrackBarBanc trackBar, int position)

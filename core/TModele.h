@@ -31,6 +31,7 @@ public:
     static constexpr double EchelleTri = 0.3;                    // three-phase phasors and traces, px/V
     static constexpr double PulsationReseau = 314.1592653589793; // 100π rad/s
     static constexpr double AngleAlerte = 1.3089969389957472;    // 75°: the warning lamp blinks beyond
+    static constexpr double NSynchrone = 60.0 * f / p;           // 1500 rpm
 
     explicit TModele(TVueBanc &vue);
     TModele(const TModele &) = delete;
@@ -87,6 +88,10 @@ public:
     static double FemAVide(double Ie, double N);
     // Show-time set-up: histories sized and zeroed, colours, origins and scales of the phasors.
     void PreparerAffichage(const TGeometrieAffichage &geometrie);
+    // On closing the switch: the grid holds the rotor at its own speed, so a shaft a few
+    // rpm off is pulled into step; otherwise the power balance, written at the grid's
+    // frequency, would no longer match the shaft's power.
+    void AccrocheAuReseau();
     // Puts stator phase 1 in phase with the grid phase wired to it.
     void AligneRotor();
 
@@ -102,6 +107,7 @@ private:
 
     // False when synchronism is lost and the switch must open.
     bool CalculeEtatCouple();
+    void FixeVitesse(double n);
     void CalculeSystemesTriphases();
 };
 

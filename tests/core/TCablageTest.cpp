@@ -9,6 +9,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tavelor {
@@ -189,6 +190,29 @@ TEST_F(TCablageTest, FermetureSelonLaTensionAuxBornesDuPole1)
     EXPECT_EQ(modele.N, 1500.0);
 }
 
+// Closed a few rpm off, the machine is pulled into step: otherwise the shaft's power,
+// at its own speed, would differ from the power the grid takes at 50 Hz.
+TEST_F(TCablageTest, FermetureHorsSynchronismeAccrocheLeRotor)
+{
+    for (int vitesse : {1480, 1517}) {
+        SCOPED_TRACE(vitesse);
+        Prepare(0.75);
+        Clique({ShapeS1, ShapeR1, ShapeS2, ShapeR2, ShapeS3, ShapeR3});
+        Synchronise(0.0);
+        modele.TrackBarNChange(vitesse);
+        vue.Efface();
+        cablage.BitBtnFermeInterClick();
+        EXPECT_EQ(vue.Filtre("AfficheValeur(afficheurN"), std::vector<std::string>{"AfficheValeur(afficheurN, 1500)"});
+        EXPECT_EQ(modele.N, 1500.0);
+        EXPECT_DOUBLE_EQ(modele.VS1.Pulsation, TModele::PulsationReseau);
+        modele.PositionneTrackBar(TTrackBarBanc::TrackBarN, 100);
+        modele.MiseAJourModele();
+        EXPECT_NEAR(modele.Pu, 1570.8, 0.05);
+        EXPECT_NEAR(modele.Pa, modele.Pu, 1e-9);
+        cablage.BitBtnRecableClick();
+    }
+}
+
 TEST_F(TCablageTest, FermetureRefuseeALArretOuDansLeMauvaisOrdre)
 {
     Prepare(0.75);
@@ -235,6 +259,29 @@ TEST_F(TCablageTest, OuvertureDeProtection)
     EXPECT_DOUBLE_EQ(modele.Cm, 13.5) << "the torque is not reset";
     EXPECT_EQ(modele.Connexion, (std::array<int, 3>{1, 2, 3}));
     EXPECT_TRUE(cablage.BitBtnFermeInterActif());
+}
+
+// An update run from a dialog while coupled may find the loss of synchronism: its message
+// does not hold the clock, and the ticks that arrive under it find the same loss.
+TEST_F(TCablageTest, UnSeulMessagePourUnePerteDeSynchronisme)
+{
+    Prepare(0.75);
+    Clique({ShapeS1, ShapeR1, ShapeS2, ShapeR2, ShapeS3, ShapeR3});
+    Synchronise(0.0);
+    cablage.BitBtnFermeInterClick();
+    modele.PositionneTrackBar(TTrackBarBanc::TrackBarN, 200);
+    // Three ticks under the first box; a further box, if any, is acknowledged at once.
+    bool premier = true;
+    vue.SurMessage = [&](std::string_view) {
+        if (std::exchange(premier, false))
+            for (int i = 0; i < 3; ++i)
+                modele.Chronos1Timer();
+    };
+    vue.Efface();
+    modele.MiseAJourModele();
+    EXPECT_EQ(vue.Filtre("Message").size(), 1u);
+    EXPECT_EQ(vue.Filtre("EtatInterrupteurs"), std::vector<std::string>{"EtatInterrupteurs(false)"});
+    EXPECT_FALSE(modele.Couplage);
 }
 
 TEST_F(TCablageTest, RecablerEnCoursDeCouplage)

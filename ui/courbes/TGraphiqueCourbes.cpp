@@ -55,7 +55,10 @@ TGraphiqueCourbes::TGraphiqueCourbes(const QString &titreX, const QString &titre
     graphique->addAxis(AxeY, Qt::AlignLeft);
     graphique->legend()->setAlignment(Qt::AlignRight);
     graphique->legend()->setFont(Police(11));
+    // The view starts with a default chart of its own, which setChart lets go without deleting.
+    QChart *defaut = chart();
     setChart(graphique);
+    delete defaut;
     // Connecting this signal also makes the scene's updates reach the view through it.
     connect(scene(), &QGraphicsScene::changed, this, [this] { Fond = QPixmap(); });
     setRenderHint(QPainter::Antialiasing);
