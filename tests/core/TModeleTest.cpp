@@ -242,7 +242,7 @@ TEST_F(TModeleTest, CoupleEnGenerateurPuisEnMoteur)
 // truncation gives 57) and 0.75·230 = 172.5 gives 172 (rounding halves up gives 173).
 TEST_F(TModeleTest, OrigineDeJLsWIArrondieAuPairLePlusProche)
 {
-    for (const auto [echelle, x0] : {std::pair(0.25, 50 + 58), std::pair(0.75, 50 + 172)}) {
+    for (const auto &[echelle, x0] : {std::pair(0.25, 50 + 58), std::pair(0.75, 50 + 172)}) {
         modele.EchelleV = echelle;
         modele.VecV.Echelle = echelle;
         Couple(230.0, 10.0);
