@@ -22,10 +22,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tavelor"));
     // The desktop entry's name: how a task bar finds the installed icon for our windows.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVELOR_ID_APPLICATION));
+    // Title bars and window switchers use small icons; the larger sizes, which cost
+    // start-up time to decode and to hand to every window, are the installed theme's.
     QIcon icone;
     const QDir icones(QStringLiteral(":/icone"));
-    for (const QString &fichier : icones.entryList(QDir::Files))
-        icone.addFile(icones.filePath(fichier));
+    for (const int taille : {16, 22, 24, 32, 48, 64})
+        icone.addFile(icones.filePath(QStringLiteral("tavelor-%1.png").arg(taille)), QSize(taille, taille));
     QApplication::setWindowIcon(icone);
     const tavelor::TTraductionQt traduction;
     // Closing the main window ends the program, whatever side window is still open.
