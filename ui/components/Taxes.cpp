@@ -204,9 +204,11 @@ void Taxes::DessineOrigine(QPainter &painter) const
 // the left of the axis and centred on the mark.
 void Taxes::DessineGraduationVerticale(QPainter &painter, int ordonnee, const QString &etiquette) const
 {
-    TCanevasQt canevas(painter);
-    canevas.DeplaceVers(LargeurGau - 3, ordonnee);
-    canevas.LigneVers(LargeurGau + 4, ordonnee);
+    {
+        TCanevasQt canevas(painter);
+        canevas.DeplaceVers(LargeurGau - 3, ordonnee);
+        canevas.LigneVers(LargeurGau + 4, ordonnee);
+    }
     const QFontMetrics mesure(painter.font(), this);
     const int x = LargeurGau - mesure.horizontalAdvance(etiquette) - 5;
     DessineEtiquette(painter, QPoint(x, ordonnee - Arrondi(mesure.height() / 2.0)), etiquette);

@@ -11,17 +11,6 @@
 
 namespace tavelor {
 
-namespace {
-
-// n / d to the nearest integer, halves rounded towards +infinity; d > 0.
-long long ArrondiDivision(long long n, long long d)
-{
-    const long long q = (2 * n + d) / (2 * d);
-    return (2 * n + d) % (2 * d) < 0 ? q - 1 : q;
-}
-
-} // namespace
-
 TCanevasQt::TCanevasQt(QPainter &painter)
     : Peintre(painter), Dense(painter.device() != nullptr && painter.device()->devicePixelRatioF() > 1.0)
 {
@@ -29,8 +18,21 @@ TCanevasQt::TCanevasQt(QPainter &painter)
     AjusteExtremites();
 }
 
+TCanevasQt::~TCanevasQt()
+{
+    Vide();
+}
+
+void TCanevasQt::Vide()
+{
+    if (NombreLot > 0)
+        PeintPoints(Lot.data(), NombreLot);
+    NombreLot = 0;
+}
+
 void TCanevasQt::CouleurPlume(TCouleur couleur)
 {
+    Vide();
     QPen plume = Peintre.pen();
     plume.setColor(VersQColor(couleur));
     Peintre.setPen(plume);
@@ -38,6 +40,7 @@ void TCanevasQt::CouleurPlume(TCouleur couleur)
 
 void TCanevasQt::EpaisseurPlume(int epaisseur)
 {
+    Vide();
     QPen plume = Peintre.pen();
     plume.setWidth(epaisseur < 0 ? 0 : epaisseur);
     Peintre.setPen(plume);
@@ -68,6 +71,7 @@ void TCanevasQt::StylePlume(TStyleTrait style)
         trait = Qt::NoPen;
         break;
     }
+    Vide();
     QPen plume = Peintre.pen();
     plume.setStyle(trait);
     Peintre.setPen(plume);
@@ -83,10 +87,12 @@ void TCanevasQt::LigneVers(int x, int y)
     const QPoint fin(x, y);
     const QPen plume = Peintre.pen();
     if (fin != Courant) {
-        if (plume.width() <= 1 && plume.style() == Qt::SolidLine)
+        if (plume.width() <= 1 && plume.style() == Qt::SolidLine) {
             TraceFin(Courant, fin);
-        else
+        } else {
+            Vide();
             Peintre.drawLine(Courant, fin);
+        }
     }
     Courant = fin;
 }
@@ -102,25 +108,32 @@ void TCanevasQt::TraceFin(QPoint debut, QPoint fin)
     // Only the part that can land on the device is worth stepping through.
     const long long limite = 1 << 16;
     if (pas > limite) {
+        Vide();
         Peintre.drawLine(debut, fin);
         return;
     }
-    // The points go in small batches from the stack, with the line pen: the oscillograms
-    // draw thousands of these segments per tick, and none of them may allocate.
-    std::array<QPoint, 64> lot;
-    std::size_t n = 0;
-    for (long long i = 0; i < pas; ++i) {
-        // Nearest pixel to the exact point, halves rounded up, as a Bresenham walk would.
-        const long long px = debut.x() + ArrondiDivision(dx * i, pas);
-        const long long py = debut.y() + ArrondiDivision(dy * i, pas);
-        lot[n++] = QPoint(static_cast<int>(px), static_cast<int>(py));
-        if (n == lot.size()) {
-            PeintPoints(lot.data(), static_cast<int>(n));
-            n = 0;
+    // Nearest pixel to the exact point, halves rounded up, as a Bresenham walk would:
+    // floor((2·d·i + pas) / (2·pas)) along each axis, stepped without dividing.
+    const long long deuxPas = 2 * pas;
+    long long qx = 0, rx = pas, qy = 0, ry = pas;
+    const auto avance = [deuxPas](long long &q, long long &r, long long d) {
+        r += 2 * d;
+        if (r >= deuxPas) {
+            r -= deuxPas;
+            ++q;
+        } else if (r < 0) {
+            r += deuxPas;
+            --q;
         }
+    };
+    for (long long i = 0; i < pas; ++i) {
+        Lot[static_cast<std::size_t>(NombreLot++)] =
+            QPoint(static_cast<int>(debut.x() + qx), static_cast<int>(debut.y() + qy));
+        if (NombreLot == static_cast<int>(Lot.size()))
+            Vide();
+        avance(qx, rx, dx);
+        avance(qy, ry, dy);
     }
-    if (n > 0)
-        PeintPoints(lot.data(), static_cast<int>(n));
 }
 
 void TCanevasQt::PeintPoints(const QPoint *points, int n)

@@ -4,6 +4,8 @@
 
 #include <QPoint>
 
+#include <array>
+
 class QPainter;
 
 namespace tavelor {
@@ -15,9 +17,14 @@ namespace tavelor {
 // Antialiasing is turned off on the painter: these drawings are pixel geometry. On a
 // device of pixel ratio above 1 a pixel of the drawing covers several of the device's,
 // and a thin line fills them all, so that it keeps its width and stays unbroken.
+// The pixels of thin lines are painted in batches, at the latest when the pen changes or
+// the canvas goes: paint directly on the painter only once the canvas is gone.
 class TCanevasQt : public TCanevas {
 public:
     explicit TCanevasQt(QPainter &painter);
+    ~TCanevasQt() override;
+    TCanevasQt(const TCanevasQt &) = delete;
+    TCanevasQt &operator=(const TCanevasQt &) = delete;
 
     void CouleurPlume(TCouleur couleur) override;
     void EpaisseurPlume(int epaisseur) override;
@@ -29,10 +36,15 @@ private:
     void AjusteExtremites();
     void TraceFin(QPoint debut, QPoint fin);
     void PeintPoints(const QPoint *points, int n);
+    void Vide();
 
     QPainter &Peintre;
     const bool Dense;
     QPoint Courant;
+    // Pixels of thin lines not yet painted: the oscillograms draw a few pixels per
+    // segment and thousands of segments per tick, and each painting call costs a set-up.
+    std::array<QPoint, 1024> Lot;
+    int NombreLot = 0;
 };
 
 } // namespace tavelor

@@ -147,17 +147,20 @@ TEST_F(TCanevasQtTest, ThinSegmentsOnPlainAndScaledPainters)
         image.setDevicePixelRatio(cas.echelle);
         image.fill(Qt::white);
         QPainter painter(&image);
-        TCanevasQt canevas(painter);
-        if (cas.plumeComposant) {
-            painter.setPen(QPen(Qt::black, cas.epaisseur));
-        } else {
-            canevas.CouleurPlume(clBlack);
-            canevas.EpaisseurPlume(cas.epaisseur);
+        {
+            // The canvas paints the last of its pixels as it goes.
+            TCanevasQt canevas(painter);
+            if (cas.plumeComposant) {
+                painter.setPen(QPen(Qt::black, cas.epaisseur));
+            } else {
+                canevas.CouleurPlume(clBlack);
+                canevas.EpaisseurPlume(cas.epaisseur);
+            }
+            const QPen avant = painter.pen();
+            canevas.DeplaceVers(2, 20);
+            canevas.LigneVers(12, 25);
+            EXPECT_EQ(painter.pen(), avant);
         }
-        const QPen avant = painter.pen();
-        canevas.DeplaceVers(2, 20);
-        canevas.LigneVers(12, 25);
-        EXPECT_EQ(painter.pen(), avant);
         painter.end();
         EXPECT_TRUE(EstCouleur(image, 2 * e, 20 * e, Qt::black));
         EXPECT_TRUE(EstCouleur(image, 3 * e - 1, 21 * e - 1, Qt::black));
