@@ -36,6 +36,7 @@ private:
     void AjusteExtremites();
     void TraceFin(QPoint debut, QPoint fin);
     void PeintPoints(const QPoint *points, int n);
+    bool EcritDirectement(const QPoint *points, int n);
     void Vide();
 
     QPainter &Peintre;

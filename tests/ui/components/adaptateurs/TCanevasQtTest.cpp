@@ -169,5 +169,49 @@ TEST_F(TCanevasQtTest, ThinSegmentsOnPlainAndScaledPainters)
     }
 }
 
+// Thin lines written straight into a 32-bit image must come out as the painter's own
+// points would, wherever the painter is moved and clipped; an image of another format
+// takes the painter's path and serves as the reference.
+TEST_F(TCanevasQtTest, ThinLinesWrittenIntoTheImageAsThePainterDrawsThem)
+{
+    struct Cas {
+        QPoint decalage;
+        QRegion clip; // empty: no clip
+        QImage::Format format;
+    };
+    const QRegion deuxZones = QRegion(5, 5, 20, 30) | QRegion(30, 12, 25, 10);
+    for (const Cas &cas :
+         {Cas{{0, 0}, {}, QImage::Format_RGB32}, Cas{{7, 5}, QRegion(3, 2, 30, 25), QImage::Format_ARGB32},
+          Cas{{-4, 9}, deuxZones, QImage::Format_ARGB32_Premultiplied}}) {
+        SCOPED_TRACE(cas.decalage.x());
+        const auto dessine = [&](QImage::Format format) {
+            QImage image(64, 48, format);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.translate(cas.decalage);
+            if (!cas.clip.isEmpty())
+                painter.setClipRegion(cas.clip);
+            {
+                TCanevasQt canevas(painter);
+                canevas.CouleurPlume(clRed);
+                canevas.DeplaceVers(-10, 3);
+                for (const QPoint p : {QPoint(20, 40), QPoint(21, 2), QPoint(60, 25), QPoint(2, 30)})
+                    canevas.LigneVers(p.x(), p.y());
+                canevas.CouleurPlume(clBlue);
+                canevas.DeplaceVers(0, 0);
+                canevas.LigneVers(70, 50);
+            }
+            painter.end();
+            return image.convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage reference = dessine(QImage::Format_RGB16);
+        const QImage directe = dessine(cas.format);
+        EXPECT_EQ(directe, reference);
+        QImage blanche(reference.size(), QImage::Format_RGB32);
+        blanche.fill(Qt::white);
+        EXPECT_NE(reference, blanche) << "something was drawn";
+    }
+}
+
 } // namespace
 } // namespace tavelor
