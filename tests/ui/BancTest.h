@@ -4,6 +4,7 @@
 // tick by tick, exactly as the clock would, and reads the side windows' pictures.
 
 #include "ApplicationTest.h"
+#include "CouleurQt.h"
 #include "TChronos.h"
 #include "TFenetres.h"
 #include "TForm1.h"
@@ -12,6 +13,8 @@
 #include <QAccessible>
 
 #include <QTest>
+
+#include <array>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +25,10 @@
 #include <vector>
 
 namespace tavelor::test {
+
+// The three phases' colours in every side window, and the windows' background.
+inline const std::array<QColor, 3> Phases{VersQColor(clBlue), VersQColor(clRed), VersQColor(clFuchsia)};
+inline const QColor Fond = VersQColor(clFondBanc);
 
 // UnPole: stator phase 1 to grid phase 2 and nothing else.
 // Counts the paint events a widget receives.

@@ -148,7 +148,7 @@ QLineSeries *TGraphiqueCourbes::AjouteCourbeMobile(QColor couleur, qreal epaisse
 
 void TGraphiqueCourbes::AjouteMobile(QXYSeries *serie, bool courbe)
 {
-    SeriesMobiles.push_back({serie, courbe, QRect()});
+    SeriesMobiles.push_back({serie, courbe, QRect(), QPolygonF(), QRectF()});
     const std::size_t rang = SeriesMobiles.size() - 1;
     auto deplace = [this, rang] { Deplace(SeriesMobiles[rang]); };
     connect(serie, &QXYSeries::pointsReplaced, this, deplace);
@@ -214,48 +214,53 @@ QRectF TGraphiqueCourbes::ZoneEtiquette(const QXYSeries *serie, const QPolygonF 
     return {};
 }
 
-QRect TGraphiqueCourbes::ZoneDeLaCourbe(const QXYSeries *serie) const
+void TGraphiqueCourbes::Place(TSerieMobile &mobile) const
 {
-    const QPolygonF trace = Trace(serie);
-    if (trace.isEmpty())
-        return {};
-    const qreal marge = serie->pen().widthF() / 2 + 2;
-    QRectF zone = trace.boundingRect().adjusted(-marge, -marge, marge, marge) & ZoneDuTrace();
-    if (!serie->name().isEmpty())
-        zone |= ZoneEtiquette(serie, trace);
-    return zone.toAlignedRect().adjusted(-1, -1, 1, 1);
+    if (!mobile.Courbe) {
+        mobile.Zone = ZoneDuPoint(mobile.Serie);
+        return;
+    }
+    mobile.Trace = Trace(mobile.Serie);
+    mobile.Etiquette = mobile.Serie->name().isEmpty() ? QRectF() : ZoneEtiquette(mobile.Serie, mobile.Trace);
+    if (mobile.Trace.isEmpty()) {
+        mobile.Zone = QRect();
+        return;
+    }
+    const qreal marge = mobile.Serie->pen().widthF() / 2 + 2;
+    const QRectF zone = mobile.Trace.boundingRect().adjusted(-marge, -marge, marge, marge) & ZoneDuTrace();
+    mobile.Zone = (zone | mobile.Etiquette).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
-void TGraphiqueCourbes::PeintCourbe(QPainter &peintre, const QXYSeries *serie) const
+void TGraphiqueCourbes::PeintCourbe(QPainter &peintre, const TSerieMobile &courbe) const
 {
-    const QPolygonF trace = Trace(serie);
-    if (trace.size() < 2)
+    if (courbe.Trace.size() < 2)
         return;
+    const QXYSeries *serie = courbe.Serie;
     peintre.save();
     peintre.setClipRect(ZoneDuTrace(), Qt::IntersectClip);
     peintre.setPen(serie->pen());
     peintre.setBrush(Qt::NoBrush);
-    peintre.drawPolyline(trace);
-    if (const QRectF etiquette = ZoneEtiquette(serie, trace); !serie->name().isEmpty() && !etiquette.isNull()) {
+    peintre.drawPolyline(courbe.Trace);
+    if (!courbe.Etiquette.isNull()) {
         peintre.setPen(Qt::NoPen);
         peintre.setBrush(QColor(255, 255, 255, 220));
-        peintre.drawRect(etiquette);
+        peintre.drawRect(courbe.Etiquette);
         peintre.setPen(serie->pen().color());
         peintre.setFont(chart()->legend()->font());
-        peintre.drawText(etiquette, Qt::AlignCenter, serie->name());
+        peintre.drawText(courbe.Etiquette, Qt::AlignCenter, serie->name());
     }
     peintre.restore();
 }
 
 void TGraphiqueCourbes::Deplace(TSerieMobile &mobile)
 {
-    const QRect zone = mobile.Courbe ? ZoneDeLaCourbe(mobile.Serie) : ZoneDuPoint(mobile.Serie);
+    const QRect avant = mobile.Zone;
+    Place(mobile);
     // A curve may change shape within the same box; a point that stays put has not moved.
-    if (zone == mobile.Zone && !mobile.Courbe)
+    if (mobile.Zone == avant && !mobile.Courbe)
         return;
+    viewport()->update(avant);
     viewport()->update(mobile.Zone);
-    viewport()->update(zone);
-    mobile.Zone = zone;
 }
 
 void TGraphiqueCourbes::resizeEvent(QResizeEvent *event)
@@ -274,19 +279,20 @@ void TGraphiqueCourbes::paintEvent(QPaintEvent *event)
         QPainter peintre(&Fond);
         peintre.setRenderHints(renderHints());
         render(&peintre, QRectF(), viewport()->rect());
+        // The axes may have moved with the chart: the moving series follow them.
+        for (TSerieMobile &mobile : SeriesMobiles)
+            Place(mobile);
     }
     QPainter peintre(viewport());
     peintre.setClipRegion(event->region());
     peintre.drawPixmap(0, 0, Fond);
     peintre.setRenderHint(QPainter::Antialiasing);
-    // The mobile series follow the axes, which may have moved with the curves. They
-    // are painted in the order they were added, a curve before the point that rides on it.
-    for (TSerieMobile &mobile : SeriesMobiles) {
-        mobile.Zone = mobile.Courbe ? ZoneDeLaCourbe(mobile.Serie) : ZoneDuPoint(mobile.Serie);
+    // In the order they were added, a curve before the point that rides on it.
+    for (const TSerieMobile &mobile : SeriesMobiles) {
         if (mobile.Zone.isNull())
             continue;
         if (mobile.Courbe) {
-            PeintCourbe(peintre, mobile.Serie);
+            PeintCourbe(peintre, mobile);
             continue;
         }
         peintre.setPen(QPen(static_cast<QScatterSeries *>(mobile.Serie)->borderColor(), 1.5));

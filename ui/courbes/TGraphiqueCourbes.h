@@ -2,6 +2,7 @@
 
 #include <QChartView>
 #include <QPixmap>
+#include <QPolygonF>
 #include <QString>
 
 #include <vector>
@@ -54,21 +55,24 @@ protected:
 
 private:
     QScatterSeries *NouveauPoint(const QString &nom, QColor couleur, qreal taille);
+    // A moving series and where it was last placed, in viewport pixels: computed when it
+    // moves, or when the chart was drawn anew (its axes may have moved), then painted as is.
     struct TSerieMobile {
         QXYSeries *Serie;
         bool Courbe;
-        QRect Zone; // where it was last painted, in viewport pixels
+        QRect Zone;
+        QPolygonF Trace;  // a curve's points
+        QRectF Etiquette; // a curve's label
     };
 
     void AjouteMobile(QXYSeries *serie, bool courbe);
     QPointF VersEcran(QPointF valeur) const;
     QRectF ZoneDuTrace() const;
     QRect ZoneDuPoint(const QXYSeries *serie) const;
-    // The curve's points in viewport pixels, and where its label goes.
     QPolygonF Trace(const QXYSeries *serie) const;
     QRectF ZoneEtiquette(const QXYSeries *serie, const QPolygonF &trace) const;
-    QRect ZoneDeLaCourbe(const QXYSeries *serie) const;
-    void PeintCourbe(QPainter &peintre, const QXYSeries *serie) const;
+    void Place(TSerieMobile &mobile) const;
+    void PeintCourbe(QPainter &peintre, const TSerieMobile &courbe) const;
     void Deplace(TSerieMobile &mobile);
     void CopierImage();
     void CopierDonnees();

@@ -4,32 +4,21 @@
 // order at 1500 rpm and 0.47 A, and the clock stopped so that nothing moves between
 // two steps of a test unless the test asks.
 
-#include "ApplicationTest.h"
+#include "BancTest.h"
 #include "ProcedureBanc.h"
-#include "TChronos.h"
-#include "TFenetres.h"
-#include "TForm1.h"
 #include "TFormVecteurs.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QLocale>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace tavelor::test {
 
-class BancCouple : public ::testing::Test {
+class BancCouple : public TBancTest {
 protected:
     void SetUp() override
     {
-        Application();
-        QApplication::setQuitOnLastWindowClosed(false);
-        Fenetres = std::make_unique<TFenetres>();
-        Fenetres->Montre();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Fenetres->Form1.get()));
-        Fenetres->Form1->Chronos1->setEnable(false);
+        TBancTest::SetUp();
         Couple();
         ASSERT_TRUE(Modele().Couplage);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Diagramme()));
@@ -37,11 +26,10 @@ protected:
 
     void TearDown() override
     {
-        Fenetres.reset();
+        TBancTest::TearDown();
         QLocale::setDefault(LocaleInitiale);
     }
 
-    TModele &Modele() { return Fenetres->Form1->Modele; }
     TFormVecteurs *Diagramme() { return Fenetres->FormVecteurs.get(); }
 
     static void Locale(bool francaise)
@@ -49,7 +37,22 @@ protected:
         QLocale::setDefault(francaise ? QLocale(QLocale::French, QLocale::France) : QLocale::c());
     }
 
-    std::unique_ptr<TFenetres> Fenetres;
+    // Opens a dialog of the diagram by its menu item.
+    static void Ouvre(QAction *article, const QWidget &dialogue)
+    {
+        article->trigger();
+        ASSERT_TRUE(dialogue.isVisible());
+    }
+
+    // Selects the whole field and types `texte` key by key; an empty text erases.
+    static void Tape(QLineEdit *champ, const char *texte)
+    {
+        champ->setFocus();
+        QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
+        if (!*texte)
+            QTest::keyClick(champ, Qt::Key_Backspace);
+        QTest::keyClicks(champ, QString::fromLatin1(texte));
+    }
 
 private:
     void Couple()

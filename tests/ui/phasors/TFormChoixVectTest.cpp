@@ -14,11 +14,7 @@ class TFormChoixVectTest : public test::BancCouple {
 protected:
     TFormChoixVect &Dialogue() { return *Fenetres->FormChoixVect; }
 
-    void Ouvre()
-    {
-        Diagramme()->Afficher2->trigger();
-        ASSERT_TRUE(Dialogue().isVisible());
-    }
+    void Ouvre() { BancCouple::Ouvre(Diagramme()->Afficher2, Dialogue()); }
 
     bool Dessine(TCouleur couleur)
     {

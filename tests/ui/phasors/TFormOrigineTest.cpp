@@ -16,20 +16,7 @@ class TFormOrigineTest : public test::BancCouple {
 protected:
     TFormOrigine &Dialogue() { return *Fenetres->FormOrigine; }
 
-    void Ouvre()
-    {
-        Diagramme()->ailleetpositiondesvecteurs1->trigger();
-        ASSERT_TRUE(Dialogue().isVisible());
-    }
-
-    static void Tape(QLineEdit *champ, const char *texte)
-    {
-        champ->setFocus();
-        QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
-        if (!*texte)
-            QTest::keyClick(champ, Qt::Key_Backspace);
-        QTest::keyClicks(champ, QString::fromLatin1(texte));
-    }
+    void Ouvre() { BancCouple::Ouvre(Diagramme()->ailleetpositiondesvecteurs1, Dialogue()); }
 
     test::TReponseurMessages Messages;
 };

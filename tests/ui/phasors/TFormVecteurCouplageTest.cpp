@@ -13,10 +13,9 @@
 namespace tavelor {
 namespace {
 
+using test::Fond;
+using test::Phases;
 using test::TCablageTest;
-
-const std::array<QColor, 3> Phases{VersQColor(clBlue), VersQColor(clRed), VersQColor(clFuchsia)};
-const QColor Fond = VersQColor(clFondBanc);
 
 class TFormVecteurCouplageTest : public test::TBancTest {
 protected:

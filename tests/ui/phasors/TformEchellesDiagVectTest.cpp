@@ -15,21 +15,7 @@ class TformEchellesDiagVectTest : public test::BancCouple {
 protected:
     TformEchellesDiagVect &Dialogue() { return *Fenetres->formEchellesDiagVect; }
 
-    void Ouvre()
-    {
-        Diagramme()->Echelles1->trigger();
-        ASSERT_TRUE(Dialogue().isVisible());
-    }
-
-    // Selects the whole field and types `texte` key by key; an empty text erases.
-    static void Tape(QLineEdit *champ, const char *texte)
-    {
-        champ->setFocus();
-        QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
-        if (!*texte)
-            QTest::keyClick(champ, Qt::Key_Backspace);
-        QTest::keyClicks(champ, QString::fromLatin1(texte));
-    }
+    void Ouvre() { BancCouple::Ouvre(Diagramme()->Echelles1, Dialogue()); }
 
     test::TReponseurMessages Messages;
 };
