@@ -8,8 +8,10 @@
 #include "TGraphiqueCourbes.h"
 
 #include <QAction>
+#include <QChart>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGraphicsItem>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
@@ -184,6 +186,77 @@ TEST_F(TFormCourbesTest, LecturesSelonLaLangue)
             EXPECT_EQ(lecture->accessibleDescription(), lecture->text());
         }
     }
+}
+
+// Lies in view and paints nothing: counts how often the chart itself is drawn.
+class TTemoinDessin : public QGraphicsItem {
+public:
+    QRectF boundingRect() const override { return {0, 0, 1, 1}; }
+    void paint(QPainter *, const QStyleOptionGraphicsItem *, QWidget *) override { ++Dessins; }
+    int Dessins = 0;
+};
+
+// The operating point and the V-curve of the present power are painted over a picture
+// of the chart, which a moving point leaves as it is.
+TEST_F(TFormCourbesTest, PointEtCourbeMobilesPeintsSurLImageDuGraphique)
+{
+    fenetres->MontreCourbes();
+    Couple();
+    TFormCourbes &c = Courbes();
+    c.Onglets->setCurrentIndex(2);
+    TGraphiqueCourbes *g = c.GraphiqueV;
+    QChart *graphique = g->chart();
+    auto *temoin = new TTemoinDessin;
+    g->scene()->addItem(temoin);
+    temoin->setPos(graphique->mapToScene(graphique->plotArea().center()));
+
+    const auto pixel = [&](QPointF valeur) {
+        return g->mapFromScene(graphique->mapToScene(graphique->mapToPosition(valeur)));
+    };
+    const std::string jaune = "#ffc800";
+    const auto couleur = [](const QImage &image, QPoint p) { return image.pixelColor(p).name().toStdString(); };
+    // The point's colour at its centre, and the dashed curve dark near most of its points
+    // inside the plot, away from the point that hides it and from the axes.
+    const auto verifie = [&](const QImage &image) {
+        const QPoint centre = pixel(c.PointV->at(0));
+        EXPECT_EQ(couleur(image, centre), jaune);
+        const QRect trace = g->mapFromScene(graphique->mapToScene(graphique->plotArea())).boundingRect();
+        int vus = 0, sombres = 0;
+        for (const QPointF &valeur : c.CourbeVCourante->points()) {
+            const QPoint p = pixel(valeur);
+            if (!trace.adjusted(4, 4, -4, -4).contains(p) || (p - centre).manhattanLength() < 16)
+                continue;
+            ++vus;
+            bool sombre = false;
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy) {
+                    const QColor ici = image.pixelColor(p + QPoint(dx, dy));
+                    sombre = sombre || std::max({ici.red(), ici.green(), ici.blue()}) < 80;
+                }
+            sombres += sombre;
+        }
+        EXPECT_GT(vus, 20);
+        EXPECT_GT(sombres, vus / 2);
+        return centre;
+    };
+    const auto peint = [&] {
+        QCoreApplication::processEvents();
+        return g->viewport()->grab().toImage();
+    };
+
+    Modele().TrackBarNChange(100);
+    Tic();
+    peint(); // laid out as it is first drawn, the chart is drawn once more
+    const QPoint avant = verifie(peint());
+    const int dessins = temoin->Dessins;
+    ASSERT_GT(dessins, 0) << "the witness lies in view";
+
+    Modele().TrackBarNChange(42);
+    Tic();
+    const QImage image = peint();
+    EXPECT_EQ(temoin->Dessins, dessins) << "the chart's picture is kept while the point moves";
+    EXPECT_NE(couleur(image, avant), jaune) << "the point's old place is painted over";
+    EXPECT_NE(verifie(image), avant);
 }
 
 TEST_F(TFormCourbesTest, CourbesEnVCoupeesALaLimite)
