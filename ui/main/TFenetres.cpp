@@ -1,6 +1,7 @@
 #include "TFenetres.h"
 
 #include "TChargeurCourbes.h"
+#include "TChronos.h"
 #include "TForm1.h"
 #include "TFormAPropos.h"
 #include "TFormAide.h"
@@ -10,9 +11,12 @@
 #include "TFormVecteurCouplage.h"
 #include "TFormVecteurs.h"
 #include "TPaintBox.h"
+#include "TPremiersAffichages.h"
 #include "TTimerThread.h"
 #include "Taxes.h"
 #include "TformEchellesDiagVect.h"
+
+#include <QTimer>
 
 #include <chrono>
 #include <thread>
@@ -69,7 +73,19 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
 
 TFenetres::~TFenetres()
 {
-    // The main window goes first: its clock stops before any side window it repaints.
+    // The clock stops first, so that no tick repaints a window being destroyed; then the
+    // side windows go, in the reverse order of the members, before the main window that
+    // owns the model they read.
+    Form1->ArreteChronos();
+    FormCourbes.reset();
+    FormChoixVect.reset();
+    FormAide.reset();
+    FormVecteurs.reset();
+    FormOrigine.reset();
+    formEchellesDiagVect.reset();
+    FormAPropos.reset();
+    FormOscillogrammes.reset();
+    FormVecteurCouplage.reset();
     Form1.reset();
     // The stopped worker ends at its next poll; letting it finish keeps the exit
     // clean. It is never joined, and a second is far more than it needs.
@@ -100,9 +116,23 @@ void TFenetres::MontreCourbes()
 
 void TFenetres::Montre()
 {
+    // The clock's worker polls without sleeping: it starts once the first windows are on
+    // the screen, so that it takes no core from their painting. The first tick comes an
+    // interval later in any case. A window that never paints holds it a second at most.
+    Form1->Chronos1->setRetenu(true);
     Form1->show();
     FormVecteurCouplage->show();
     FormOscillogrammes->show();
+    auto *premiers =
+        new TPremiersAffichages({Form1.get(), FormVecteurCouplage.get(), FormOscillogrammes.get()}, Form1.get());
+    // Read afresh: the clock is gone once the windows are being destroyed.
+    const auto libere = [premiers, banc = Form1.get()] {
+        if (banc->Chronos1)
+            banc->Chronos1->setRetenu(false);
+        premiers->deleteLater();
+    };
+    QObject::connect(premiers, &TPremiersAffichages::Toutes, premiers, libere);
+    QTimer::singleShot(1000, premiers, libere);
 }
 
 } // namespace tavelor

@@ -87,6 +87,11 @@ TForm1::TForm1(QWidget *parent)
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    ArreteChronos();
+}
+
+void TForm1::ArreteChronos()
+{
     // Detach and stop the worker first, then release it should it wait on a hand-over.
     Chronos1.reset();
     Relais->Arreter();

@@ -48,6 +48,8 @@ public:
     // A zone that is not repainted but told to follow the model.
     void DefinitZone(TZoneDessin zone, std::function<void()> suit);
     void DefinitAide(QWidget *aide, QWidget *aPropos);
+    // Stops the clock for good, before the windows it repaints are destroyed.
+    void ArreteChronos();
 
     // TVueBanc
     void AfficheValeur(TAfficheurBanc afficheur, double valeur) override;
