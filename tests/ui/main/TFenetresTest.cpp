@@ -3,14 +3,20 @@
 #include "ApplicationTest.h"
 #include "TChronos.h"
 #include "TForm1.h"
+#include "TFormAide.h"
+#include "TFormVecteurs.h"
+#include "TGeometrieAffichage.h"
 #include "TModele.h"
+#include "TPaintBox.h"
 #include "TTimerThread.h"
 
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace tavelor {
@@ -76,6 +82,26 @@ TEST(TFenetres, ClockWorkerStartsOnceTheFirstWindowsHavePainted)
     EXPECT_EQ(TTimerThread::EnCours(), 0) << "the worker ran before anything was painted";
     // Well before the second after which a window that never paints stops holding it.
     EXPECT_TRUE(QTest::qWaitFor([] { return TTimerThread::EnCours() == 1; }, 900));
+}
+
+// Only the three windows shown at start are made with the program; the others come when
+// first asked for, the diagram laid out as the show handler assumed.
+TEST(TFenetres, HiddenWindowsAreMadeWhenFirstAskedFor)
+{
+    test::Application();
+    TFenetres fenetres;
+    const auto existe = [](const char *classe) {
+        const QWidgetList fenetres = QApplication::topLevelWidgets();
+        return std::any_of(fenetres.begin(), fenetres.end(),
+                           [classe](const QWidget *f) { return f->inherits(classe); });
+    };
+    for (const char *classe : {"tavelor::TFormVecteurs", "tavelor::TFormAide", "tavelor::TFormAPropos",
+                               "tavelor::TFormChoixVect", "tavelor::TFormOrigine", "tavelor::TformEchellesDiagVect"})
+        EXPECT_FALSE(existe(classe)) << classe;
+    fenetres.Form1->BitBtnAide->click();
+    EXPECT_TRUE(fenetres.FormAide()->isVisible());
+    EXPECT_EQ(fenetres.FormVecteurs()->PaintBox1->height(), TGeometrieAffichage{}.HauteurDiagramme);
+    EXPECT_TRUE(existe("tavelor::TFormChoixVect"));
 }
 
 } // namespace
