@@ -76,18 +76,34 @@ def lance(programme, env, delai):
     return debut, sortie
 
 
+# The windows each program shows at start, as it names them in its reports.
+FENETRES_INITIALES = {
+    "tavelor": {"tavelor::TForm1", "FormVecteurCouplage", "FormOscillogrammes"},
+    "tavelor_temoin": {"Image"},
+}
+
+
+class MesureManquee(Exception):
+    """A run that cannot give a true figure: the whole measurement stops."""
+
+
 def demarrage(programme, env):
-    """Milliseconds from launch to the first paint of the last window, and VmHWM in kB."""
+    """Milliseconds from launch to the first paint of the last window, and VmHWM in kB.
+
+    A run that does not report the first paint of every window shown at start would
+    measure less than the start-up: it stops the measurement instead."""
+    nom = os.path.basename(programme)
     resultat = lance(programme, env, 60)
     if resultat is None:
-        return None
+        raise MesureManquee(f"{nom} did not complete its start-up run")
     debut, sortie = resultat
-    affichages = [int(l[0]) for l in lignes(sortie, "affichage")]
+    affichages = {l[1]: int(l[0]) for l in lignes(sortie, "affichage") if len(l) == 2}
     memoire = lignes(sortie, "vmhwm")
-    if not affichages or not memoire:
-        erreur(f"{os.path.basename(programme)} printed no first paint")
-        return None
-    return (max(affichages) - debut) / 1e6, int(memoire[0][0])
+    manquantes = FENETRES_INITIALES[nom] - affichages.keys()
+    if manquantes or not memoire:
+        raise MesureManquee(f"{nom} did not report the first paint of {', '.join(sorted(manquantes)) or 'its windows'}"
+                            f" or its peak memory; output was: {sortie.strip()[-300:]!r}")
+    return (max(affichages.values()) - debut) / 1e6, int(memoire[0][0])
 
 
 def temps_taches(pid):
@@ -231,11 +247,12 @@ def main():
         essais = {tavelor: [], temoin: []}
         for _ in range(arguments.runs):
             for programme in (temoin, tavelor):
-                resultat = demarrage(programme, env)
-                if resultat is not None:
-                    essais[programme].append(resultat)
+                essais[programme].append(demarrage(programme, env))
         horloge = [r for r in (periode(tavelor, environnement(display, "periode"), serveur)
                                for _ in range(arguments.clock_runs)) if r is not None]
+    except MesureManquee as e:
+        erreur(str(e))
+        return 1
     finally:
         serveur.terminate()
         serveur.wait()

@@ -26,6 +26,23 @@ void TChronos::setEnable(bool valeur)
     // A restart leaves the old worker its handler: a tick it already has waiting on the
     // main thread is still delivered, then it ends.
     ArreteTravailleur(false);
+    if (!retenu_)
+        LanceTravailleur();
+}
+
+void TChronos::setRetenu(bool valeur)
+{
+    if (valeur == retenu_)
+        return;
+    retenu_ = valeur;
+    if (retenu_)
+        ArreteTravailleur(true);
+    else if (enable_)
+        LanceTravailleur();
+}
+
+void TChronos::LanceTravailleur()
+{
     const auto travailleur = std::make_shared<TTimerThread>(relais_, temps_);
     travailleur->setOnTimer(CopieOnTimer());
     travailleur->setInterval(interval_);

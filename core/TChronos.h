@@ -32,6 +32,12 @@ public:
     bool Enable() const { return enable_; }
     void setEnable(bool valeur);
 
+    // While held, an enabled clock runs no worker: it starts when the hold is lifted, if
+    // the clock is still enabled then. Lets the program paint its first windows before a
+    // polling worker takes a core.
+    bool Retenu() const { return retenu_; }
+    void setRetenu(bool valeur);
+
     // Reaches a running worker from its next comparison, without restarting it.
     std::uint32_t Interval() const { return interval_; }
     void setInterval(std::uint32_t microsecondes);
@@ -42,6 +48,7 @@ public:
 
 private:
     void ArreteTravailleur(bool detacherGestionnaire);
+    void LanceTravailleur();
     std::shared_ptr<const TNotifyEvent> CopieOnTimer() const;
 
     const std::shared_ptr<TRelaisPrincipal> relais_;
@@ -50,6 +57,7 @@ private:
     std::weak_ptr<TTimerThread> travailleur_;
     std::uint32_t interval_ = 500;
     bool enable_ = false;
+    bool retenu_ = false;
     TNotifyEvent onTimer_;
 };
 

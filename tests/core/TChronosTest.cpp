@@ -89,6 +89,37 @@ TEST_F(Chronos, UnChronosJamaisActiveNeDemarreAucunTravailleur)
     EXPECT_EQ(TTimerThread::EnCours(), 0);
 }
 
+// Held, an enabled clock runs no worker; lifting the hold starts one only if the clock
+// is still enabled then, and holding a running clock stops its worker.
+TEST_F(Chronos, UnChronosRetenuNeDemarreQuALaLiberation)
+{
+    struct Cas {
+        bool desactiveAvantLiberation;
+        int travailleursApres;
+    };
+    for (const Cas cas : {Cas{false, 1}, Cas{true, 0}}) {
+        SCOPED_TRACE(cas.desactiveAvantLiberation);
+        TChronos chronos(boucle);
+        int tops = 0;
+        chronos.setInterval(0);
+        chronos.setOnTimer([&](void *) { ++tops; });
+        chronos.setRetenu(true);
+        chronos.setEnable(true);
+        EXPECT_EQ(boucle->Traite(20ms), 0);
+        EXPECT_EQ(TTimerThread::EnCours(), 0);
+        if (cas.desactiveAvantLiberation)
+            chronos.setEnable(false);
+        chronos.setRetenu(false);
+        EXPECT_EQ(TTimerThread::EnCours(), cas.travailleursApres);
+        if (cas.travailleursApres > 0) {
+            ASSERT_TRUE(boucle->TraiteJusqua([&] { return tops >= 3; }, 5s));
+            chronos.setRetenu(true);
+            EXPECT_TRUE(chronos.Enable());
+            ASSERT_TRUE(boucle->TraiteJusqua([] { return TTimerThread::EnCours() == 0; }, 5s));
+        }
+    }
+}
+
 TEST_F(Chronos, LaPeriodeEstLIntervallePlusLaDureeDuTraitement)
 {
     TChronos chronos(boucle);

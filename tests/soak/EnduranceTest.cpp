@@ -208,7 +208,7 @@ public:
 
     std::string Menu()
     {
-        TFormVecteurs &v = *Fenetres->FormVecteurs;
+        TFormVecteurs &v = *Fenetres->FormVecteurs();
         if (!v.isVisible())
             return "menu: diagram hidden";
         QAction *action =
@@ -221,10 +221,10 @@ public:
     std::string Saisie()
     {
         std::vector<QLineEdit *> champs;
-        if (Fenetres->formEchellesDiagVect->isVisible())
-            champs.insert(champs.end(), {Fenetres->formEchellesDiagVect->EditV, Fenetres->formEchellesDiagVect->EditI});
-        if (Fenetres->FormOrigine->isVisible())
-            champs.insert(champs.end(), {Fenetres->FormOrigine->EditX, Fenetres->FormOrigine->EditY});
+        if (Fenetres->formEchellesDiagVect()->isVisible())
+            champs.insert(champs.end(), {Fenetres->formEchellesDiagVect()->EditV, Fenetres->formEchellesDiagVect()->EditI});
+        if (Fenetres->FormOrigine()->isVisible())
+            champs.insert(champs.end(), {Fenetres->FormOrigine()->EditX, Fenetres->FormOrigine()->EditY});
         if (champs.empty())
             return "saisie: no dialog";
         QLineEdit *champ = Un(champs);
@@ -250,7 +250,7 @@ public:
 
     std::string Choix()
     {
-        TFormChoixVect &c = *Fenetres->FormChoixVect;
+        TFormChoixVect &c = *Fenetres->FormChoixVect();
         if (!c.isVisible())
             return "choix: dialog hidden";
         QCheckBox *boite = Un<QCheckBox>({c.CheckBoxI, c.CheckBoxV, c.CheckBoxEv, c.CheckBoxXs});
@@ -260,7 +260,7 @@ public:
 
     std::string Souris()
     {
-        TFormVecteurs &v = *Fenetres->FormVecteurs;
+        TFormVecteurs &v = *Fenetres->FormVecteurs();
         if (!v.isVisible())
             return "souris: diagram hidden";
         const auto point = [this](QWidget *w) { return QPoint(Entier(0, w->width() - 1), Entier(0, w->height() - 1)); };
@@ -293,14 +293,14 @@ public:
             QTest::mouseClick(Banc().BitBtnAPropos, Qt::LeftButton);
             return "A propos";
         case 2:
-            f.FormAide->close();
+            f.FormAide()->close();
             return "close help";
         case 3:
-            f.FormAPropos->close();
+            f.FormAPropos()->close();
             return "close About";
         case 4: {
             TDialogueDiagramme *d =
-                Un<TDialogueDiagramme>({f.FormChoixVect.get(), f.formEchellesDiagVect.get(), f.FormOrigine.get()});
+                Un<TDialogueDiagramme>({f.FormChoixVect(), f.formEchellesDiagVect(), f.FormOrigine()});
             if (d->isVisible())
                 QTest::mouseClick(d->BitBtnFermer, Qt::LeftButton);
             return "close " + d->windowTitle().toStdString();
@@ -394,7 +394,7 @@ public:
         verifie(couple || (b.ImageWarning->isHidden() && !b.TimerWarning.isActive()), "warning lamp while uncoupled");
         verifie(b.TimerWarning.isActive() == m.ClignotantActif(), "blinker differs from the model's");
 
-        verifie(Fenetres->FormVecteurs->isVisible() == couple, "single-phase diagram visibility");
+        verifie(Fenetres->FormVecteurs()->isVisible() == couple, "single-phase diagram visibility");
         verifie(Fenetres->FormVecteurCouplage->isVisible() == !couple, "three-phase window visibility");
         verifie(Fenetres->FormOscillogrammes->isVisible() == (!couple && !OscilloFermee),
                 "oscillogram window visibility");

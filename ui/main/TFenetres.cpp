@@ -1,6 +1,7 @@
 #include "TFenetres.h"
 
 #include "TChargeurCourbes.h"
+#include "TChronos.h"
 #include "TForm1.h"
 #include "TFormAPropos.h"
 #include "TFormAide.h"
@@ -10,9 +11,12 @@
 #include "TFormVecteurCouplage.h"
 #include "TFormVecteurs.h"
 #include "TPaintBox.h"
+#include "TPremiersAffichages.h"
 #include "TTimerThread.h"
 #include "Taxes.h"
 #include "TformEchellesDiagVect.h"
+
+#include <QTimer>
 
 #include <chrono>
 #include <thread>
@@ -21,22 +25,17 @@ namespace tavelor {
 
 TFenetres::TFenetres(TFabriqueCourbes fabrique)
     : Form1(std::make_unique<TForm1>()), FormVecteurCouplage(std::make_unique<TFormVecteurCouplage>()),
-      FormOscillogrammes(std::make_unique<TFormOscillogrammes>()), FormAPropos(std::make_unique<TFormAPropos>()),
-      formEchellesDiagVect(std::make_unique<TformEchellesDiagVect>()), FormOrigine(std::make_unique<TFormOrigine>()),
-      FormVecteurs(std::make_unique<TFormVecteurs>()), FormAide(std::make_unique<TFormAide>()),
-      FormChoixVect(std::make_unique<TFormChoixVect>()), FabriqueCourbes(fabrique)
+      FormOscillogrammes(std::make_unique<TFormOscillogrammes>()), FabriqueCourbes(fabrique)
 {
     Form1->DefinitFenetre(TFenetreBanc::VecteurCouplage, FormVecteurCouplage.get());
     Form1->DefinitFenetre(TFenetreBanc::Oscillogrammes, FormOscillogrammes.get());
-    Form1->DefinitFenetre(TFenetreBanc::Vecteurs, FormVecteurs.get());
-    Form1->DefinitAide(FormAide.get(), FormAPropos.get());
+    Form1->DefinitFenetre(TFenetreBanc::Vecteurs, [this] { return FormVecteurs(); });
+    Form1->DefinitAide([this] { return FormAide(); }, [this] { return FormAPropos(); });
     // Side by side with the bench: the phasors under it, the oscillograms (and after
-    // coupling the single-phase diagram) to its right, the About box over it.
+    // coupling the single-phase diagram) to its right.
     const QWidget *banc = Form1.get();
     FormVecteurCouplage->DefinitPlacement(banc, TFenetreSecondaire::SousLaReference, true);
     FormOscillogrammes->DefinitPlacement(banc, TFenetreSecondaire::ADroiteDeLaReference, false);
-    FormVecteurs->DefinitPlacement(banc, TFenetreSecondaire::ADroiteDeLaReference, true);
-    FormAPropos->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
     // The side windows draw the model's phasors and histories; the model repaints them.
     // The middle oscillogram frame's useful width is the length of every history.
     FormVecteurCouplage->DefinitModele(&Form1->Modele);
@@ -47,29 +46,90 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
     Form1->DefinitZone(TZoneDessin::axesReseau, FormOscillogrammes->axesReseau);
     Form1->DefinitZone(TZoneDessin::axesStator, FormOscillogrammes->axesStator);
     Form1->DefinitZone(TZoneDessin::axesInter, FormOscillogrammes->axesInter);
-    // The single-phase diagram and its dialogs work on the model the bench owns.
-    TModele *modele = &Form1->Modele;
-    FormVecteurs->DefinitModele(modele);
-    FormVecteurs->DefinitDialogues(FormChoixVect.get(), formEchellesDiagVect.get(), FormOrigine.get());
-    Form1->DefinitZone(TZoneDessin::PaintBoxVecteurs, FormVecteurs->PaintBox1);
-    for (TDialogueDiagramme *dialogue : std::initializer_list<TDialogueDiagramme *>{
-             FormChoixVect.get(), formEchellesDiagVect.get(), FormOrigine.get()}) {
-        dialogue->DefinitModele(modele);
-        dialogue->DefinitDiagramme(FormVecteurs.get());
-    }
-    formEchellesDiagVect->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
-    FormOrigine->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
     // Closing either phasor window closes the program, as "Quitter" does.
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
                      &TForm1::BitBtnFermerClick);
-    QObject::connect(FormVecteurs.get(), &TFormVecteurs::demandeFermeture, Form1.get(), &TForm1::BitBtnFermerClick);
     QObject::connect(Form1.get(), &TForm1::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
-    QObject::connect(FormVecteurs.get(), &TFormVecteurs::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
+}
+
+TFormVecteurs *TFenetres::FormVecteurs()
+{
+    if (Vecteurs)
+        return Vecteurs.get();
+    Vecteurs = std::make_unique<TFormVecteurs>();
+    ChoixVect = std::make_unique<TFormChoixVect>();
+    EchellesDiagVect = std::make_unique<TformEchellesDiagVect>();
+    Origine = std::make_unique<TFormOrigine>();
+    // The diagram and its dialogs work on the model the bench owns.
+    TModele *modele = &Form1->Modele;
+    const QWidget *banc = Form1.get();
+    Vecteurs->DefinitPlacement(banc, TFenetreSecondaire::ADroiteDeLaReference, true);
+    Vecteurs->DefinitModele(modele);
+    Vecteurs->DefinitDialogues(ChoixVect.get(), EchellesDiagVect.get(), Origine.get());
+    for (TDialogueDiagramme *dialogue :
+         std::initializer_list<TDialogueDiagramme *>{ChoixVect.get(), EchellesDiagVect.get(), Origine.get()}) {
+        dialogue->DefinitModele(modele);
+        dialogue->DefinitDiagramme(Vecteurs.get());
+    }
+    EchellesDiagVect->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
+    Origine->DefinitPlacement(banc, TFenetreSecondaire::CentreSurLaReference, false);
+    // Its drawing area was laid out at show time from the size every diagram has.
+    Form1->DefinitFenetre(TFenetreBanc::Vecteurs, Vecteurs.get());
+    Form1->DefinitZone(TZoneDessin::PaintBoxVecteurs, Vecteurs->PaintBox1);
+    QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeFermeture, Form1.get(), &TForm1::BitBtnFermerClick);
+    QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
+    return Vecteurs.get();
+}
+
+TFormChoixVect *TFenetres::FormChoixVect()
+{
+    FormVecteurs();
+    return ChoixVect.get();
+}
+
+TformEchellesDiagVect *TFenetres::formEchellesDiagVect()
+{
+    FormVecteurs();
+    return EchellesDiagVect.get();
+}
+
+TFormOrigine *TFenetres::FormOrigine()
+{
+    FormVecteurs();
+    return Origine.get();
+}
+
+TFormAide *TFenetres::FormAide()
+{
+    if (!Aide)
+        Aide = std::make_unique<TFormAide>();
+    return Aide.get();
+}
+
+TFormAPropos *TFenetres::FormAPropos()
+{
+    if (!APropos) {
+        APropos = std::make_unique<TFormAPropos>();
+        APropos->DefinitPlacement(Form1.get(), TFenetreSecondaire::CentreSurLaReference, false);
+    }
+    return APropos.get();
 }
 
 TFenetres::~TFenetres()
 {
-    // The main window goes first: its clock stops before any side window it repaints.
+    // The clock stops first, so that no tick repaints a window being destroyed; then the
+    // side windows go (the dialogs before the diagram they set), then the main window that
+    // owns the model they read.
+    Form1->ArreteChronos();
+    FormCourbes.reset();
+    ChoixVect.reset();
+    Origine.reset();
+    EchellesDiagVect.reset();
+    Vecteurs.reset();
+    Aide.reset();
+    APropos.reset();
+    FormOscillogrammes.reset();
+    FormVecteurCouplage.reset();
     Form1.reset();
     // The stopped worker ends at its next poll; letting it finish keeps the exit
     // clean. It is never joined, and a second is far more than it needs.
@@ -100,9 +160,23 @@ void TFenetres::MontreCourbes()
 
 void TFenetres::Montre()
 {
+    // The clock's worker polls without sleeping: it starts once the first windows are on
+    // the screen, so that it takes no core from their painting. The first tick comes an
+    // interval later in any case. A window that never paints holds it a second at most.
+    Form1->Chronos1->setRetenu(true);
     Form1->show();
     FormVecteurCouplage->show();
     FormOscillogrammes->show();
+    auto *premiers =
+        new TPremiersAffichages({Form1.get(), FormVecteurCouplage.get(), FormOscillogrammes.get()}, Form1.get());
+    // Read afresh: the clock is gone once the windows are being destroyed.
+    const auto libere = [premiers, banc = Form1.get()] {
+        if (banc->Chronos1)
+            banc->Chronos1->setRetenu(false);
+        premiers->deleteLater();
+    };
+    QObject::connect(premiers, &TPremiersAffichages::Toutes, premiers, libere);
+    QTimer::singleShot(1000, premiers, libere);
 }
 
 } // namespace tavelor

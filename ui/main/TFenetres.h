@@ -16,8 +16,9 @@ class TFormVecteurs;
 class TFormAide;
 class TFormChoixVect;
 
-// The nine windows of the program, created once each in a fixed order and
-// handed to the main window; they live until the program ends.
+// The nine windows of the program, each created once and handed to the main window;
+// they live until the program ends. The three shown at start are made with the program,
+// the others the first time they are asked for, which shortens the start-up.
 class TFenetres {
 public:
     // `fabrique` makes the curves window; without one it comes from the module, loaded
@@ -31,19 +32,27 @@ public:
     // A module that cannot be loaded is reported and leaves the bench as it was.
     void MontreCourbes();
 
+    // Made at the first call. The single-phase diagram comes with its three dialogs.
+    TFormAPropos *FormAPropos();
+    TformEchellesDiagVect *formEchellesDiagVect();
+    TFormOrigine *FormOrigine();
+    TFormVecteurs *FormVecteurs();
+    TFormAide *FormAide();
+    TFormChoixVect *FormChoixVect();
+
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TFormVecteurCouplage> FormVecteurCouplage;
     std::unique_ptr<TFormOscillogrammes> FormOscillogrammes;
-    std::unique_ptr<TFormAPropos> FormAPropos;
-    std::unique_ptr<TformEchellesDiagVect> formEchellesDiagVect;
-    std::unique_ptr<TFormOrigine> FormOrigine;
-    std::unique_ptr<TFormVecteurs> FormVecteurs;
-    std::unique_ptr<TFormAide> FormAide;
-    std::unique_ptr<TFormChoixVect> FormChoixVect;
     // Not one of the nine: made only when first asked for.
     std::unique_ptr<TFenetreCourbes> FormCourbes;
 
 private:
+    std::unique_ptr<TFormAPropos> APropos;
+    std::unique_ptr<TformEchellesDiagVect> EchellesDiagVect;
+    std::unique_ptr<TFormOrigine> Origine;
+    std::unique_ptr<TFormVecteurs> Vecteurs;
+    std::unique_ptr<TFormAide> Aide;
+    std::unique_ptr<TFormChoixVect> ChoixVect;
     TFabriqueCourbes FabriqueCourbes;
 };
 

@@ -87,6 +87,11 @@ TForm1::TForm1(QWidget *parent)
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    ArreteChronos();
+}
+
+void TForm1::ArreteChronos()
+{
     // Detach and stop the worker first, then release it should it wait on a hand-over.
     Chronos1.reset();
     Relais->Arreter();
@@ -287,6 +292,11 @@ void TForm1::DefinitFenetre(TFenetreBanc fenetre, QWidget *widget)
     Fenetres[static_cast<std::size_t>(fenetre)] = widget;
 }
 
+void TForm1::DefinitFenetre(TFenetreBanc fenetre, std::function<QWidget *()> fabrique)
+{
+    FabriquesFenetres[static_cast<std::size_t>(fenetre)] = std::move(fabrique);
+}
+
 void TForm1::DefinitZone(TZoneDessin zone, QWidget *widget)
 {
     Zones[static_cast<std::size_t>(zone)] = widget;
@@ -297,10 +307,10 @@ void TForm1::DefinitZone(TZoneDessin zone, std::function<void()> suit)
     Suivis[static_cast<std::size_t>(zone)] = std::move(suit);
 }
 
-void TForm1::DefinitAide(QWidget *aide, QWidget *aPropos)
+void TForm1::DefinitAide(std::function<QWidget *()> aide, std::function<QWidget *()> aPropos)
 {
-    FenetreAide = aide;
-    FenetreAPropos = aPropos;
+    FenetreAide = std::move(aide);
+    FenetreAPropos = std::move(aPropos);
 }
 
 // ---- Handlers
@@ -402,16 +412,18 @@ void TForm1::BitBtnFermeInterClick()
 void TForm1::BitBtnAideClick()
 {
     if (FenetreAide) {
-        FenetreAide->show();
-        FenetreAide->raise();
+        QWidget *aide = FenetreAide();
+        aide->show();
+        aide->raise();
     }
 }
 
 void TForm1::BitBtnAProposClick()
 {
     if (FenetreAPropos) {
-        FenetreAPropos->show();
-        FenetreAPropos->raise();
+        QWidget *aPropos = FenetreAPropos();
+        aPropos->show();
+        aPropos->raise();
     }
 }
 
@@ -510,7 +522,11 @@ void TForm1::Redessine(TZoneDessin zone)
 
 void TForm1::FenetreVisible(TFenetreBanc fenetre, bool visible)
 {
-    if (QWidget *cible = Fenetres[static_cast<std::size_t>(fenetre)])
+    const auto i = static_cast<std::size_t>(fenetre);
+    // A window made on first use is made only once it is to be seen.
+    if (Fenetres[i] == nullptr && visible && FabriquesFenetres[i])
+        FabriquesFenetres[i]();
+    if (QWidget *cible = Fenetres[i])
         cible->setVisible(visible);
 }
 

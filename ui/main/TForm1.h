@@ -44,10 +44,17 @@ public:
     // Windows whose visibility the model decides, and drawing areas it repaints. The
     // phasors and histories are laid out at show time for the areas registered then.
     void DefinitFenetre(TFenetreBanc fenetre, QWidget *widget);
+    // A window made the first time it is to be shown: `fabrique` makes it (once) and
+    // registers it.
+    void DefinitFenetre(TFenetreBanc fenetre, std::function<QWidget *()> fabrique);
     void DefinitZone(TZoneDessin zone, QWidget *widget);
     // A zone that is not repainted but told to follow the model.
     void DefinitZone(TZoneDessin zone, std::function<void()> suit);
-    void DefinitAide(QWidget *aide, QWidget *aPropos);
+    // The help and About windows, made the first time they are asked for: each function
+    // returns the window, made at its first call.
+    void DefinitAide(std::function<QWidget *()> aide, std::function<QWidget *()> aPropos);
+    // Stops the clock for good, before the windows it repaints are destroyed.
+    void ArreteChronos();
 
     // TVueBanc
     void AfficheValeur(TAfficheurBanc afficheur, double valeur) override;
@@ -115,12 +122,13 @@ private:
     std::shared_ptr<TRelaisQt> Relais;
     std::mt19937 Aleatoire;
     std::array<QWidget *, 3> Fenetres{};
+    std::array<std::function<QWidget *()>, 3> FabriquesFenetres;
     std::array<QWidget *, 9> Zones{};
     std::array<std::function<void()>, 9> Suivis{};
     std::array<Tafficheur *, 7> Afficheurs{}; // indexed by TAfficheurBanc
     std::array<TShape *, 6> Bornes{};         // indexed by TBorne
-    QWidget *FenetreAide = nullptr;
-    QWidget *FenetreAPropos = nullptr;
+    std::function<QWidget *()> FenetreAide;
+    std::function<QWidget *()> FenetreAPropos;
     bool DejaMontree = false;
     std::string TamponClavier;
 };

@@ -1,27 +1,26 @@
 #include "TMesureAffichage.h"
 
+#include "TPremiersAffichages.h"
+
 #include <QApplication>
-#include <QEvent>
 #include <QFile>
-#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
 #include <ctime>
+#include <vector>
 
 namespace tavelor {
 
 TMesureAffichage::TMesureAffichage()
 {
+    std::vector<QWidget *> visibles;
     for (QWidget *fenetre : QApplication::topLevelWidgets())
         if (fenetre->isVisible())
-            Attendues.insert(fenetre);
-    qApp->installEventFilter(this);
-}
-
-TMesureAffichage::~TMesureAffichage()
-{
-    qApp->removeEventFilter(this);
+            visibles.push_back(fenetre);
+    auto *premiers = new TPremiersAffichages(visibles, this);
+    connect(premiers, &TPremiersAffichages::Affichee, this, &TMesureAffichage::NoteAffichee);
+    connect(premiers, &TPremiersAffichages::Toutes, this, &TMesureAffichage::Termine);
 }
 
 std::int64_t TMesureAffichage::Maintenant()
@@ -43,29 +42,18 @@ long TMesureAffichage::PicMemoire()
     return -1;
 }
 
-bool TMesureAffichage::eventFilter(QObject *objet, QEvent *evenement)
-{
-    if (evenement->type() == QEvent::Paint && objet->isWidgetType()) {
-        QWidget *fenetre = static_cast<QWidget *>(objet)->window();
-        // The window's first paint ends once its children are drawn and the backing
-        // store is flushed, all before the event loop runs again.
-        if (Attendues.count(fenetre) != 0 && EnCours.insert(fenetre).second)
-            QTimer::singleShot(0, this, [this, fenetre] { noteAffiche(fenetre); });
-    }
-    return false;
-}
-
-void TMesureAffichage::noteAffiche(QWidget *fenetre)
+void TMesureAffichage::NoteAffichee(QWidget *fenetre)
 {
     const QString nom = fenetre->objectName().isEmpty() ? QString::fromLatin1(fenetre->metaObject()->className())
                                                         : fenetre->objectName();
     std::printf("affichage %lld %s\n", static_cast<long long>(Maintenant()), qPrintable(nom));
-    Attendues.erase(fenetre);
-    if (Attendues.empty()) {
-        std::printf("vmhwm %ld\n", PicMemoire());
-        std::fflush(stdout);
-        QCoreApplication::exit(0);
-    }
+}
+
+void TMesureAffichage::Termine()
+{
+    std::printf("vmhwm %ld\n", PicMemoire());
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
 }
 
 } // namespace tavelor

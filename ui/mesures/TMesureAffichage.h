@@ -3,7 +3,6 @@
 #include <QObject>
 
 #include <cstdint>
-#include <set>
 
 class QWidget;
 
@@ -18,21 +17,15 @@ class TMesureAffichage : public QObject {
 public:
     // Watches the top-level widgets visible now: build it after showing them.
     TMesureAffichage();
-    ~TMesureAffichage() override;
 
     // Nanoseconds on CLOCK_MONOTONIC.
     static std::int64_t Maintenant();
     // Peak resident memory of the process in kB (VmHWM), or -1 if unreadable.
     static long PicMemoire();
 
-protected:
-    bool eventFilter(QObject *objet, QEvent *evenement) override;
-
 private:
-    void noteAffiche(QWidget *fenetre);
-
-    std::set<QWidget *> Attendues;
-    std::set<QWidget *> EnCours;
+    static void NoteAffichee(QWidget *fenetre);
+    static void Termine();
 };
 
 } // namespace tavelor

@@ -83,7 +83,7 @@ TEST_F(TFormCourbesTest, FenetreCreeeALaDemandeDepuisLeMenuDuBanc)
     // Closing hides; the diagram's menu "Courbes", after "Mesures", shows the same window.
     fenetre->close();
     EXPECT_FALSE(fenetre->isVisible());
-    const QList<QAction *> menus = fenetres->FormVecteurs->MainMenu1->actions();
+    const QList<QAction *> menus = fenetres->FormVecteurs()->MainMenu1->actions();
     ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[3]->text(), QStringLiteral("Mesures"));
     EXPECT_EQ(menus[4]->text(), QStringLiteral("Courbes"));

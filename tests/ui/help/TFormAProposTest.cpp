@@ -43,7 +43,7 @@ TEST_F(TFormAProposTest, CentredOverTheMainWindowAtFirstShowing)
     TFenetres fenetres;
     fenetres.Montre();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetres.Form1.get()));
-    TFormAPropos &aPropos = *fenetres.FormAPropos;
+    TFormAPropos &aPropos = *fenetres.FormAPropos();
 
     QTest::mouseClick(fenetres.Form1->BitBtnAPropos, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&aPropos));

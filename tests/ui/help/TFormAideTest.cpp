@@ -125,8 +125,8 @@ TEST_F(TFormAideTest, HelpButtonShowsTheOneWindow)
     for (QWidget *w : QApplication::topLevelWidgets())
         fenetresAide += (qobject_cast<TFormAide *>(w) && w->isVisible()) ? 1 : 0;
     EXPECT_EQ(fenetresAide, 1);
-    EXPECT_TRUE(fenetres.FormAide->isVisible());
-    EXPECT_TRUE(fenetres.FormAide->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(fenetres.FormAide()->isVisible());
+    EXPECT_TRUE(fenetres.FormAide()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_FALSE(fenetres.Form1->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 

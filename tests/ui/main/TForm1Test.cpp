@@ -141,7 +141,7 @@ TEST_F(TForm1Test, WindowAndComponentsAtStart)
 
     EXPECT_TRUE(Fenetres->FormVecteurCouplage->isVisible());
     EXPECT_TRUE(Fenetres->FormOscillogrammes->isVisible());
-    EXPECT_FALSE(Fenetres->FormVecteurs->isVisible());
+    EXPECT_FALSE(Fenetres->FormVecteurs()->isVisible());
     // Side by side: the phasors under the bench, the oscillograms to its right.
     const QRect banc = f->frameGeometry();
     EXPECT_EQ(Fenetres->FormVecteurCouplage->frameGeometry().topLeft(), banc.bottomLeft() + QPoint(0, 1));
@@ -246,7 +246,7 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
         EXPECT_EQ(pole->Etat(), Tinterrupteur::intFer);
     EXPECT_FALSE(Fenetres->FormVecteurCouplage->isVisible());
     EXPECT_FALSE(Fenetres->FormOscillogrammes->isVisible());
-    EXPECT_TRUE(Fenetres->FormVecteurs->isVisible());
+    EXPECT_TRUE(Fenetres->FormVecteurs()->isVisible());
     EXPECT_TRUE(f->ImageRegCouple->isVisible());
     EXPECT_EQ(f->TrackBarN->minimum(), -200);
     EXPECT_EQ(f->TrackBarN->maximum(), 200);
@@ -303,7 +303,7 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
     EXPECT_FALSE(f->ImageRegCouple->isVisible());
     EXPECT_TRUE(Fenetres->FormVecteurCouplage->isVisible());
     EXPECT_TRUE(Fenetres->FormOscillogrammes->isVisible());
-    EXPECT_FALSE(Fenetres->FormVecteurs->isVisible());
+    EXPECT_FALSE(Fenetres->FormVecteurs()->isVisible());
     EXPECT_TRUE(f->BitBtnFermeInter->isEnabled());
 }
 
@@ -344,7 +344,7 @@ TEST_F(TForm1Test, CouplingFromTheKeyboardAlone)
     ASSERT_TRUE(Modele().Couplage);
 
     // The single-phase diagram, just shown, has the focus: F6 leads back to the bench.
-    EXPECT_EQ(QApplication::activeWindow(), Fenetres->FormVecteurs.get());
+    EXPECT_EQ(QApplication::activeWindow(), Fenetres->FormVecteurs());
     for (int i = 0; i < 5 && QApplication::activeWindow() != f; ++i)
         Touche(Qt::Key_F6);
     TabulationVers(f->TrackBarN);
@@ -374,15 +374,15 @@ TEST_F(TForm1Test, EveryWindowAndMenuFromTheKeyboard)
     }
 
     Couple();
-    TFormVecteurs *diagramme = Fenetres->FormVecteurs.get();
+    TFormVecteurs *diagramme = Fenetres->FormVecteurs();
     diagramme->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(diagramme));
     QTest::keyPress(QApplication::focusWindow(), Qt::Key_Alt);
     QTest::keyRelease(QApplication::focusWindow(), Qt::Key_Alt);
     EXPECT_EQ(diagramme->MainMenu1->activeAction(), diagramme->Afficher2);
     Touche(Qt::Key_Return);
-    EXPECT_TRUE(Fenetres->FormChoixVect->isVisible());
-    EXPECT_EQ(QApplication::activeWindow(), Fenetres->FormChoixVect.get());
+    EXPECT_TRUE(Fenetres->FormChoixVect()->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), Fenetres->FormChoixVect());
 }
 
 TEST_F(TForm1Test, AMessageFromATickHoldsTheClockOneFromAButtonDoesNot)
@@ -576,12 +576,12 @@ TEST_F(TForm1Test, EveryWindowIsTitledByItsCaptionAlone)
         {Fenetres->Form1.get(), "Tavelor"},
         {Fenetres->FormVecteurCouplage.get(), "Diagramme vectoriel"},
         {Fenetres->FormOscillogrammes.get(), "Oscillogrammes"},
-        {Fenetres->FormAPropos.get(), "A propos"},
-        {Fenetres->formEchellesDiagVect.get(), "Echelles du diagramme vectoriel"},
-        {Fenetres->FormOrigine.get(), "Origine du diagramme"},
-        {Fenetres->FormVecteurs.get(), "Diagramme vectoriel"},
-        {Fenetres->FormAide.get(), ""},
-        {Fenetres->FormChoixVect.get(), "Vecteurs à afficher"},
+        {Fenetres->FormAPropos(), "A propos"},
+        {Fenetres->formEchellesDiagVect(), "Echelles du diagramme vectoriel"},
+        {Fenetres->FormOrigine(), "Origine du diagramme"},
+        {Fenetres->FormVecteurs(), "Diagramme vectoriel"},
+        {Fenetres->FormAide(), ""},
+        {Fenetres->FormChoixVect(), "Vecteurs à afficher"},
     };
     for (const auto &[fenetre, titre] : fenetres) {
         fenetre->show();
@@ -669,7 +669,7 @@ TEST_F(TForm1Test, RewiringWhileCoupled)
     for (TShape *borne : {f->ShapeS1, f->ShapeS2, f->ShapeS3, f->ShapeR1, f->ShapeR2, f->ShapeR3})
         EXPECT_TRUE(borne->isEnabled());
     EXPECT_TRUE(Fenetres->FormVecteurCouplage->isVisible());
-    EXPECT_FALSE(Fenetres->FormVecteurs->isVisible());
+    EXPECT_FALSE(Fenetres->FormVecteurs()->isVisible());
 }
 
 TEST_F(TForm1Test, ClosingTheMainWindowEndsTheEventLoop)

@@ -30,7 +30,7 @@ protected:
         QLocale::setDefault(LocaleInitiale);
     }
 
-    TFormVecteurs *Diagramme() { return Fenetres->FormVecteurs.get(); }
+    TFormVecteurs *Diagramme() { return Fenetres->FormVecteurs(); }
 
     static void Locale(bool francaise)
     {

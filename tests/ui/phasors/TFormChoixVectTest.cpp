@@ -12,7 +12,7 @@ namespace {
 
 class TFormChoixVectTest : public test::BancCouple {
 protected:
-    TFormChoixVect &Dialogue() { return *Fenetres->FormChoixVect; }
+    TFormChoixVect &Dialogue() { return *Fenetres->FormChoixVect(); }
 
     void Ouvre() { BancCouple::Ouvre(Diagramme()->Afficher2, Dialogue()); }
 

@@ -14,7 +14,7 @@ namespace {
 
 class TFormOrigineTest : public test::BancCouple {
 protected:
-    TFormOrigine &Dialogue() { return *Fenetres->FormOrigine; }
+    TFormOrigine &Dialogue() { return *Fenetres->FormOrigine(); }
 
     void Ouvre() { BancCouple::Ouvre(Diagramme()->ailleetpositiondesvecteurs1, Dialogue()); }
 

@@ -13,7 +13,7 @@ namespace {
 
 class TformEchellesDiagVectTest : public test::BancCouple {
 protected:
-    TformEchellesDiagVect &Dialogue() { return *Fenetres->formEchellesDiagVect; }
+    TformEchellesDiagVect &Dialogue() { return *Fenetres->formEchellesDiagVect(); }
 
     void Ouvre() { BancCouple::Ouvre(Diagramme()->Echelles1, Dialogue()); }
 
