@@ -204,6 +204,7 @@ TEST_F(TCanevasQtTest, ThinLinesWrittenIntoTheImageAsThePainterDrawsThem)
     const QRegion deuxZones = QRegion(5, 5, 20, 30) | QRegion(30, 12, 25, 10);
     const Cas tous[] = {
         {"whole box", {0, 0}, {}, nullptr, true, QImage::Format_RGB32},
+        {"one exposed zone", {0, 0}, QRegion(8, 6, 30, 20), nullptr, true},
         {"two exposed zones, moved", {-4, 9}, deuxZones, nullptr, true, QImage::Format_ARGB32},
         {"clip region", {7, 5}, {}, [](QPainter &p) { p.setClipRegion(QRegion(3, 2, 30, 25)); }, false},
         {"clip path",
