@@ -126,8 +126,7 @@ bool TGalerie::Oscillogramme()
     axes->setZU_gau(0);
     axes->setZU_droi(380);
     axes->setGrad_hor(10);
-    QObject::connect(axes, &Taxes::OnPaint, [axes](QPainter &painter) {
-        TCanevasQt canevas(painter);
+    QObject::connect(axes, &Taxes::OnPaint, [axes](TCanevasQt &canevas) {
         const TCouleur phases[] = {clBlue, clRed, clFuchsia};
         for (int k = 0; k < 3; ++k) {
             canevas.CouleurPlume(phases[k]);

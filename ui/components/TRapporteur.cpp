@@ -142,18 +142,16 @@ void TRapporteur::resizeEvent(QResizeEvent *event)
 
 void TRapporteur::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::white);
-    DessineBras(painter);
-    DessinePoignees(painter);
-    DessineArc(painter);
+    TCanevasQt canevas(this);
+    canevas.Plume(QPen(Qt::black, 1));
+    canevas.Peintre().setBrush(Qt::white);
+    DessineBras(canevas);
+    DessinePoignees(canevas);
+    DessineArc(canevas);
 }
 
-void TRapporteur::DessineBras(QPainter &painter) const
+void TRapporteur::DessineBras(TCanevasQt &canevas) const
 {
-    TCanevasQt canevas(painter);
     canevas.DeplaceVers(C.x(), C.y());
     canevas.LigneVers(P1.x(), P1.y());
     canevas.DeplaceVers(C.x(), C.y());
@@ -161,16 +159,16 @@ void TRapporteur::DessineBras(QPainter &painter) const
 }
 
 // Ellipses inscribed in the grip squares, their right and bottom edges excluded.
-void TRapporteur::DessinePoignees(QPainter &painter) const
+void TRapporteur::DessinePoignees(TCanevasQt &canevas) const
 {
     for (const QRect &prise : {G1, G2})
         if (prise.width() > 0)
-            painter.drawEllipse(prise.adjusted(0, 0, -1, -1));
+            canevas.Peintre().drawEllipse(prise.adjusted(0, 0, -1, -1));
 }
 
 // Counter-clockwise from the smaller angle to the larger; a full circle when both land
 // on the same point of the circle.
-void TRapporteur::DessineArc(QPainter &painter) const
+void TRapporteur::DessineArc(TCanevasQt &canevas) const
 {
     if (RayonArc <= 0)
         return;
@@ -190,6 +188,7 @@ void TRapporteur::DessineArc(QPainter &painter) const
             etendue = TourComplet;
     }
     const double depart = std::remainder(debut * 180.0 / Pi, 360.0);
+    QPainter &painter = canevas.Peintre();
     painter.setBrush(Qt::NoBrush);
     painter.drawArc(boite, static_cast<int>(std::lround(depart * 16.0)), etendue);
 }

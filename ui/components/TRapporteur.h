@@ -6,6 +6,8 @@
 
 namespace tavelor {
 
+class TCanevasQt;
+
 // An on-screen protractor: two arms from a common centre, each ending in a round
 // handle, and an arc between them. Dragging a handle turns its arm; dragging anywhere
 // else moves the whole protractor. After each arm movement Valeur holds the angle
@@ -74,9 +76,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void DessineBras(QPainter &painter) const;
-    void DessinePoignees(QPainter &painter) const;
-    void DessineArc(QPainter &painter) const;
+    void DessineBras(TCanevasQt &canevas) const;
+    void DessinePoignees(TCanevasQt &canevas) const;
+    void DessineArc(TCanevasQt &canevas) const;
     void CalculePrises();
     void MesureAngles();
     void MetAJourDescription();

@@ -85,25 +85,24 @@ QFont Tafficheur::Police() const
 
 void Tafficheur::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.setFont(Police());
-    RemplitFond(painter);
-    DessineCadre(painter);
-    DessineTexte(painter, Texte());
+    TCanevasQt canevas(this);
+    canevas.Peintre().setFont(Police());
+    RemplitFond(canevas);
+    DessineCadre(canevas);
+    DessineTexte(canevas, Texte());
     if (hasFocus())
-        DessineFocus(painter);
+        DessineFocus(canevas);
 }
 
-void Tafficheur::RemplitFond(QPainter &painter) const
+void Tafficheur::RemplitFond(TCanevasQt &canevas) const
 {
-    painter.fillRect(rect(), VersQColor(Fond));
+    canevas.Peintre().fillRect(rect(), VersQColor(Fond));
 }
 
-void Tafficheur::DessineCadre(QPainter &painter) const
+void Tafficheur::DessineCadre(TCanevasQt &canevas) const
 {
     const int droite = width() - 1;
     const int bas = height() - 1;
-    TCanevasQt canevas(painter);
     canevas.CouleurPlume(clBlack);
     canevas.EpaisseurPlume(1);
     canevas.DeplaceVers(0, 0);
@@ -114,8 +113,9 @@ void Tafficheur::DessineCadre(QPainter &painter) const
 }
 
 // Over the frame, clear of the digits: a meter reached by Tab shows where the focus is.
-void Tafficheur::DessineFocus(QPainter &painter) const
+void Tafficheur::DessineFocus(TCanevasQt &canevas) const
 {
+    QPainter &painter = canevas.Peintre();
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
@@ -123,8 +123,9 @@ void Tafficheur::DessineFocus(QPainter &painter) const
 
 // Right-aligned, vertically centred; a text wider than the box runs out on the left,
 // its cell covering the frame there.
-void Tafficheur::DessineTexte(QPainter &painter, const QString &texte) const
+void Tafficheur::DessineTexte(TCanevasQt &canevas, const QString &texte) const
 {
+    QPainter &painter = canevas.Peintre();
     const QFontMetrics mesure(painter.font(), this);
     const int largeur = mesure.horizontalAdvance(texte);
     const int hauteur = mesure.height();

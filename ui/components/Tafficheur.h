@@ -6,6 +6,8 @@
 
 namespace tavelor {
 
+class TCanevasQt;
+
 // The meter read-out of the bench: one number in large coloured digits, right-aligned
 // 5 pixels from the right edge of a framed box. Each painting formats Valeur anew; the
 // font and digit setters size the box from the digit "0" of its font: (Nb_digits + 1) digit widths plus
@@ -57,10 +59,10 @@ protected:
 
 private:
     QFont Police() const;
-    void RemplitFond(QPainter &painter) const;
-    void DessineCadre(QPainter &painter) const;
-    void DessineTexte(QPainter &painter, const QString &texte) const;
-    void DessineFocus(QPainter &painter) const;
+    void RemplitFond(TCanevasQt &canevas) const;
+    void DessineCadre(TCanevasQt &canevas) const;
+    void DessineTexte(TCanevasQt &canevas, const QString &texte) const;
+    void DessineFocus(TCanevasQt &canevas) const;
     QSize TailleNecessaire() const;
     void AjusteTaille();
     void MetAJourDescription();

@@ -136,25 +136,24 @@ QPen Taxes::PlumeAxes() const
 
 void Taxes::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.setFont(font());
-    painter.setBrush(palette().window());
-    painter.setPen(PlumeAxes());
-    emit OnPaint(painter);
+    TCanevasQt canevas(this);
+    canevas.Peintre().setFont(font());
+    canevas.Peintre().setBrush(palette().window());
+    canevas.Plume(PlumeAxes());
+    emit OnPaint(canevas);
 
-    painter.setPen(PlumeAxes());
-    DessineAxeHorizontal(painter);
-    DessineAxeVertical(painter);
-    DessineOrigine(painter);
-    DessineGraduationVerticale(painter, LongueurSup - ZoneSup, GradMaxVer);
-    DessineGraduationVerticale(painter, LongueurSup + ZoneInf, GradMinVer);
-    DessineGraduationsHorizontales(painter);
+    canevas.Plume(PlumeAxes());
+    DessineAxeHorizontal(canevas);
+    DessineAxeVertical(canevas);
+    DessineOrigine(canevas);
+    DessineGraduationVerticale(canevas, LongueurSup - ZoneSup, GradMaxVer);
+    DessineGraduationVerticale(canevas, LongueurSup + ZoneInf, GradMinVer);
+    DessineGraduationsHorizontales(canevas);
 }
 
-void Taxes::DessineAxeHorizontal(QPainter &painter) const
+void Taxes::DessineAxeHorizontal(TCanevasQt &canevas) const
 {
     const int bout = LargeurGau + LargeurDroi;
-    TCanevasQt canevas(painter);
     canevas.DeplaceVers(0, LongueurSup);
     canevas.LigneVers(bout, LongueurSup);
     canevas.LigneVers(bout - 5, LongueurSup - 5);
@@ -162,10 +161,9 @@ void Taxes::DessineAxeHorizontal(QPainter &painter) const
     canevas.LigneVers(bout - 5, LongueurSup + 5);
 }
 
-void Taxes::DessineAxeVertical(QPainter &painter) const
+void Taxes::DessineAxeVertical(TCanevasQt &canevas) const
 {
     const int bas = LongueurSup + LongueurInf;
-    TCanevasQt canevas(painter);
     canevas.DeplaceVers(LargeurGau, bas);
     canevas.LigneVers(LargeurGau, 0);
     if (!FlecheEnBas) {
@@ -181,10 +179,11 @@ void Taxes::DessineAxeVertical(QPainter &painter) const
 }
 
 // Text in the control's font and colour, its cell filled with the control's colour.
-void Taxes::DessineEtiquette(QPainter &painter, QPoint coin, const QString &texte) const
+void Taxes::DessineEtiquette(TCanevasQt &canevas, QPoint coin, const QString &texte) const
 {
     if (texte.isEmpty())
         return;
+    QPainter &painter = canevas.Peintre();
     const QFontMetrics mesure(painter.font(), this);
     painter.save();
     painter.fillRect(QRect(coin, QSize(mesure.horizontalAdvance(texte), mesure.height())), palette().window());
@@ -193,32 +192,29 @@ void Taxes::DessineEtiquette(QPainter &painter, QPoint coin, const QString &text
     painter.restore();
 }
 
-void Taxes::DessineOrigine(QPainter &painter) const
+void Taxes::DessineOrigine(TCanevasQt &canevas) const
 {
     const QString zero = QStringLiteral("0");
-    const int largeur = QFontMetrics(painter.font(), this).horizontalAdvance(zero);
-    DessineEtiquette(painter, QPoint(LargeurGau - largeur - 2, LongueurSup + 1), zero);
+    const int largeur = QFontMetrics(canevas.Peintre().font(), this).horizontalAdvance(zero);
+    DessineEtiquette(canevas, QPoint(LargeurGau - largeur - 2, LongueurSup + 1), zero);
 }
 
 // A mark across the vertical axis at `ordonnee`, its label right-aligned 5 pixels to
 // the left of the axis and centred on the mark.
-void Taxes::DessineGraduationVerticale(QPainter &painter, int ordonnee, const QString &etiquette) const
+void Taxes::DessineGraduationVerticale(TCanevasQt &canevas, int ordonnee, const QString &etiquette) const
 {
-    {
-        TCanevasQt canevas(painter);
-        canevas.DeplaceVers(LargeurGau - 3, ordonnee);
-        canevas.LigneVers(LargeurGau + 4, ordonnee);
-    }
-    const QFontMetrics mesure(painter.font(), this);
+    canevas.DeplaceVers(LargeurGau - 3, ordonnee);
+    canevas.LigneVers(LargeurGau + 4, ordonnee);
+    const QFontMetrics mesure(canevas.Peintre().font(), this);
     const int x = LargeurGau - mesure.horizontalAdvance(etiquette) - 5;
-    DessineEtiquette(painter, QPoint(x, ordonnee - Arrondi(mesure.height() / 2.0)), etiquette);
+    DessineEtiquette(canevas, QPoint(x, ordonnee - Arrondi(mesure.height() / 2.0)), etiquette);
 }
 
 // Grad_hor + 1 marks from the start of the useful zone, at a step rounded to whole
 // pixels, so the last one may miss the end of the zone by up to Grad_hor / 2 pixels.
 // Grad_hor 0 or less draws none. Only the marks that fall inside the control are
 // visited, so that a huge Grad_hor costs nothing.
-void Taxes::DessineGraduationsHorizontales(QPainter &painter) const
+void Taxes::DessineGraduationsHorizontales(TCanevasQt &canevas) const
 {
     if (GradHor <= 0)
         return;
@@ -234,7 +230,6 @@ void Taxes::DessineGraduationsHorizontales(QPainter &painter) const
         premier = depart > droite ? (depart - droite - pas - 1) / -pas : 0;
         dernier = std::min<std::int64_t>(dernier, depart < 0 ? -1 : depart / -pas);
     }
-    TCanevasQt canevas(painter);
     for (std::int64_t k = premier; k <= dernier; ++k) {
         const int x = static_cast<int>(depart + k * pas);
         canevas.DeplaceVers(x, LongueurSup - 3);

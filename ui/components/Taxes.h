@@ -86,19 +86,19 @@ public:
     TGeometrieAxes Geometrie() const;
 
 protected:
-    // The owner's drawing (OnPaint) comes first, the axes over it. The painter starts
+    // The owner's drawing (OnPaint) comes first, the axes over it. The canvas starts
     // with the axes' pen, as the platform's canvas kept it from one painting to the next.
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void AjusteHauteur();
     QPen PlumeAxes() const;
-    void DessineAxeHorizontal(QPainter &painter) const;
-    void DessineAxeVertical(QPainter &painter) const;
-    void DessineOrigine(QPainter &painter) const;
-    void DessineGraduationVerticale(QPainter &painter, int ordonnee, const QString &etiquette) const;
-    void DessineGraduationsHorizontales(QPainter &painter) const;
-    void DessineEtiquette(QPainter &painter, QPoint coin, const QString &texte) const;
+    void DessineAxeHorizontal(TCanevasQt &canevas) const;
+    void DessineAxeVertical(TCanevasQt &canevas) const;
+    void DessineOrigine(TCanevasQt &canevas) const;
+    void DessineGraduationVerticale(TCanevasQt &canevas, int ordonnee, const QString &etiquette) const;
+    void DessineGraduationsHorizontales(TCanevasQt &canevas) const;
+    void DessineEtiquette(TCanevasQt &canevas, QPoint coin, const QString &texte) const;
 
     TCouleur CouleurAxes = clBlack;
     int EpaisseurAxes = 0;

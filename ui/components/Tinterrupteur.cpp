@@ -61,21 +61,20 @@ void Tinterrupteur::setPosition(poInter valeur)
 
 void Tinterrupteur::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    TCanevasQt canevas(this);
+    QPainter &painter = canevas.Peintre();
     painter.fillRect(rect(), VersQBrush(Fond, Style));
-    painter.setPen(VersQColor(Traits));
     painter.setBrush(VersQBrush(Fond, Style));
+    canevas.Plume(QPen(VersQColor(Traits)));
     const QPoint centre(Arrondi(width() / 2.0), Arrondi(height() / 2.0));
     if (Sens == orH)
-        DessineHorizontal(painter, centre);
+        DessineHorizontal(canevas, centre);
     else
-        DessineVertical(painter, centre);
+        DessineVertical(canevas, centre);
 }
 
-void Tinterrupteur::DessineHorizontal(QPainter &painter, QPoint c) const
+void Tinterrupteur::DessineHorizontal(TCanevasQt &canevas, QPoint c) const
 {
-    TCanevasQt canevas(painter);
     canevas.EpaisseurPlume(Epaisseur);
     canevas.DeplaceVers(0, c.y());
     canevas.LigneVers(c.x() - DemiLame, c.y());
@@ -83,18 +82,17 @@ void Tinterrupteur::DessineHorizontal(QPainter &painter, QPoint c) const
         canevas.LigneVers(c.x() + DemiLame, c.y());
     else
         canevas.LigneVers(c.x() + DemiLame, Cote == piSG ? 0 : height());
-    DessineContact(painter, c.x() - 15, c.y() - 3);
+    DessineContact(canevas, c.x() - 15, c.y() - 3);
 
     canevas.EpaisseurPlume(Epaisseur);
     canevas.DeplaceVers(width(), c.y());
     canevas.LigneVers(c.x() + DemiLame, c.y());
-    DessineContact(painter, c.x() + 9, c.y() - 3);
+    DessineContact(canevas, c.x() + 9, c.y() - 3);
 }
 
 // An open vertical blade always swings to the right edge, whatever Position says.
-void Tinterrupteur::DessineVertical(QPainter &painter, QPoint c) const
+void Tinterrupteur::DessineVertical(TCanevasQt &canevas, QPoint c) const
 {
-    TCanevasQt canevas(painter);
     canevas.EpaisseurPlume(Epaisseur);
     canevas.DeplaceVers(c.x(), 0);
     canevas.LigneVers(c.x(), c.y() - DemiLame);
@@ -102,21 +100,20 @@ void Tinterrupteur::DessineVertical(QPainter &painter, QPoint c) const
         canevas.LigneVers(c.x(), c.y() + DemiLame);
     else
         canevas.LigneVers(width(), c.y() + DemiLame);
-    DessineContact(painter, c.x() - 3, c.y() - 15);
+    DessineContact(canevas, c.x() - 3, c.y() - 15);
 
     canevas.EpaisseurPlume(Epaisseur);
     canevas.DeplaceVers(c.x(), height());
     canevas.LigneVers(c.x(), c.y() + DemiLame);
-    DessineContact(painter, c.x() - 3, c.y() + 9);
+    DessineContact(canevas, c.x() - 3, c.y() + 9);
 }
 
 // A 7-pixel circle, one pixel wide, filled with the background brush: in the box
 // (gauche, haut)-(gauche + 7, haut + 7), right and bottom edges excluded.
-void Tinterrupteur::DessineContact(QPainter &painter, int gauche, int haut) const
+void Tinterrupteur::DessineContact(TCanevasQt &canevas, int gauche, int haut) const
 {
-    TCanevasQt canevas(painter);
     canevas.EpaisseurPlume(1);
-    painter.drawEllipse(QRect(gauche, haut, 6, 6));
+    canevas.Peintre().drawEllipse(QRect(gauche, haut, 6, 6));
 }
 
 void Tinterrupteur::mousePressEvent(QMouseEvent *event)

@@ -7,6 +7,8 @@
 
 namespace tavelor {
 
+class TCanevasQt;
+
 // One pole of a switch drawn as in a wiring diagram: two leads, two 7-pixel contact
 // circles and a blade, lifted (open) or lying across the gap (closed). With
 // Orientation orH the leads are horizontal and the blade is hinged on the left
@@ -61,9 +63,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void DessineHorizontal(QPainter &painter, QPoint centre) const;
-    void DessineVertical(QPainter &painter, QPoint centre) const;
-    void DessineContact(QPainter &painter, int gauche, int haut) const;
+    void DessineHorizontal(TCanevasQt &canevas, QPoint centre) const;
+    void DessineVertical(TCanevasQt &canevas, QPoint centre) const;
+    void DessineContact(TCanevasQt &canevas, int gauche, int haut) const;
     void Clic();
     void MetAJourDescription();
 

@@ -27,7 +27,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 
 #include <algorithm>
@@ -366,9 +365,8 @@ TGeometrieAffichage TForm1::GeometrieAffichage() const
     return geometrie;
 }
 
-void TForm1::FormPaint(QPainter &painter)
+void TForm1::FormPaint(TCanevasQt &canevas)
 {
-    TCanevasQt canevas(painter);
     Cablage.FormPaint(canevas);
 }
 

@@ -21,6 +21,7 @@ class QPushButton;
 namespace tavelor {
 
 class TAnnonce;
+class TCanevasQt;
 class TChronos;
 class TPaintBox;
 class TRelaisQt;
@@ -99,7 +100,7 @@ protected:
 
 private:
     void FormShow();
-    void FormPaint(QPainter &painter);
+    void FormPaint(TCanevasQt &canevas);
     void TrackBarIeChange(int position);
     void TrackBarNChange(int position);
     void Chronos1Timer();

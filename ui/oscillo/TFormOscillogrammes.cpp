@@ -6,8 +6,6 @@
 #include "Taxes.h"
 #include "Tchaine_riche.h"
 
-#include <QPainter>
-
 namespace tavelor {
 
 namespace {
@@ -20,9 +18,8 @@ const QString Reprendre = QStringLiteral("Reprendre");
 constexpr int LargeurAxes = 433;
 constexpr int GaucheAxes = 8;
 
-template <typename T> void Trace(QPainter &painter, const Taxes &axes, const T &c1, const T &c2, const T &c3)
+template <typename T> void Trace(TCanevasQt &canevas, const Taxes &axes, const T &c1, const T &c2, const T &c3)
 {
-    TCanevasQt canevas(painter);
     const TGeometrieAxes geometrie = axes.Geometrie();
     // Phase 3 last, on top where the curves cross.
     c1.TraceValeurs(canevas, geometrie);
@@ -135,22 +132,22 @@ void TFormOscillogrammes::Label1Click()
     Label1->DefinitTexte(enPause ? Reprendre : Arreter);
 }
 
-void TFormOscillogrammes::axesReseauPaint(QPainter &painter)
+void TFormOscillogrammes::axesReseauPaint(TCanevasQt &canevas)
 {
     if (Modele)
-        Trace(painter, *axesReseau, Modele->VR1, Modele->VR2, Modele->VR3);
+        Trace(canevas, *axesReseau, Modele->VR1, Modele->VR2, Modele->VR3);
 }
 
-void TFormOscillogrammes::axesInterPaint(QPainter &painter)
+void TFormOscillogrammes::axesInterPaint(TCanevasQt &canevas)
 {
     if (Modele)
-        Trace(painter, *axesInter, Modele->vK1, Modele->vK2, Modele->vK3);
+        Trace(canevas, *axesInter, Modele->vK1, Modele->vK2, Modele->vK3);
 }
 
-void TFormOscillogrammes::axesStatorPaint(QPainter &painter)
+void TFormOscillogrammes::axesStatorPaint(TCanevasQt &canevas)
 {
     if (Modele)
-        Trace(painter, *axesStator, Modele->VS1, Modele->VS2, Modele->VS3);
+        Trace(canevas, *axesStator, Modele->VS1, Modele->VS2, Modele->VS3);
 }
 
 } // namespace tavelor

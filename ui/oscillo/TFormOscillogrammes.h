@@ -3,10 +3,9 @@
 #include "TCouleur.h"
 #include "TFenetreSecondaire.h"
 
-class QPainter;
-
 namespace tavelor {
 
+class TCanevasQt;
 class TLabelCliquable;
 class TModele;
 class TValeurInst;
@@ -36,9 +35,9 @@ public:
     void Label1Click();
 
 private:
-    void axesReseauPaint(QPainter &painter);
-    void axesInterPaint(QPainter &painter);
-    void axesStatorPaint(QPainter &painter);
+    void axesReseauPaint(TCanevasQt &canevas);
+    void axesInterPaint(TCanevasQt &canevas);
+    void axesStatorPaint(TCanevasQt &canevas);
 
     Taxes *CreeAxes(const char *nom, int haut, const QString &nomAccessible);
     Tchaine_riche *CreeChaine(const char *nom, QPoint position, const char *chaine, TCouleur couleur, bool mobile);

@@ -8,7 +8,6 @@
 #include "TPaintBox.h"
 #include "Tchaine_riche.h"
 
-#include <QPainter>
 #include <QPalette>
 
 namespace tavelor {
@@ -83,7 +82,7 @@ TPaintBox *TFormVecteurCouplage::CreeBoite(const char *nom, int gauche)
     boite->setObjectName(QString::fromLatin1(nom));
     boite->setGeometry(gauche, 0, LargeurBoite, HauteurBoite);
     connect(boite, &TPaintBox::OnPaint, this,
-            [this, boite](QPainter &painter) { PaintBoxStatorPaint(boite, painter); });
+            [this, boite](TCanevasQt &canevas) { PaintBoxStatorPaint(boite, canevas); });
     return boite;
 }
 
@@ -127,12 +126,11 @@ void TFormVecteurCouplage::Label1Click()
     Label1->DefinitTexte(enPause ? Reprendre : Arreter);
 }
 
-void TFormVecteurCouplage::PaintBoxStatorPaint(TPaintBox *boite, QPainter &painter)
+void TFormVecteurCouplage::PaintBoxStatorPaint(TPaintBox *boite, TCanevasQt &canevas)
 {
     if (!Modele)
         return;
     const TModele &m = *Modele;
-    TCanevasQt canevas(painter);
     if (boite == PaintBoxReseau || boite == PaintBoxInter) {
         m.VR1.Dessine(canevas);
         m.VR2.Dessine(canevas);

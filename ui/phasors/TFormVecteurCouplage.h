@@ -3,10 +3,9 @@
 #include "TCouleur.h"
 #include "TFenetreSecondaire.h"
 
-class QPainter;
-
 namespace tavelor {
 
+class TCanevasQt;
 class TLabelCliquable;
 class TModele;
 class TPaintBox;
@@ -37,7 +36,7 @@ public:
 
 private:
     // One handler for the three boxes; each box draws its own part.
-    void PaintBoxStatorPaint(TPaintBox *boite, QPainter &painter);
+    void PaintBoxStatorPaint(TPaintBox *boite, TCanevasQt &canevas);
 
     TPaintBox *CreeBoite(const char *nom, int gauche);
     Tchaine_riche *CreeChaine(const char *nom, int gauche, const char *chaine, TCouleur couleur);

@@ -225,9 +225,8 @@ void TFormVecteurs::FormShow()
 }
 
 // No background of its own: the window's colour shows through.
-void TFormVecteurs::PaintBox1Paint(QPainter &painter)
+void TFormVecteurs::PaintBox1Paint(TCanevasQt &canevas)
 {
-    TCanevasQt canevas(painter);
     if (Modele) {
         for (const TNbComplexe *phaseur : {&Modele->VecEv, &Modele->VecI, &Modele->VecV, &Modele->VecLsWI})
             phaseur->Dessine(canevas);

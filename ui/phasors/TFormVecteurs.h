@@ -14,10 +14,10 @@ class QFrame;
 class QMenu;
 class QMenuBar;
 class QMouseEvent;
-class QPainter;
 
 namespace tavelor {
 
+class TCanevasQt;
 class TModele;
 class TPaintBox;
 class TRapporteur;
@@ -76,7 +76,7 @@ private:
                                  const char *police);
 
     void FormShow();
-    void PaintBox1Paint(QPainter &painter);
+    void PaintBox1Paint(TCanevasQt &canevas);
     void Afficher1Click();
     void ension2Click(QAction *sender);
     void PaintBox1MouseDown(QMouseEvent *event);

@@ -142,8 +142,7 @@ TEST_F(TaxesTest, OriginLabelAndVerticalLabels)
 
 TEST_F(TaxesTest, CurvesLieUnderTheAxes)
 {
-    QObject::connect(&axes, &Taxes::OnPaint, [](QPainter &painter) {
-        TCanevasQt canevas(painter);
+    QObject::connect(&axes, &Taxes::OnPaint, [](TCanevasQt &canevas) {
         canevas.CouleurPlume(clRed);
         canevas.DeplaceVers(0, 100);
         canevas.LigneVers(433, 100);
@@ -161,7 +160,7 @@ TEST_F(TaxesTest, PainterStartsWithTheAxesPen)
     axes.setCouleur(clBlue);
     axes.setEpaisseur(2);
     QPen recue;
-    QObject::connect(&axes, &Taxes::OnPaint, [&recue](QPainter &painter) { recue = painter.pen(); });
+    QObject::connect(&axes, &Taxes::OnPaint, [&recue](TCanevasQt &canevas) { recue = canevas.Peintre().pen(); });
     Rendu(axes);
     EXPECT_EQ(recue.color(), QColor(0, 0, 255));
     EXPECT_EQ(recue.width(), 2);

@@ -131,17 +131,38 @@ TEST_F(TinterrupteurTest, BladeSideAndVerticalPole)
     EXPECT_FALSE(Noir(image, 37, 25));
 }
 
-TEST_F(TinterrupteurTest, SolidBackgroundFillsTheContactsAndThickLeads)
+// The contacts are filled over the ends of the leads that run into them, whatever the
+// width of the traits; thick leads are wider than the contact outlines.
+TEST_F(TinterrupteurTest, SolidBackgroundFillsTheContactsOverTheLeads)
 {
+    struct Cas {
+        Tinterrupteur::chaine_orientation sens;
+        int epaisseur;
+    };
     pole.setStyleFond(bsSolid);
     pole.setCouleur_Fond(clLime);
-    pole.setEpaisseur_traits(3);
-    const QImage image = Rendu(pole);
-    EXPECT_TRUE(EstCouleur(image, 2, 2, Qt::green));
-    EXPECT_TRUE(EstCouleur(image, 37, 18, Qt::green)); // inside the right contact
-    EXPECT_TRUE(Noir(image, 5, 17));
-    EXPECT_TRUE(Noir(image, 5, 19));
-    EXPECT_FALSE(Noir(image, 37, 16)); // contact outlines stay one pixel wide
+    for (const Cas &cas : {Cas{Tinterrupteur::orH, 0}, Cas{Tinterrupteur::orH, 1}, Cas{Tinterrupteur::orH, 3},
+                           Cas{Tinterrupteur::orV, 0}, Cas{Tinterrupteur::orV, 3}}) {
+        SCOPED_TRACE(10 * cas.sens + cas.epaisseur);
+        pole.setOrientation(cas.sens);
+        pole.setEpaisseur_traits(cas.epaisseur);
+        const bool horizontal = cas.sens == Tinterrupteur::orH;
+        pole.resize(50, horizontal ? 37 : 50);
+        // Lead ends inside the contacts; a point along a lead; a point inside a contact
+        // beside its outline, right of the left contact's or below the upper one's.
+        const QPoint bouts[] = {horizontal ? QPoint(12, 18) : QPoint(25, 12),
+                                horizontal ? QPoint(38, 18) : QPoint(25, 38)};
+        const QPoint lead = horizontal ? QPoint(5, 18) : QPoint(25, 5);
+        const QPoint cote = horizontal ? QPoint(0, 1) : QPoint(1, 0);
+        const QImage image = Rendu(pole);
+        EXPECT_TRUE(EstCouleur(image, 2, 2, Qt::green));
+        for (const QPoint bout : bouts)
+            EXPECT_TRUE(EstCouleur(image, bout.x(), bout.y(), Qt::green)) << bout.x() << "," << bout.y();
+        EXPECT_TRUE(Noir(image, lead.x(), lead.y()));
+        EXPECT_EQ(Noir(image, lead.x() - cote.x(), lead.y() - cote.y()), cas.epaisseur > 1);
+        EXPECT_EQ(Noir(image, lead.x() + cote.x(), lead.y() + cote.y()), cas.epaisseur > 1);
+        EXPECT_FALSE(Noir(image, horizontal ? 37 : 24, horizontal ? 16 : 13)); // outlines stay one pixel wide
+    }
 }
 
 TEST_F(TinterrupteurTest, ClickTogglesWithTheSignalBeforeAndAfter)

@@ -2,6 +2,7 @@
 
 #include "BancTest.h"
 #include "CouleurQt.h"
+#include "TCanevasQt.h"
 #include "TLabelCliquable.h"
 #include "Taxes.h"
 
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstdint>
 
 namespace tavelor {
 namespace {
@@ -129,6 +131,25 @@ TEST_F(TFormOscillogrammesTest, SwitchCurves)
         // The stator curves scroll whatever the wiring.
         EXPECT_GT(test::Compte(Image(Oscillo().axesStator), Phases[0], QRect(0, 0, 433, 95)), 0);
     }
+}
+
+// A tick repaints the nine curves, at least one pixel per sample each, by writing them
+// straight into the window's image: a clip set on the painter, or an image the canvas
+// cannot write into, would lose this fast path without changing a pixel.
+TEST_F(TFormOscillogrammesTest, TickWritesTheCurvesStraightIntoTheWindow)
+{
+    Cable(TCablageTest::EnOrdre);
+    Regle(1500, 0.47);
+    Remplit();
+    const auto ecritsParTic = [this](bool pause) {
+        Modele().PauseOscillo = pause;
+        const std::uint64_t avant = TCanevasQt::PixelsEcritsDirectement();
+        Tics(1);
+        return static_cast<long long>(TCanevasQt::PixelsEcritsDirectement() - avant);
+    };
+    const long long sansOscillogrammes = ecritsParTic(true);
+    const long long avecOscillogrammes = ecritsParTic(false);
+    EXPECT_GE(avecOscillogrammes - sansOscillogrammes, 9 * 379);
 }
 
 // Pause from each caption; the frames are named for assistive tools.

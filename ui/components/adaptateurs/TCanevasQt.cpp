@@ -15,16 +15,36 @@
 
 namespace tavelor {
 
-TCanevasQt::TCanevasQt(QPainter &painter)
-    : Peintre(painter), Dense(painter.device() != nullptr && painter.device()->devicePixelRatioF() > 1.0)
+std::atomic<std::uint64_t> TCanevasQt::EcritsDirectement{0};
+
+TCanevasQt::TCanevasQt(QPaintDevice *support)
+    : Pinceau(support), Dense(support != nullptr && support->devicePixelRatioF() > 1.0)
 {
-    Peintre.setRenderHint(QPainter::Antialiasing, false);
+    Pinceau.setRenderHint(QPainter::Antialiasing, false);
     AjusteExtremites();
 }
 
 TCanevasQt::~TCanevasQt()
 {
     Vide();
+}
+
+QPainter &TCanevasQt::Peintre()
+{
+    Vide();
+    return Pinceau;
+}
+
+void TCanevasQt::Plume(const QPen &plume)
+{
+    Vide();
+    Pinceau.setPen(plume);
+    AjusteExtremites();
+}
+
+std::uint64_t TCanevasQt::PixelsEcritsDirectement()
+{
+    return EcritsDirectement.load(std::memory_order_relaxed);
 }
 
 void TCanevasQt::Vide()
@@ -37,17 +57,17 @@ void TCanevasQt::Vide()
 void TCanevasQt::CouleurPlume(TCouleur couleur)
 {
     Vide();
-    QPen plume = Peintre.pen();
+    QPen plume = Pinceau.pen();
     plume.setColor(VersQColor(couleur));
-    Peintre.setPen(plume);
+    Pinceau.setPen(plume);
 }
 
 void TCanevasQt::EpaisseurPlume(int epaisseur)
 {
     Vide();
-    QPen plume = Peintre.pen();
+    QPen plume = Pinceau.pen();
     plume.setWidth(epaisseur < 0 ? 0 : epaisseur);
-    Peintre.setPen(plume);
+    Pinceau.setPen(plume);
     AjusteExtremites();
 }
 
@@ -76,9 +96,9 @@ void TCanevasQt::StylePlume(TStyleTrait style)
         break;
     }
     Vide();
-    QPen plume = Peintre.pen();
+    QPen plume = Pinceau.pen();
     plume.setStyle(trait);
-    Peintre.setPen(plume);
+    Pinceau.setPen(plume);
 }
 
 void TCanevasQt::DeplaceVers(int x, int y)
@@ -89,13 +109,13 @@ void TCanevasQt::DeplaceVers(int x, int y)
 void TCanevasQt::LigneVers(int x, int y)
 {
     const QPoint fin(x, y);
-    const QPen plume = Peintre.pen();
+    const QPen plume = Pinceau.pen();
     if (fin != Courant) {
         if (plume.width() <= 1 && plume.style() == Qt::SolidLine) {
             TraceFin(Courant, fin);
         } else {
             Vide();
-            Peintre.drawLine(Courant, fin);
+            Pinceau.drawLine(Courant, fin);
         }
     }
     Courant = fin;
@@ -113,7 +133,7 @@ void TCanevasQt::TraceFin(QPoint debut, QPoint fin)
     const long long limite = 1 << 16;
     if (pas > limite) {
         Vide();
-        Peintre.drawLine(debut, fin);
+        Pinceau.drawLine(debut, fin);
         return;
     }
     // Nearest pixel to the exact point, halves rounded up, as a Bresenham walk would:
@@ -144,34 +164,34 @@ void TCanevasQt::PeintPoints(const QPoint *points, int n)
 {
     if (!Dense) {
         if (!EcritDirectement(points, n))
-            Peintre.drawPoints(points, n);
+            Pinceau.drawPoints(points, n);
         return;
     }
     // A point would be a single device pixel: fill the whole pixel of the drawing.
-    const QColor couleur = Peintre.pen().color();
+    const QColor couleur = Pinceau.pen().color();
     for (int i = 0; i < n; ++i)
-        Peintre.fillRect(QRect(points[i], QSize(1, 1)), couleur);
+        Pinceau.fillRect(QRect(points[i], QSize(1, 1)), couleur);
 }
 
 // A flat cap on a thin pen leaves the end point unpainted; thick pens are drawn with
 // round ends, as the platform's wide pens were.
 void TCanevasQt::AjusteExtremites()
 {
-    QPen plume = Peintre.pen();
+    QPen plume = Pinceau.pen();
     const bool fine = plume.width() <= 1;
     plume.setCapStyle(fine ? Qt::FlatCap : Qt::RoundCap);
     plume.setJoinStyle(fine ? Qt::MiterJoin : Qt::RoundJoin);
-    Peintre.setPen(plume);
+    Pinceau.setPen(plume);
 }
 
 // The painter's own point drawing costs far more per pixel than the pixel itself, and
 // the oscillograms paint some 26 000 of them per tick. Where the painter draws opaque
-// pixels one to one on an image in a 32-bit format (a window's backing store, say),
-// they are written into the image instead, within the painter's clip and the region
+// pixels one to one on an image in a 32-bit format (a window's backing store, say) and
+// has no clip of its own, they are written into the image instead, within the region
 // being repainted; anywhere else the painter draws them.
 bool TCanevasQt::EcritDirectement(const QPoint *points, int n)
 {
-    QPaintEngine *moteur = Peintre.paintEngine();
+    QPaintEngine *moteur = Pinceau.paintEngine();
     if (moteur == nullptr || moteur->type() != QPaintEngine::Raster || moteur->paintDevice() == nullptr ||
         moteur->paintDevice()->devType() != QInternal::Image)
         return false;
@@ -180,28 +200,37 @@ bool TCanevasQt::EcritDirectement(const QPoint *points, int n)
     if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
         format != QImage::Format_ARGB32_Premultiplied)
         return false;
-    const QPen plume = Peintre.pen();
-    const QTransform transformation = Peintre.deviceTransform();
-    if (plume.brush().style() != Qt::SolidPattern || plume.color().alpha() != 255 || Peintre.opacity() != 1.0 ||
-        Peintre.compositionMode() != QPainter::CompositionMode_SourceOver ||
+    const QPen plume = Pinceau.pen();
+    const QTransform transformation = Pinceau.deviceTransform();
+    if (plume.brush().style() != Qt::SolidPattern || plume.color().alpha() != 255 || Pinceau.opacity() != 1.0 ||
+        Pinceau.compositionMode() != QPainter::CompositionMode_SourceOver ||
         transformation.type() > QTransform::TxTranslate || transformation.dx() != std::floor(transformation.dx()) ||
         transformation.dy() != std::floor(transformation.dy()))
         return false;
+    // clipRegion() only approximates a path, a fractional rectangle or a clip set under
+    // a rotation; the system clip (the region being repainted) is exact.
+    if (Pinceau.hasClipping())
+        return false;
     const QPoint decalage(static_cast<int>(transformation.dx()), static_cast<int>(transformation.dy()));
     QRegion zone = moteur->systemClip().isEmpty() ? QRegion(image->rect()) : moteur->systemClip();
-    if (Peintre.hasClipping())
-        zone &= Peintre.clipRegion().translated(decalage);
     zone &= image->rect();
+    // Mostly one rectangle, which is tested far faster than a region.
+    const QRect cadre = zone.boundingRect();
+    const bool rectangle = zone.rectCount() == 1;
     const QRgb couleur = plume.color().rgba();
     // Into the very pixels the painter draws on: a writable scan line would detach a
     // shared image from them.
     auto *pixels = const_cast<uchar *>(image->constBits());
     const qsizetype ligne = image->bytesPerLine();
+    std::uint64_t ecrits = 0;
     for (int i = 0; i < n; ++i) {
         const QPoint p = points[i] + decalage;
-        if (zone.contains(p))
+        if (rectangle ? cadre.contains(p) : zone.contains(p)) {
             reinterpret_cast<QRgb *>(pixels + p.y() * ligne)[p.x()] = couleur;
+            ++ecrits;
+        }
     }
+    EcritsDirectement.fetch_add(ecrits, std::memory_order_relaxed);
     return true;
 }
 

@@ -2,35 +2,51 @@
 
 #include "TCanevas.h"
 
+#include <QPainter>
 #include <QPoint>
 
 #include <array>
+#include <atomic>
+#include <cstdint>
 
-class QPainter;
+class QPaintDevice;
 
 namespace tavelor {
 
-// The core's canvas on a QPainter. The pen lives in the painter, so a component and the
-// core can draw in turn on one painter and each sees the pen the other left.
-// Lines follow the platform rule of the bench: a segment paints its start point but not
-// its end point. Width 0 or 1 is a one-pixel line; wider lines get round ends and joins.
-// Antialiasing is turned off on the painter: these drawings are pixel geometry. On a
-// device of pixel ratio above 1 a pixel of the drawing covers several of the device's,
-// and a thin line fills them all, so that it keeps its width and stays unbroken.
-// The pixels of thin lines are painted in batches, at the latest when the pen changes or
-// the canvas goes: paint directly on the painter only once the canvas is gone.
+// The core's canvas on a paint device. Lines follow the platform rule of the bench: a
+// segment paints its start point but not its end point. Width 0 or 1 is a one-pixel
+// line; wider lines get round ends and joins. Antialiasing is off: these drawings are
+// pixel geometry. On a device of pixel ratio above 1 a pixel of the drawing covers
+// several of the device's, and a thin line fills them all, so that it keeps its width
+// and stays unbroken.
+//
+// The pixels of thin lines wait in a batch and are painted later, so the canvas owns
+// its painter and hands it out only through Peintre(), which paints what waits first:
+// whatever is painted next lies over it, and the order of the calls is the order on
+// screen. The pen lives in the painter, so a component and the core drawing in turn
+// each see the pen the other left.
 class TCanevasQt : public TCanevas {
 public:
-    explicit TCanevasQt(QPainter &painter);
+    explicit TCanevasQt(QPaintDevice *support);
     ~TCanevasQt() override;
     TCanevasQt(const TCanevasQt &) = delete;
     TCanevasQt &operator=(const TCanevasQt &) = delete;
+
+    // For anything but the canvas's own lines. Ask for it again after drawing lines: a
+    // reference kept across them would paint under them.
+    QPainter &Peintre();
+    // A Qt pen taken as the canvas's own: its ends fit its width as EpaisseurPlume's do.
+    void Plume(const QPen &plume);
 
     void CouleurPlume(TCouleur couleur) override;
     void EpaisseurPlume(int epaisseur) override;
     void StylePlume(TStyleTrait style) override;
     void DeplaceVers(int x, int y) override;
     void LigneVers(int x, int y) override;
+
+    // Pixels written straight into an image so far, by every canvas: the tests watch
+    // that the oscillograms keep this fast path.
+    static std::uint64_t PixelsEcritsDirectement();
 
 private:
     void AjusteExtremites();
@@ -39,13 +55,14 @@ private:
     bool EcritDirectement(const QPoint *points, int n);
     void Vide();
 
-    QPainter &Peintre;
+    QPainter Pinceau;
     const bool Dense;
     QPoint Courant;
     // Pixels of thin lines not yet painted: the oscillograms draw a few pixels per
     // segment and thousands of segments per tick, and each painting call costs a set-up.
     std::array<QPoint, 1024> Lot;
     int NombreLot = 0;
+    static std::atomic<std::uint64_t> EcritsDirectement;
 };
 
 } // namespace tavelor

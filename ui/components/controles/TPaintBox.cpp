@@ -1,6 +1,6 @@
 #include "TPaintBox.h"
 
-#include <QPainter>
+#include "TCanevasQt.h"
 
 namespace tavelor {
 
@@ -12,8 +12,8 @@ TPaintBox::TPaintBox(QWidget *parent) : QWidget(parent)
 
 void TPaintBox::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    emit OnPaint(painter);
+    TCanevasQt canevas(this);
+    emit OnPaint(canevas);
 }
 
 void TPaintBox::mousePressEvent(QMouseEvent *event)

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-class QPainter;
-
 namespace tavelor {
+
+class TCanevasQt;
 
 // A windowless drawing area with no background of its own: the owner draws in
 // its paint signal, the parent shows through elsewhere.
@@ -15,8 +15,8 @@ public:
     explicit TPaintBox(QWidget *parent = nullptr);
 
 signals:
-    // The owner's drawing, with a painter on the box.
-    void OnPaint(QPainter &painter);
+    // The owner's drawing, through a canvas on the box (its painter is the canvas's).
+    void OnPaint(TCanevasQt &canevas);
     void OnMouseDown(QMouseEvent *event);
     void OnMouseMove(QMouseEvent *event);
     void OnMouseUp(QMouseEvent *event);

@@ -2,11 +2,14 @@
 
 #include "ApplicationTest.h"
 #include "CouleurQt.h"
+#include "TPaintBox.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 
 namespace tavelor {
@@ -23,9 +26,10 @@ protected:
     {
         QImage image(40, 30, QImage::Format_RGB32);
         image.fill(Qt::white);
-        QPainter painter(&image);
-        TCanevasQt canevas(painter);
-        dessin(canevas);
+        {
+            TCanevasQt canevas(&image);
+            dessin(canevas);
+        }
         return image;
     }
 
@@ -113,20 +117,35 @@ TEST_F(TCanevasQtTest, EmptySegmentPaintsNothingAndMovesTheCurrentPoint)
     EXPECT_EQ(Noirs(image), 4);
 }
 
-TEST_F(TCanevasQtTest, PenIsSharedWithThePainter)
+// What is painted through the painter lies over the thin lines drawn before it and
+// under those drawn after, whichever way their pixels reach the image.
+TEST_F(TCanevasQtTest, CallsReachTheImageInTheirOrder)
 {
-    QImage image(10, 10, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    {
-        TCanevasQt premier(painter);
-        premier.CouleurPlume(clBlue);
-        premier.EpaisseurPlume(2);
+    struct Cas {
+        QImage::Format format; // RGB32 takes the direct path, RGB16 the painter's
+        qreal echelle;         // device pixels per unit
+    };
+    for (const Cas &cas :
+         {Cas{QImage::Format_RGB32, 1.0}, Cas{QImage::Format_RGB16, 1.0}, Cas{QImage::Format_RGB32, 2.0}}) {
+        SCOPED_TRACE(static_cast<int>(cas.format) + 100 * cas.echelle);
+        const int e = static_cast<int>(cas.echelle);
+        QImage image(40 * e, 30 * e, cas.format);
+        image.setDevicePixelRatio(cas.echelle);
+        image.fill(Qt::white);
+        {
+            TCanevasQt canevas(&image);
+            canevas.CouleurPlume(clBlack);
+            canevas.DeplaceVers(0, 10);
+            canevas.LigneVers(40, 10);
+            canevas.Peintre().fillRect(QRect(10, 5, 10, 10), Qt::red);
+            canevas.DeplaceVers(0, 12);
+            canevas.LigneVers(40, 12);
+        }
+        image = image.convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(EstCouleur(image, 15 * e, 10 * e, Qt::red));
+        EXPECT_TRUE(EstCouleur(image, 5 * e, 10 * e, Qt::black));
+        EXPECT_TRUE(EstCouleur(image, 15 * e, 12 * e, Qt::black));
     }
-    EXPECT_EQ(painter.pen().color(), QColor(0, 0, 255));
-    EXPECT_EQ(painter.pen().width(), 2);
-    TCanevasQt second(painter);
-    EXPECT_EQ(painter.pen().color(), QColor(0, 0, 255));
 }
 
 // Thin segments are stepped point by point; whatever the painter's scale, every step
@@ -146,22 +165,20 @@ TEST_F(TCanevasQtTest, ThinSegmentsOnPlainAndScaledPainters)
         QImage image(40 * e, 30 * e, QImage::Format_RGB32);
         image.setDevicePixelRatio(cas.echelle);
         image.fill(Qt::white);
-        QPainter painter(&image);
         {
             // The canvas paints the last of its pixels as it goes.
-            TCanevasQt canevas(painter);
+            TCanevasQt canevas(&image);
             if (cas.plumeComposant) {
-                painter.setPen(QPen(Qt::black, cas.epaisseur));
+                canevas.Peintre().setPen(QPen(Qt::black, cas.epaisseur));
             } else {
                 canevas.CouleurPlume(clBlack);
                 canevas.EpaisseurPlume(cas.epaisseur);
             }
-            const QPen avant = painter.pen();
+            const QPen avant = canevas.Peintre().pen();
             canevas.DeplaceVers(2, 20);
             canevas.LigneVers(12, 25);
-            EXPECT_EQ(painter.pen(), avant);
+            EXPECT_EQ(canevas.Peintre().pen(), avant);
         }
-        painter.end();
         EXPECT_TRUE(EstCouleur(image, 2 * e, 20 * e, Qt::black));
         EXPECT_TRUE(EstCouleur(image, 3 * e - 1, 21 * e - 1, Qt::black));
         EXPECT_FALSE(EstCouleur(image, 12 * e, 25 * e, Qt::black));
@@ -170,43 +187,80 @@ TEST_F(TCanevasQtTest, ThinSegmentsOnPlainAndScaledPainters)
 }
 
 // Thin lines written straight into a 32-bit image must come out as the painter's own
-// points would, wherever the painter is moved and clipped; an image of another format
-// takes the painter's path and serves as the reference.
+// points would, wherever the box is moved and whatever part of it is repainted; under a
+// clip of the painter's own (which clipRegion() only approximates for a path, a rotated
+// or a fractional rectangle) the painter draws them. An image of another format takes
+// the painter's path and serves as the reference.
 TEST_F(TCanevasQtTest, ThinLinesWrittenIntoTheImageAsThePainterDrawsThem)
 {
     struct Cas {
+        const char *nom;
         QPoint decalage;
-        QRegion clip; // empty: no clip
-        QImage::Format format;
+        QRegion repeinte; // empty: the whole box
+        std::function<void(QPainter &)> clip;
+        bool directe; // the pixels go straight into the image
+        QImage::Format format = QImage::Format_ARGB32_Premultiplied;
     };
     const QRegion deuxZones = QRegion(5, 5, 20, 30) | QRegion(30, 12, 25, 10);
-    for (const Cas &cas :
-         {Cas{{0, 0}, {}, QImage::Format_RGB32}, Cas{{7, 5}, QRegion(3, 2, 30, 25), QImage::Format_ARGB32},
-          Cas{{-4, 9}, deuxZones, QImage::Format_ARGB32_Premultiplied}}) {
-        SCOPED_TRACE(cas.decalage.x());
+    const Cas tous[] = {
+        {"whole box", {0, 0}, {}, nullptr, true, QImage::Format_RGB32},
+        {"one exposed zone", {0, 0}, QRegion(8, 6, 30, 20), nullptr, true},
+        {"two exposed zones, moved", {-4, 9}, deuxZones, nullptr, true, QImage::Format_ARGB32},
+        {"clip region", {7, 5}, {}, [](QPainter &p) { p.setClipRegion(QRegion(3, 2, 30, 25)); }, false},
+        {"clip path",
+         {3, -2},
+         {},
+         [](QPainter &p) {
+             QPainterPath ellipse;
+             ellipse.addEllipse(QRectF(4.5, 3.25, 41.0, 33.5));
+             p.setClipPath(ellipse);
+         },
+         false},
+        {"clip set under a rotation",
+         {0, 0},
+         {},
+         [](QPainter &p) {
+             p.rotate(17);
+             p.setClipRect(QRectF(12.0, -6.0, 34.0, 22.0));
+             p.rotate(-17);
+         },
+         false},
+        {"fractional clip rectangle",
+         {2, 1},
+         {},
+         [](QPainter &p) { p.setClipRect(QRectF(3.5, 2.25, 30.5, 20.75)); },
+         false},
+    };
+    for (const Cas &cas : tous) {
+        SCOPED_TRACE(cas.nom);
+        TPaintBox boite;
+        boite.resize(64, 48);
+        QObject::connect(&boite, &TPaintBox::OnPaint, [&cas](TCanevasQt &canevas) {
+            if (cas.clip)
+                cas.clip(canevas.Peintre());
+            canevas.CouleurPlume(clRed);
+            canevas.DeplaceVers(-10, 3);
+            for (const QPoint p : {QPoint(20, 40), QPoint(21, 2), QPoint(60, 25), QPoint(2, 30)})
+                canevas.LigneVers(p.x(), p.y());
+            canevas.CouleurPlume(clBlue);
+            canevas.DeplaceVers(0, 0);
+            canevas.LigneVers(70, 50);
+        });
         const auto dessine = [&](QImage::Format format) {
             QImage image(64, 48, format);
             image.fill(Qt::white);
-            QPainter painter(&image);
-            painter.translate(cas.decalage);
-            if (!cas.clip.isEmpty())
-                painter.setClipRegion(cas.clip);
-            {
-                TCanevasQt canevas(painter);
-                canevas.CouleurPlume(clRed);
-                canevas.DeplaceVers(-10, 3);
-                for (const QPoint p : {QPoint(20, 40), QPoint(21, 2), QPoint(60, 25), QPoint(2, 30)})
-                    canevas.LigneVers(p.x(), p.y());
-                canevas.CouleurPlume(clBlue);
-                canevas.DeplaceVers(0, 0);
-                canevas.LigneVers(70, 50);
-            }
-            painter.end();
+            boite.render(&image, cas.decalage, cas.repeinte, QWidget::RenderFlags());
             return image.convertToFormat(QImage::Format_RGB32);
         };
         const QImage reference = dessine(QImage::Format_RGB16);
-        const QImage directe = dessine(cas.format);
-        EXPECT_EQ(directe, reference);
+        const std::uint64_t avant = TCanevasQt::PixelsEcritsDirectement();
+        const QImage ecrite = dessine(cas.format);
+        EXPECT_EQ(TCanevasQt::PixelsEcritsDirectement() > avant, cas.directe);
+        int differences = 0;
+        for (int y = 0; y < reference.height(); ++y)
+            for (int x = 0; x < reference.width(); ++x)
+                differences += ecrite.pixel(x, y) != reference.pixel(x, y);
+        EXPECT_EQ(differences, 0);
         QImage blanche(reference.size(), QImage::Format_RGB32);
         blanche.fill(Qt::white);
         EXPECT_NE(reference, blanche) << "something was drawn";
