@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <optional>
 
 namespace tavelor {
@@ -27,8 +28,10 @@ public:
     static constexpr double f = 50.0;   // grid frequency, Hz
     static constexpr double p = 2.0;    // pole pairs
     static constexpr double Ls = 0.238; // synchronous inductance per phase, H
-    // ω = 2π·f = 100π, rad/s. Written out: moc cannot read <numbers> in a header.
-    static constexpr double Pulsation = 314.1592653589793;
+    // std::numbers::pi, written out: moc, which reads the windows' headers, fails on <numbers>.
+    static constexpr double Pi = 3.141592653589793;
+    // ω = 2π·f = 100π, rad/s.
+    static constexpr double Pulsation = 2.0 * Pi * f;
     // X = Ls·ω = 74.77 Ω.
     static constexpr double Reactance = Ls * Pulsation;
     // The speed at which the rotor turns with the grid's field: Ns = 60·f/p, rpm.
@@ -39,13 +42,13 @@ public:
     static double FemAVide(double Ie, double N);
 
     // Electrical angular speed of the rotor at N rpm: π·p·N/30, rad/s.
-    static double PulsationRotor(double N);
+    static double PulsationRotor(double N) { return Pi * p * N / 30.0; }
 
     // Mechanical power of the torque Cm (N·m) at N rpm: Pa = π·Cm·N/30, W.
-    static double PuissanceMecanique(double Cm, double N);
+    static double PuissanceMecanique(double Cm, double N) { return Pi * Cm * N / 30.0; }
 
     // The torque whose mechanical power at N rpm is P: Cm = 30·P/(π·N), N·m; N ≠ 0.
-    static double CoupleMecanique(double P, double N);
+    static double CoupleMecanique(double P, double N) { return 30.0 * P / Pi / N; }
 
     // sin δ from the power balance at synchronous speed, Cm·ω/p = 3·V·Ev·sin δ / X, that is
     // sin δ = ω²·Ls·Cm / (p·3·V·Ev). Beyond ±1 no load angle carries the torque.
@@ -56,10 +59,29 @@ public:
 
     // The load angle δ in [−π/2, π/2] that carries the drive torque Cm at Ev, or nothing
     // when synchronism is lost: |sin δ| > 1, or Ev = 0 where no angle balances any torque.
-    static std::optional<double> AngleInterne(double Cm, double Ev);
+    static std::optional<double> AngleInterne(double Cm, double Ev)
+    {
+        // Ev = 0 would give 0/0 or an infinite sine: the meters must never see either.
+        if (Ev == 0.0)
+            return std::nullopt;
+        const double s = SinusAngleInterne(Cm, Ev);
+        if (std::abs(s) > 1.0)
+            return std::nullopt;
+        return std::asin(s);
+    }
 
     // Current and power at Ev (V) with load angle δ; I = |Ev∠δ − V| / X.
-    static TRegimeCouple Regime(double Ev, double delta);
+    static TRegimeCouple Regime(double Ev, double delta)
+    {
+        TRegimeCouple r;
+        r.EvCos = Ev * std::cos(delta);
+        r.EvSin = Ev * std::sin(delta);
+        r.I = std::sqrt((r.EvCos - V) * (r.EvCos - V) + r.EvSin * r.EvSin) / Reactance;
+        r.IReel = r.EvSin / Reactance;
+        r.IImag = -(r.EvCos - V) / Reactance;
+        r.Pu = 3.0 * V * r.IReel;
+        return r;
+    }
 
     // Power at the stability limit δ = ±π/2: Pmax = 3·V·Ev / X, W.
     static double PuissanceMax(double Ev) { return 3.0 * V * Ev / Reactance; }
