@@ -1,7 +1,6 @@
 #include "TCourbesCaracteristiques.h"
 
-#include "TModele.h"
-
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -10,7 +9,7 @@ namespace tavelor {
 
 namespace {
 
-constexpr double V = TModele::V;
+constexpr double V = TLoisMachine::V;
 
 int NombrePas()
 {
@@ -30,41 +29,31 @@ double Frontiere(double a, double b, const std::function<bool(double)> &conditio
 
 } // namespace
 
-double TCourbesCaracteristiques::Reactance()
-{
-    return TModele::Ls * 2.0 * std::numbers::pi * TModele::f;
-}
-
 double TCourbesCaracteristiques::Puissance(double Ev, double delta)
 {
-    return 3.0 * V * Ev * std::sin(delta) / Reactance();
-}
-
-double TCourbesCaracteristiques::PuissanceMax(double Ev)
-{
-    return 3.0 * V * Ev / Reactance();
+    return TLoisMachine::Regime(Ev, delta).Pu;
 }
 
 double TCourbesCaracteristiques::CoupleMax(double Ev, double N)
 {
-    return N != 0.0 ? PuissanceMax(Ev) / (std::numbers::pi * N / 30.0) : 0.0;
+    return N != 0.0 ? TLoisMachine::CoupleMecanique(PuissanceMax(Ev), N) : 0.0;
 }
 
 std::optional<double> TCourbesCaracteristiques::CourantAPuissance(double Ev, double Pu)
 {
     if (Ev <= 0.0)
         return Pu == 0.0 ? std::optional(V / Reactance()) : std::nullopt;
-    const double s = std::abs(Pu) / PuissanceMax(Ev);
-    if (s > 1.0)
+    // Coupled, the shaft turns at synchronous speed: Pu is the drive's power there.
+    const std::optional<double> delta =
+        TLoisMachine::AngleInterne(TLoisMachine::CoupleMecanique(std::abs(Pu), NSynchrone), Ev);
+    if (!delta)
         return std::nullopt;
-    return CourantAAngle(Ev, std::asin(s));
+    return CourantAAngle(Ev, *delta);
 }
 
 double TCourbesCaracteristiques::CourantAAngle(double Ev, double delta)
 {
-    const double EvCos = Ev * std::cos(delta);
-    const double EvSin = Ev * std::sin(delta);
-    return std::sqrt((EvCos - V) * (EvCos - V) + EvSin * EvSin) / Reactance();
+    return TLoisMachine::Regime(Ev, delta).I;
 }
 
 TCourbe TCourbesCaracteristiques::CaracteristiqueAVide(double N)
@@ -73,9 +62,17 @@ TCourbe TCourbesCaracteristiques::CaracteristiqueAVide(double N)
     courbe.reserve(static_cast<std::size_t>(NombrePas()) + 1);
     for (int k = 0; k <= NombrePas(); ++k) {
         const double Ie = k * PasIe;
-        courbe.push_back({Ie, TModele::FemAVide(Ie, N)});
+        courbe.push_back({Ie, TLoisMachine::FemAVide(Ie, N)});
     }
     return courbe;
+}
+
+double TCourbesCaracteristiques::FemMaximale(double N)
+{
+    double Ev = 0.0;
+    for (const TPointCourbe &point : CaracteristiqueAVide(N))
+        Ev = std::max(Ev, point.Y);
+    return Ev;
 }
 
 TCourbe TCourbesCaracteristiques::PuissanceAngle(double Ev)
@@ -91,11 +88,11 @@ TCourbe TCourbesCaracteristiques::PuissanceAngle(double Ev)
 
 TCourbe TCourbesCaracteristiques::CourbeV(double Pu, double N)
 {
-    const auto courant = [&](double Ie) { return CourantAPuissance(TModele::FemAVide(Ie, N), Pu); };
+    const auto courant = [&](double Ie) { return CourantAPuissance(TLoisMachine::FemAVide(Ie, N), Pu); };
     const auto stable = [&](double Ie) { return courant(Ie).has_value(); };
     // Unity power factor: Ev·sin δ is fixed by the power, and Ev·cos δ = V there.
     const double EvMinimum = std::hypot(V, std::abs(Pu) * Reactance() / (3.0 * V));
-    const auto auDelaDuMinimum = [&](double Ie) { return TModele::FemAVide(Ie, N) >= EvMinimum; };
+    const auto auDelaDuMinimum = [&](double Ie) { return TLoisMachine::FemAVide(Ie, N) >= EvMinimum; };
 
     TCourbe courbe;
     courbe.reserve(static_cast<std::size_t>(NombrePas()) + 3);
@@ -132,12 +129,12 @@ TCourbe TCourbesCaracteristiques::LieuAngle(double delta, double N, double puiss
     TCourbe courbe;
     for (int k = 0; k <= NombrePas(); ++k) {
         const double Ie = k * PasIe;
-        const double Ev = TModele::FemAVide(Ie, N);
+        const double Ev = TLoisMachine::FemAVide(Ie, N);
         if (std::abs(Puissance(Ev, delta)) > puissanceMax && !courbe.empty()) {
             const double fin = Frontiere(courbe.back().X, Ie, [&](double x) {
-                return std::abs(Puissance(TModele::FemAVide(x, N), delta)) > puissanceMax;
+                return std::abs(Puissance(TLoisMachine::FemAVide(x, N), delta)) > puissanceMax;
             });
-            courbe.push_back({fin, CourantAAngle(TModele::FemAVide(fin, N), delta)});
+            courbe.push_back({fin, CourantAAngle(TLoisMachine::FemAVide(fin, N), delta)});
             break;
         }
         courbe.push_back({Ie, CourantAAngle(Ev, delta)});

@@ -66,8 +66,7 @@ void TModele::FixeVitesse(double n)
 {
     N = n;
     vue_.AfficheValeur(TAfficheurBanc::afficheurN, N);
-    // Electrical angular speed of a two-pole-pair machine.
-    VS1.Pulsation = 2.0 * pi * N / 30.0;
+    VS1.Pulsation = TLoisMachine::PulsationRotor(N);
     VS2.Pulsation = VS1.Pulsation;
     VS3.Pulsation = VS1.Pulsation;
 }
@@ -125,19 +124,10 @@ void TModele::ActiveClignotant(bool enMarche)
 void TModele::Chronos1Timer()
 {
     t += dt;
-    theta += (pi * p * N / 30.0) * dt;
+    theta += TLoisMachine::PulsationRotor(N) * dt;
     MiseAJourModele();
     // After the update, so that the update's own effects keep their order.
     vue_.Redessine(TZoneDessin::Courbes);
-}
-
-double TModele::FemAVide(double Ie, double N)
-{
-    const double Ie2 = Ie * Ie;
-    const double Ie3 = Ie2 * Ie;
-    const double Ie4 = Ie3 * Ie;
-    const double Ie5 = Ie4 * Ie;
-    return (6.717 + 471.9 * Ie + 418.2 * Ie2 - 1236.0 * Ie3 + 868.8 * Ie4 - 200.7 * Ie5) * N / 1500.0;
 }
 
 void TModele::MiseAJourModele()
@@ -170,37 +160,30 @@ bool TModele::CalculeEtatCouple()
     VecV.Reel = V;
     VecV.Imag = 0.0;
 
-    // Ev = 0 only at standstill: no load angle balances any torque, and 0/0 must not reach
-    // the meters, so it is treated as a loss of synchronism.
-    if (Ev == 0.0)
+    const std::optional<double> angle = TLoisMachine::AngleInterne(Cm, Ev);
+    if (!angle)
         return false;
-    const double w = 2.0 * pi * f;
-    const double X = Ls * w;                               // synchronous reactance, Ω
-    const double s = w * w * Ls * Cm / (p * 3.0 * V * Ev); // sin δ
-    if (std::abs(s) > 1.0)
-        return false;
-
-    delta = std::asin(s);
+    delta = *angle;
     ActiveClignotant(std::abs(delta) > AngleAlerte);
 
-    const double EvCos = Ev * std::cos(delta);
-    const double EvSin = Ev * std::sin(delta);
-    I = std::sqrt((EvCos - V) * (EvCos - V) + EvSin * EvSin) / X;
+    const TRegimeCouple regime = TLoisMachine::Regime(Ev, delta);
+    I = regime.I;
     vue_.AfficheValeur(TAfficheurBanc::afficheurI, I);
     vue_.AfficheValeur(TAfficheurBanc::afficheurV, V);
 
-    VecI.Reel = EvSin / X;
-    VecI.Imag = -(EvCos - V) / X;
-    VecEv.Reel = EvCos;
-    VecEv.Imag = EvSin;
+    VecI.Reel = regime.IReel;
+    VecI.Imag = regime.IImag;
+    VecEv.Reel = regime.EvCos;
+    VecEv.Imag = regime.EvSin;
 
-    Pu = 3.0 * V * VecI.Reel;
-    Pa = pi * Cm * N / 30.0;
+    Pu = regime.Pu;
+    Pa = TLoisMachine::PuissanceMecanique(Cm, N);
     vue_.AfficheValeur(TAfficheurBanc::afficheurPa, Pa);
     vue_.AfficheValeur(TAfficheurBanc::afficheurPu, Pu);
-    vue_.AfficheValeur(TAfficheurBanc::afficheurCm, N != 0.0 ? 30.0 * Pa / pi / N : 0.0);
+    vue_.AfficheValeur(TAfficheurBanc::afficheurCm, N != 0.0 ? TLoisMachine::CoupleMecanique(Pa, N) : 0.0);
 
     // jX·I, drawn from the tip of V so that V + jX·I closes on Ev.
+    constexpr double X = TLoisMachine::Reactance;
     VecLsWI.Reel = -X * VecI.Imag;
     VecLsWI.Imag = X * VecI.Reel;
     VecLsWI.X0 = Arrondi(EchelleV * VecV.Reel) + VecV.X0;

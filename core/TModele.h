@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TGeometrieAffichage.h"
+#include "TLoisMachine.h"
 #include "TNbComplexe.h"
 #include "TProtectionReseau.h"
 #include "TValeurInst.h"
@@ -17,21 +18,23 @@ namespace tavelor {
 // Uncoupled, the no-load EMF Ev follows the excitation Ie and the speed N. Coupled, N is
 // frozen and the drive torque Cm sets the load angle through the power balance
 //     Cm·ω/p = 3·V·Ev·sin δ / X,   ω = 2π·f,   X = Ls·ω = 74.77 Ω,
-// and the stator current is I = (Ev∠δ − V) / (jX), generator convention.
+// and the stator current is I = (Ev∠δ − V) / (jX), generator convention. The laws
+// themselves live in TLoisMachine, shared with the characteristic curves.
 //
 // Every effect on the windows goes through the view, in the order of the update. Track bar
 // state and the warning blinker are owned here; the view hears of them only when they change.
 class TModele {
 public:
-    static constexpr double V = 230.0;                           // grid phase voltage, V
-    static constexpr double f = 50.0;                            // grid frequency, Hz
-    static constexpr double p = 2.0;                             // pole pairs
-    static constexpr double Ls = 0.238;                          // synchronous inductance per phase, H
-    static constexpr double dt = 0.0002;                         // simulated seconds per clock tick
-    static constexpr double EchelleTri = 0.3;                    // three-phase phasors and traces, px/V
-    static constexpr double PulsationReseau = 314.1592653589793; // 100π rad/s
-    static constexpr double AngleAlerte = 1.3089969389957472;    // 75°: the warning lamp blinks beyond
-    static constexpr double NSynchrone = 60.0 * f / p;           // 1500 rpm
+    // The machine and the grid, as their laws know them.
+    static constexpr double V = TLoisMachine::V;                       // grid phase voltage, V
+    static constexpr double f = TLoisMachine::f;                       // grid frequency, Hz
+    static constexpr double p = TLoisMachine::p;                       // pole pairs
+    static constexpr double Ls = TLoisMachine::Ls;                     // synchronous inductance per phase, H
+    static constexpr double PulsationReseau = TLoisMachine::Pulsation; // 100π rad/s
+    static constexpr double NSynchrone = TLoisMachine::NSynchrone;     // 60·f/p = 1500 rpm
+    static constexpr double dt = 0.0002;                               // simulated seconds per clock tick
+    static constexpr double EchelleTri = 0.3;                          // three-phase phasors and traces, px/V
+    static constexpr double AngleAlerte = 1.3089969389957472;          // 75°: the warning lamp blinks beyond
 
     explicit TModele(TVueBanc &vue);
     TModele(const TModele &) = delete;
@@ -85,7 +88,7 @@ public:
     void Chronos1Timer();
     void MiseAJourModele();
     // No-load characteristic at 1500 rpm, proportional to the speed: Ie in A, N in rpm, result in V.
-    static double FemAVide(double Ie, double N);
+    static double FemAVide(double Ie, double N) { return TLoisMachine::FemAVide(Ie, N); }
     // Show-time set-up: histories sized and zeroed, colours, origins and scales of the phasors.
     void PreparerAffichage(const TGeometrieAffichage &geometrie);
     // On closing the switch: the grid holds the rotor at its own speed, so a shaft a few

@@ -36,8 +36,8 @@ const QColor orange(230, 120, 0);
 const QColor gris(110, 110, 110);
 const QColor point(255, 200, 0);
 // The V-curves darken as the power falls, leaving red and orange to the loci.
-const std::array<QColor, 5> couleursV{QColor(68, 1, 84), QColor(59, 82, 139), QColor(33, 145, 140), QColor(40, 160, 90),
-                                      QColor(110, 170, 20)};
+const std::array<QColor, C::PuissancesV.size()> couleursV{QColor(68, 1, 84), QColor(59, 82, 139), QColor(33, 145, 140),
+                                                          QColor(40, 160, 90), QColor(110, 170, 20)};
 
 QList<QPointF> Points(const TCourbe &courbe, double echelleX = 1.0)
 {
@@ -223,7 +223,7 @@ void TFormCourbes::SuitAVide()
     VitesseAVide = N;
     AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, 0)));
     Remplace(AVideN, Points(C::CaracteristiqueAVide(N)));
-    const double EvHaut = std::max({TModele::FemAVide(1.56, N), TModele::FemAVide(1.56, C::NSynchrone), TModele::V});
+    const double EvHaut = std::max({C::FemMaximale(N), C::FemMaximale(C::NSynchrone), TModele::V});
     TGraphiqueCourbes::Gradue(GraphiqueAVide->AxeY, 0.0, 1.05 * EvHaut);
 }
 
@@ -241,11 +241,13 @@ void TFormCourbes::SuitAngle()
     Angle->setName(QStringLiteral("Pu(δ) à Ev = %1 V").arg(Nombre(Ev, 1)));
     Remplace(Angle, Points(C::PuissanceAngle(Ev), 1.0 / degre));
     LimitesPmax->setName(QStringLiteral("±Pmax = %1 W").arg(Nombre(Pmax, 0)));
-    Remplace(LimitesPmax, {QPointF(-90.0, -Pmax), QPointF(90.0, Pmax)});
-    PoseZone(ZonesAlerte[0], -90.0, -75.0, hauteur);
-    PoseZone(ZonesAlerte[1], 75.0, 90.0, hauteur);
-    PoseZone(ZonesInstables[0], -180.0, -90.0, hauteur);
-    PoseZone(ZonesInstables[1], 90.0, 180.0, hauteur);
+    const double limite = C::AngleLimite / degre;
+    const double alerte = TModele::AngleAlerte / degre;
+    Remplace(LimitesPmax, {QPointF(-limite, -Pmax), QPointF(limite, Pmax)});
+    PoseZone(ZonesAlerte[0], -limite, -alerte, hauteur);
+    PoseZone(ZonesAlerte[1], alerte, limite, hauteur);
+    PoseZone(ZonesInstables[0], -180.0, -limite, hauteur);
+    PoseZone(ZonesInstables[1], limite, 180.0, hauteur);
     PlaceEtiquettes();
 }
 

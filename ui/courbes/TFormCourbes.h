@@ -1,7 +1,9 @@
 #pragma once
 
+#include "TCourbesCaracteristiques.h"
 #include "TFenetreCourbes.h"
 
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -41,7 +43,8 @@ public:
     QAreaSeries *ZonesAlerte[2], *ZonesInstables[2];
     QScatterSeries *LimitesPmax, *PointAngle;
     QGraphicsSimpleTextItem *EtiquetteGeneratrice, *EtiquetteMoteur;
-    QLineSeries *CourbesV[5], *CourbeVCourante, *LieuLimite, *LieuAlerte;
+    std::array<QLineSeries *, TCourbesCaracteristiques::PuissancesV.size()> CourbesV;
+    QLineSeries *CourbeVCourante, *LieuLimite, *LieuAlerte;
     QScatterSeries *PointV;
 
 protected:
