@@ -83,6 +83,13 @@ public:
         return r;
     }
 
+    // Reactive power supplied to the grid at Ev (V) and load angle δ:
+    // Q = 3·V·(Ev·cos δ − V) / X, var; positive when the machine is over-excited.
+    static double PuissanceReactive(double Ev, double delta)
+    {
+        return 3.0 * V * (Ev * std::cos(delta) - V) / Reactance;
+    }
+
     // Power at the stability limit δ = ±π/2: Pmax = 3·V·Ev / X, W.
     static double PuissanceMax(double Ev) { return 3.0 * V * Ev / Reactance; }
 };
