@@ -153,8 +153,11 @@ def main():
         entendus = scenario(app)
         for ligne in entendus:
             print(ligne)
-        attendus = ["label « Intensité d'excitation » 0.47", "message : Les conditions de couplage ne sont pas remplies"]
-        manquants = [a for a in attendus if not any(ligne.endswith(a) for ligne in entendus)]
+        # The reading in the locale's form, with its unit: 0,47 A in French, 0.47 A otherwise.
+        attendus = [("label « Intensité du courant d'excitation » 0.47\u00a0A",
+                     "label « Intensité du courant d'excitation » 0,47\u00a0A"),
+                    ("message : Les conditions de couplage ne sont pas remplies",)]
+        manquants = [a[0] for a in attendus if not any(ligne.endswith(a) for ligne in entendus)]
         for m in manquants:
             print(f"pas entendu : {m}")
         return 1 if anonymes or manquants else 0

@@ -27,7 +27,7 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Value ? QString::number(currentValue().toDouble()) : QAccessibleWidget::text(t);
+        return t == QAccessible::Value ? Barre()->TexteLecture() : QAccessibleWidget::text(t);
     }
 
     QVariant currentValue() const override { return Barre()->Lecture(Barre()->value()); }

@@ -71,6 +71,12 @@ void Tafficheur::setFonteName(const QString &valeur)
     AjusteTaille();
 }
 
+void Tafficheur::setUnite(const QString &valeur)
+{
+    UniteLue = valeur;
+    MetAJourDescription();
+}
+
 QString Tafficheur::Texte() const
 {
     if (Nombre >= Depassement)
@@ -155,7 +161,7 @@ void Tafficheur::AjusteTaille()
 
 void Tafficheur::MetAJourDescription()
 {
-    setAccessibleDescription(Texte());
+    setAccessibleDescription(UniteLue.isEmpty() ? Texte() : Texte() + QChar(0x00A0) + UniteLue);
 }
 
 void Tafficheur::mousePressEvent(QMouseEvent *event)

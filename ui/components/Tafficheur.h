@@ -13,8 +13,10 @@ class TCanevasQt;
 // font and digit setters size the box from the digit "0" of its font: (Nb_digits + 1) digit widths plus
 // 11 pixels wide (Nb_digits taken in 2..18, as for the text), one digit height plus 2
 // high, the left edge staying in place.
-// The accessible description holds the text shown. It takes no focus unless its owner
-// says so; with the focus, a frame in the highlight colour is drawn over its own.
+// The accessible description holds the text shown, followed by the unit when one is set
+// ("230,4 V"): the unit is printed in the picture beside the box, out of a screen
+// reader's sight. It takes no focus unless its owner says so; with the focus, a frame in
+// the highlight colour is drawn over its own.
 class Tafficheur : public QWidget {
     Q_OBJECT
     Q_PROPERTY(double Valeur READ Valeur WRITE setValeur)
@@ -43,6 +45,7 @@ public:
     void setCouleur_chiffre(TCouleur valeur);
     void setTaillefonte(int valeur);
     void setFonteName(const QString &valeur);
+    void setUnite(const QString &valeur);
 
     // What the box shows: "###" from 9999 up (tested before any rounding), otherwise
     // Fixed(Valeur, Nb_digits, chiffre_apres) with the regional decimal separator.
@@ -74,6 +77,7 @@ private:
     TCouleur Encre = clBlack;
     int TaillePolice = 11;
     QString NomPolice = QStringLiteral("MS Sans Serif");
+    QString UniteLue;
     bool PresseGauche = false;
 };
 

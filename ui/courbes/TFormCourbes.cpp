@@ -302,8 +302,9 @@ void TFormCourbes::AffichePoints()
 {
     const TModele &m = Modele;
     PosePoint(PointAVide, QPointF(m.Ie, m.Ev));
-    Lecture(LectureAVide,
-            QStringLiteral("Point de fonctionnement : Ie = %1 A, Ev = %2 V").arg(Nombre(m.Ie, 2), Nombre(m.Ev, 1)));
+    Lecture(
+        LectureAVide,
+        QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, Ev = %2 V").arg(Nombre(m.Ie, 2), Nombre(m.Ev, 1)));
     if (!m.Couplage) {
         PosePoint(PointAngle, std::nullopt);
         PosePoint(PointV, std::nullopt);
@@ -313,11 +314,10 @@ void TFormCourbes::AffichePoints()
     }
     PosePoint(PointAngle, QPointF(m.delta / degre, m.Pu));
     PosePoint(PointV, QPointF(m.Ie, m.I));
-    Lecture(
-        LectureAngle,
-        QStringLiteral("Point de fonctionnement : δ = %1°, P = %2 W").arg(Nombre(m.delta / degre, 1), Nombre(m.Pu, 0)));
+    Lecture(LectureAngle, QStringLiteral("Point de fonctionnement\u00A0: δ = %1°, Pu = %2 W")
+                              .arg(Nombre(m.delta / degre, 1), Nombre(m.Pu, 0)));
     Lecture(LectureV,
-            QStringLiteral("Point de fonctionnement : Ie = %1 A, I = %2 A").arg(Nombre(m.Ie, 2), Nombre(m.I, 2)));
+            QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, I = %2 A").arg(Nombre(m.Ie, 2), Nombre(m.I, 2)));
 }
 
 void TFormCourbes::Lecture(QLabel *lecture, const QString &texte)

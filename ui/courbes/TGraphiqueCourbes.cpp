@@ -322,8 +322,8 @@ QString TGraphiqueCourbes::DonneesTabulees() const
     QStringList entete;
     int lignes = 0;
     for (const QXYSeries *serie : series) {
-        entete << serie->name() + QStringLiteral(" : ") + AxeX->titleText()
-               << serie->name() + QStringLiteral(" : ") + AxeY->titleText();
+        entete << serie->name() + QStringLiteral("\u00A0: ") + AxeX->titleText()
+               << serie->name() + QStringLiteral("\u00A0: ") + AxeY->titleText();
         lignes = std::max(lignes, serie->count());
     }
     QString texte = entete.join(QLatin1Char('\t')) + QLatin1Char('\n');

@@ -14,7 +14,7 @@ TFormAPropos::TFormAPropos(QWidget *parent)
     // Each text is centred in its box, as the boxes are centred in the window.
     Label1 = CreeTexte("Label1", QStringLiteral("10 janvier 2011"), QRect(106, 8, 73, 13));
     StaticText1 =
-        CreeTexte("StaticText1", QStringLiteral("Équipe Tavelor – Professeurs de physique"), QRect(16, 32, 245, 17));
+        CreeTexte("StaticText1", QStringLiteral("Équipe Tavelor – professeurs de physique"), QRect(16, 32, 245, 17));
     StaticText4 = CreeTexte("StaticText4", QStringLiteral("Dole (Jura)"), QRect(85, 56, 110, 17));
     StaticText6 = CreeTexte("StaticText6", QStringLiteral("tavelor.example.org"), QRect(77, 80, 123, 17));
     BitBtn1 = new TBoutonFermer("BitBtn1", QRect(104, 104, 75, 30), this);

@@ -145,7 +145,8 @@ void TFenetres::MontreCourbes()
             FabriqueCourbes = TChargeurCourbes::Charge(erreur);
             if (!FabriqueCourbes) {
                 qWarning("%s", qPrintable(erreur));
-                Form1->Message("Les courbes caractéristiques ne sont pas disponibles : leur module est introuvable.");
+                Form1->Message(
+                    "Les courbes caractéristiques ne sont pas disponibles\u00A0: leur module est introuvable.");
                 return;
             }
         }

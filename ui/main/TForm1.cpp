@@ -124,14 +124,25 @@ void TForm1::CreeComposants()
     afficheur1 = CreeAfficheur("afficheur1", D::afficheur1, 1);
     afficheur1->setValeur(400);
     Afficheurs = {afficheurIe, afficheurI, afficheurPu, afficheurV, afficheurPa, afficheurN, afficheurCm};
-    afficheurIe->setAccessibleName(QStringLiteral("Intensité d'excitation"));
-    afficheurI->setAccessibleName(QStringLiteral("Intensité statorique"));
+    afficheurIe->setAccessibleName(QStringLiteral("Intensité du courant d'excitation"));
+    afficheurI->setAccessibleName(QStringLiteral("Intensité du courant statorique"));
     afficheurPu->setAccessibleName(QStringLiteral("Puissance statorique"));
     afficheurV->setAccessibleName(QStringLiteral("Tension statorique"));
     afficheurPa->setAccessibleName(QStringLiteral("Puissance mécanique"));
     afficheurN->setAccessibleName(QStringLiteral("Vitesse"));
     afficheurCm->setAccessibleName(QStringLiteral("Couple"));
     afficheur1->setAccessibleName(QStringLiteral("Tension réseau"));
+    // The units the picture prints beside the boxes.
+    const std::array<std::pair<Tafficheur *, QString>, 8> unites{{{afficheurIe, QStringLiteral("A")},
+                                                                  {afficheurI, QStringLiteral("A")},
+                                                                  {afficheurPu, QStringLiteral("W")},
+                                                                  {afficheurV, QStringLiteral("V")},
+                                                                  {afficheurPa, QStringLiteral("W")},
+                                                                  {afficheurN, QStringLiteral("tr/min")},
+                                                                  {afficheurCm, QStringLiteral("N·m")},
+                                                                  {afficheur1, QStringLiteral("V")}}};
+    for (const auto &[afficheur, unite] : unites)
+        afficheur->setUnite(unite);
 
     const std::array<Tinterrupteur **, 3> poles{&interrupteur1, &interrupteur2, &interrupteur3};
     const std::array<QRect, 3> zonesPoles{D::interrupteur1, D::interrupteur2, D::interrupteur3};
@@ -208,11 +219,12 @@ void TForm1::CreeComposants()
     ImageWarning->setObjectName(QStringLiteral("ImageWarning"));
     ImageWarning->setGeometry(D::ImageWarning);
     ImageWarning->setPixmap(TImageRessource::Charge(QStringLiteral(":/warning.png"), devicePixelRatioF()));
-    ImageWarning->setAccessibleName(QStringLiteral("Alerte stabilité"));
-    ImageWarning->setAccessibleDescription(QStringLiteral("Angle interne au-delà de 75° : limite de stabilité proche"));
+    ImageWarning->setAccessibleName(QStringLiteral("Alerte de stabilité"));
+    ImageWarning->setAccessibleDescription(
+        QStringLiteral("Angle interne au-delà de 75°\u00A0: limite de stabilité proche"));
     ImageWarning->hide();
     AnnonceAlerte = new TAnnonce(
-        QStringLiteral("Alerte stabilité : angle interne au-delà de 75°, limite de stabilité proche"), this);
+        QStringLiteral("Alerte de stabilité\u00A0: angle interne au-delà de 75°, limite de stabilité proche"), this);
     AnnonceAlerte->move(D::ImageWarning.topLeft());
 
     BitBtnRecable = CreeBouton("BitBtnRecable", QStringLiteral(":/recabler.png"),
@@ -221,7 +233,7 @@ void TForm1::CreeComposants()
                                   QStringLiteral("Coupler la machine au réseau"), D::BitBtnFermeInter);
     BitBtnAide =
         CreeBouton("BitBtnAide", QStringLiteral(":/aide.png"), QStringLiteral("Afficher l'aide"), D::BitBtnAide);
-    BitBtnAPropos = CreeBouton("BitBtnAPropos", QStringLiteral(":/apropos.png"), QStringLiteral("A propos de Tavelor"),
+    BitBtnAPropos = CreeBouton("BitBtnAPropos", QStringLiteral(":/apropos.png"), QStringLiteral("À propos de Tavelor"),
                                D::BitBtnAPropos);
     BitBtnFermer =
         CreeBouton("BitBtnFermer", QStringLiteral(":/quitter.png"), QStringLiteral("Quitter Tavelor"), D::BitBtnFermer);
@@ -538,13 +550,14 @@ void TForm1::TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat)
     cible->setPageStep(etat.Frequence);
     cible->setValue(etat.Position);
     cible->setEnabled(etat.Enabled);
-    // Read by assistive tools as Ie in A, N in rpm or the torque in N.m.
+    // Read by assistive tools as Ie in A, N in rpm or the torque in N·m.
     if (trackBar == TTrackBarBanc::TrackBarIe) {
-        TrackBarIe->DefinitLecture(1.6, -0.01); // Ie = (160 - position) / 100, as the model has it
+        TrackBarIe->DefinitLecture(1.6, -0.01, QStringLiteral("A")); // Ie = (160 - position) / 100, as the model has it
     } else {
         cible->setAccessibleName(Modele.Couplage ? QStringLiteral("Réglage couple")
                                                  : QStringLiteral("Réglage vitesse"));
-        TrackBarN->DefinitLecture(0.0, Modele.Couplage ? 0.1 : 1.0);
+        TrackBarN->DefinitLecture(0.0, Modele.Couplage ? 0.1 : 1.0,
+                                  Modele.Couplage ? QStringLiteral("N·m") : QStringLiteral("tr/min"));
     }
 }
 

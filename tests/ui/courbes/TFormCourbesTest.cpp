@@ -164,12 +164,12 @@ TEST_F(TFormCourbesTest, LecturesSelonLaLangue)
     };
     const TCas cas[] = {
         {QLocale(QLocale::French, QLocale::France),
-         QStringLiteral("Point de fonctionnement : Ie = 0,47 A, Ev = 230,4 V"),
-         QStringLiteral("Point de fonctionnement : δ = 47,6°, P = 1571 W"),
-         QStringLiteral("Point de fonctionnement : Ie = 0,47 A, I = 2,49 A")},
-        {QLocale::c(), QStringLiteral("Point de fonctionnement : Ie = 0.47 A, Ev = 230.4 V"),
-         QStringLiteral("Point de fonctionnement : δ = 47.6°, P = 1571 W"),
-         QStringLiteral("Point de fonctionnement : Ie = 0.47 A, I = 2.49 A")},
+         QStringLiteral("Point de fonctionnement\u00A0: Ie = 0,47 A, Ev = 230,4 V"),
+         QStringLiteral("Point de fonctionnement\u00A0: δ = 47,6°, Pu = 1571 W"),
+         QStringLiteral("Point de fonctionnement\u00A0: Ie = 0,47 A, I = 2,49 A")},
+        {QLocale::c(), QStringLiteral("Point de fonctionnement\u00A0: Ie = 0.47 A, Ev = 230.4 V"),
+         QStringLiteral("Point de fonctionnement\u00A0: δ = 47.6°, Pu = 1571 W"),
+         QStringLiteral("Point de fonctionnement\u00A0: Ie = 0.47 A, I = 2.49 A")},
     };
     for (const TCas &c : cas) {
         QLocale::setDefault(c.locale);
@@ -296,8 +296,8 @@ TEST_F(TFormCourbesTest, CopieImageEtDonnees)
     ASSERT_EQ(lignes.size(), 1 + 321) << "a header, then one line per excitation step";
     const QStringList entete = lignes[0].split(QLatin1Char('\t'));
     EXPECT_EQ(entete.size(), 8) << "four curves, x and y each";
-    EXPECT_EQ(entete[0], QStringLiteral("À 1500 tr/min : Ie (A)"));
-    EXPECT_EQ(entete[7], QStringLiteral("Point de fonctionnement : Ev (V)"));
+    EXPECT_EQ(entete[0], QStringLiteral("À 1500 tr/min\u00A0: Ie (A)"));
+    EXPECT_EQ(entete[7], QStringLiteral("Point de fonctionnement\u00A0: Ev (V)"));
     // Line for Ie = 0.47 A: French decimals, short columns left empty.
     const QStringList ligne = lignes[1 + 94].split(QLatin1Char('\t'));
     ASSERT_EQ(ligne.size(), 8);

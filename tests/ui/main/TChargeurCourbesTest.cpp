@@ -80,7 +80,7 @@ TEST(TChargeurCourbesTest, ModuleEtrangerRefuseLeBancContinue)
     EXPECT_EQ(fenetres.FormCourbes, nullptr);
     EXPECT_EQ(reponseur.Textes,
               QStringList{QStringLiteral(
-                  "Les courbes caractéristiques ne sont pas disponibles : leur module est introuvable.")});
+                  "Les courbes caractéristiques ne sont pas disponibles\u00A0: leur module est introuvable.")});
     EXPECT_TRUE(fenetres.Form1->isVisible());
     fenetres.Form1->Modele.Chronos1Timer();
 }

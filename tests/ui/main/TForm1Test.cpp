@@ -133,9 +133,9 @@ TEST_F(TForm1Test, WindowAndComponentsAtStart)
     EXPECT_FALSE(f->BitBtnFermeInter->isEnabled());
     EXPECT_FALSE(f->ImageWarning->isVisible());
     EXPECT_FALSE(f->ImageRegCouple->isVisible());
-    EXPECT_EQ(f->afficheurV->accessibleDescription(), "0.0");
-    EXPECT_EQ(f->afficheur1->accessibleDescription(), "400.0");
-    EXPECT_EQ(f->afficheurIe->accessibleDescription(), "0.00");
+    EXPECT_EQ(f->afficheurV->accessibleDescription(), "0.0\u00A0V");
+    EXPECT_EQ(f->afficheur1->accessibleDescription(), "400.0\u00A0V");
+    EXPECT_EQ(f->afficheurIe->accessibleDescription(), "0.00\u00A0A");
     EXPECT_EQ(f->TrackBarIe->value(), 160);
     EXPECT_EQ(f->TrackBarN->maximum(), 1800);
 
@@ -169,7 +169,7 @@ TEST_F(TForm1Test, ExcitationTrackBar)
     QSlider *barre = Form()->TrackBarIe;
     barre->triggerAction(QAbstractSlider::SliderToMinimum); // top of the vertical bar
     EXPECT_DOUBLE_EQ(Modele().Ie, 1.60);
-    EXPECT_EQ(Form()->afficheurIe->accessibleDescription(), "1.60");
+    EXPECT_EQ(Form()->afficheurIe->accessibleDescription(), "1.60\u00A0A");
     barre->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_NEAR(Modele().Ie, 1.59, 1e-12);
 }
@@ -222,7 +222,7 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
 
     Excite(0.47);
     f->TrackBarN->setValue(1500);
-    EXPECT_EQ(f->afficheurN->accessibleDescription(), "1500");
+    EXPECT_EQ(f->afficheurN->accessibleDescription(), "1500\u00A0tr/min");
     // The next tick shows the stator EMF.
     EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(f->afficheurV->Valeur() - 230.36) < 0.01; }, 3000));
 
@@ -290,7 +290,7 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
     ASSERT_EQ(reponseur.Textes.size(), 2);
     EXPECT_EQ(reponseur.Textes[1], "Le fonctionnement est instable");
     EXPECT_FALSE(Modele().Couplage);
-    EXPECT_EQ(f->afficheurN->accessibleDescription(), "0");
+    EXPECT_EQ(f->afficheurN->accessibleDescription(), "0\u00A0tr/min");
     EXPECT_EQ(f->TrackBarN->minimum(), 0);
     EXPECT_EQ(f->TrackBarN->maximum(), 1800);
     EXPECT_EQ(f->TrackBarN->value(), 0);
@@ -353,7 +353,7 @@ TEST_F(TForm1Test, CouplingFromTheKeyboardAlone)
     AttendUnTic();
     EXPECT_TRUE(Modele().Couplage);
     EXPECT_NEAR(Modele().Pu, 4.0 * 1500 * std::numbers::pi / 30, 0.01);
-    EXPECT_EQ(f->afficheurCm->accessibleDescription(), "4.0");
+    EXPECT_EQ(f->afficheurCm->accessibleDescription(), "4.0\u00A0N·m");
 }
 
 // F6 and Shift+F6 go round the visible windows in their order on the screen; a tap on Alt
@@ -459,8 +459,8 @@ TEST_F(TForm1Test, EveryControlCanBeFoundAndReadByAssistiveTools)
         {f, "Tavelor", R::Window},
         {Fenetres->FormOscillogrammes.get(), "Oscillogrammes", R::Window},
         {f->Image1, "Banc de couplage", R::Graphic},
-        {f->afficheurIe, "Intensité d'excitation", R::StaticText},
-        {f->afficheurI, "Intensité statorique", R::StaticText},
+        {f->afficheurIe, "Intensité du courant d'excitation", R::StaticText},
+        {f->afficheurI, "Intensité du courant statorique", R::StaticText},
         {f->afficheurPu, "Puissance statorique", R::StaticText},
         {f->afficheurV, "Tension statorique", R::StaticText},
         {f->afficheurPa, "Puissance mécanique", R::StaticText},
@@ -484,7 +484,7 @@ TEST_F(TForm1Test, EveryControlCanBeFoundAndReadByAssistiveTools)
         {f->BitBtnAPropos, "A propos", R::Button},
         {f->BitBtnFermer, "Quitter", R::Button},
         {f->ImageRegCouple, "Réglage couple", R::Graphic},
-        {f->ImageWarning, "Alerte stabilité", R::Graphic},
+        {f->ImageWarning, "Alerte de stabilité", R::Graphic},
     };
     for (const auto &[widget, nom, role] : noms) {
         QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(widget);
@@ -495,7 +495,7 @@ TEST_F(TForm1Test, EveryControlCanBeFoundAndReadByAssistiveTools)
     auto description = [](QWidget *w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
     };
-    EXPECT_EQ(description(f->afficheur1), "400.0");
+    EXPECT_EQ(description(f->afficheur1), "400.0\u00A0V");
     EXPECT_EQ(description(f->interrupteur1), "ouvert");
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(f->TrackBarN)->state().disabled);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(f->BitBtnFermeInter)->state().disabled);
@@ -529,6 +529,49 @@ TEST_F(TForm1Test, EveryControlCanBeFoundAndReadByAssistiveTools)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f->TrackBarN)->text(QAccessible::Name), "Réglage couple");
     f->TrackBarN->setValue(-25);
     verifie(lecture(f->TrackBarN), {-2.5, -20, 20, 0.1});
+}
+
+// What a screen reader says of the bars and the meters: the number in the locale's form
+// and its unit, as a French reader writes it ("1 500 tr/min", "10,0 N·m").
+TEST_F(TForm1Test, ReadingsInTheLocalesFormWithTheirUnit)
+{
+    struct TCas {
+        QLocale locale;
+        const char *ieNul, *ie, *couple, *coupleNegatif, *vitesse, *afficheurIe, *afficheurCm, *afficheurN;
+    };
+    const TCas cas[] = {
+        {QLocale(QLocale::French, QLocale::France), "0,00\u00A0A", "0,47\u00A0A", "10,0\u00A0N·m", "-2,5\u00A0N·m",
+         "1\u202F500\u00A0tr/min", "0,47\u00A0A", "10,0\u00A0N·m", "1500\u00A0tr/min"},
+        {QLocale::c(), "0.00\u00A0A", "0.47\u00A0A", "10.0\u00A0N·m", "-2.5\u00A0N·m", "1500\u00A0tr/min",
+         "0.47\u00A0A", "10.0\u00A0N·m", "1500\u00A0tr/min"},
+    };
+    const auto lu = [](QWidget *w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Value); };
+    const auto texte = [](const char *utf8) { return QString::fromUtf8(utf8); };
+    struct TRetablit {
+        ~TRetablit() { QLocale::setDefault(QLocale::c()); }
+    } retablit;
+    for (const TCas &c : cas) {
+        QLocale::setDefault(c.locale);
+        Fenetres = std::make_unique<TFenetres>();
+        Fenetres->Montre();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form()));
+        TForm1 *f = Form();
+        EXPECT_EQ(lu(f->TrackBarIe), texte(c.ieNul)) << "at the bottom of the upside-down bar";
+        Couple();
+        EXPECT_EQ(lu(f->TrackBarIe), texte(c.ie));
+        EXPECT_EQ(f->afficheurIe->accessibleDescription(), texte(c.afficheurIe));
+        f->TrackBarN->setValue(100);
+        Modele().MiseAJourModele();
+        EXPECT_EQ(lu(f->TrackBarN), texte(c.couple));
+        EXPECT_EQ(f->afficheurCm->accessibleDescription(), texte(c.afficheurCm));
+        EXPECT_EQ(f->afficheurN->accessibleDescription(), texte(c.afficheurN));
+        f->TrackBarN->setValue(-25);
+        EXPECT_EQ(lu(f->TrackBarN), texte(c.coupleNegatif));
+        QTest::mouseClick(f->BitBtnRecable, Qt::LeftButton);
+        CableEnOrdre();
+        f->TrackBarN->setValue(1500);
+        EXPECT_EQ(lu(f->TrackBarN), texte(c.vitesse));
+    }
 }
 
 // The picture is painted as decoded, never greyed out as a disabled widget would be, and

@@ -1,18 +1,34 @@
 #include "TTrackBar.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QStyleOptionSlider>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavelor {
 
 TTrackBar::TTrackBar(Qt::Orientation orientation, QWidget *parent) : QSlider(orientation, parent) {}
 
-void TTrackBar::DefinitLecture(double origine, double pas)
+void TTrackBar::DefinitLecture(double origine, double pas, const QString &unite)
 {
     Origine = origine;
     Pas = pas != 0.0 ? pas : 1.0;
+    Unite = unite;
+}
+
+QString TTrackBar::TexteLecture() const
+{
+    // A step of 0.01 needs two decimals, 0.1 one, 1 none (-log10 of 0.1 may land a hair above 1).
+    const int decimales = std::max(0, static_cast<int>(std::ceil(-std::log10(std::abs(Pas)) - 1e-9)));
+    // Rounded first, and +0 for -0: Ie = 1.6 - 0.01 × 160 falls a hair below zero.
+    const double puissance = std::pow(10.0, decimales);
+    double lecture = std::round(Lecture(value()) * puissance) / puissance;
+    if (lecture == 0.0)
+        lecture = 0.0;
+    const QString nombre = QLocale().toString(lecture, 'f', decimales);
+    return Unite.isEmpty() ? nombre : nombre + QChar(0x00A0) + Unite;
 }
 
 int TTrackBar::PositionDe(double lecture) const

@@ -16,8 +16,11 @@ public:
 
     // What a position stands for, origine + pas · position (Ie in A, N in rpm...): the value
     // assistive tools read and set, instead of a position that may run upside down.
-    void DefinitLecture(double origine, double pas);
+    void DefinitLecture(double origine, double pas, const QString &unite);
     double Lecture(int position) const { return Origine + Pas * position; }
+    // The present reading as a screen reader says it: in the locale's form, with as many
+    // decimals as one step needs, and the unit ("0,47 A", "1 500 tr/min").
+    QString TexteLecture() const;
     // The position nearest to a reading, within the range.
     int PositionDe(double lecture) const;
 
@@ -27,6 +30,7 @@ protected:
 private:
     double Origine = 0.0;
     double Pas = 1.0;
+    QString Unite;
 };
 
 } // namespace tavelor
