@@ -1,56 +1,21 @@
 #include "TCapturesBanc.h"
 
+#include "Manipulations.h"
 #include "TFenetres.h"
 #include "TForm1.h"
 #include "TFormCourbes.h"
 #include "TShape.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
-#include <QThread>
 #include <QWindow>
 
 #include <cmath>
 
 namespace tavelor {
-
-namespace {
-
-// Lets the clock tick and the windows repaint for a while.
-void Attend(int millisecondes)
-{
-    QDeadlineTimer fin(millisecondes);
-    while (!fin.hasExpired()) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-}
-
-void Tape(QWindow *fenetre, const char *texte)
-{
-    for (const char *c = texte; *c; ++c) {
-        QKeyEvent appui(QEvent::KeyPress, 0, Qt::NoModifier, QString(QLatin1Char(*c)));
-        QKeyEvent relache(QEvent::KeyRelease, 0, Qt::NoModifier, QString(QLatin1Char(*c)));
-        QApplication::sendEvent(fenetre, &appui);
-        QApplication::sendEvent(fenetre, &relache);
-    }
-}
-
-void Clique(QWidget *widget)
-{
-    const QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
-    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent evenement(type, centre, widget->mapToGlobal(centre), Qt::LeftButton,
-                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &evenement);
-    }
-}
-
-} // namespace
 
 TCapturesBanc::TCapturesBanc(const QString &dossier) : Dossier(dossier)
 {

@@ -1,8 +1,11 @@
-// Writes pictures of the components and of the bench for a person to look at:
+// Writes pictures of the components and of the bench for a person to look at, and under
+// a display the pictures of the user guide and the README in [folder]/docs:
 //     tavelor_captures [folder]     (default: captures/ in the current folder)
-// Run it with QT_QPA_PLATFORM=offscreen, or under Xvfb to see the window system's frames.
+// Run it with QT_QPA_PLATFORM=offscreen, or under Xvfb to see the window system's frames
+// and get the guide's pictures (in a French locale: LC_ALL=fr_FR.UTF-8).
 
 #include "TCapturesBanc.h"
+#include "TCapturesDocs.h"
 #include "TGalerie.h"
 
 #include <QApplication>
@@ -16,6 +19,8 @@ int main(int argc, char *argv[])
     const QString dossier = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("captures");
     const bool galerie = tavelor::TGalerie(dossier + QStringLiteral("/galerie")).Tout();
     const bool banc = tavelor::TCapturesBanc(dossier).Tout();
-    std::printf("%s: %s\n", qPrintable(dossier), galerie && banc ? "pictures written" : "some pictures failed");
-    return galerie && banc ? 0 : 1;
+    const bool docs = tavelor::TCapturesDocs(dossier + QStringLiteral("/docs")).Tout();
+    const bool ok = galerie && banc && docs;
+    std::printf("%s: %s\n", qPrintable(dossier), ok ? "pictures written" : "some pictures failed");
+    return ok ? 0 : 1;
 }

@@ -1,0 +1,57 @@
+#include "Manipulations.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QThread>
+#include <QWidget>
+#include <QWindow>
+
+namespace tavelor {
+
+namespace {
+
+void Souris(QWidget *widget, QEvent::Type type, QPoint ou, Qt::MouseButtons boutons)
+{
+    const QPointF point(ou);
+    QMouseEvent evenement(type, point, widget->mapToGlobal(point), Qt::LeftButton, boutons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &evenement);
+}
+
+} // namespace
+
+void Attend(int millisecondes)
+{
+    QDeadlineTimer fin(millisecondes);
+    while (!fin.hasExpired()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+}
+
+void Tape(QWindow *fenetre, const char *texte)
+{
+    for (const char *c = texte; *c; ++c) {
+        QKeyEvent appui(QEvent::KeyPress, 0, Qt::NoModifier, QString(QLatin1Char(*c)));
+        QKeyEvent relache(QEvent::KeyRelease, 0, Qt::NoModifier, QString(QLatin1Char(*c)));
+        QApplication::sendEvent(fenetre, &appui);
+        QApplication::sendEvent(fenetre, &relache);
+    }
+}
+
+void Clique(QWidget *widget)
+{
+    const QPoint centre(widget->width() / 2, widget->height() / 2);
+    Souris(widget, QEvent::MouseButtonPress, centre, Qt::LeftButton);
+    Souris(widget, QEvent::MouseButtonRelease, centre, Qt::NoButton);
+}
+
+void Glisse(QWidget *widget, QPoint de, QPoint a, bool relache)
+{
+    Souris(widget, QEvent::MouseButtonPress, de, Qt::LeftButton);
+    Souris(widget, QEvent::MouseMove, a, Qt::LeftButton);
+    if (relache)
+        Souris(widget, QEvent::MouseButtonRelease, a, Qt::NoButton);
+}
+
+} // namespace tavelor
