@@ -20,14 +20,10 @@ void TTrackBar::DefinitLecture(double origine, double pas, const QString &unite)
 
 QString TTrackBar::TexteLecture() const
 {
-    // A step of 0.01 needs two decimals, 0.1 one, 1 none (-log10 of 0.1 may land a hair above 1).
+    // A step of 0.01 needs two decimals, 0.1 one, 1 none; the margin absorbs the binary
+    // inexactness of such steps.
     const int decimales = std::max(0, static_cast<int>(std::ceil(-std::log10(std::abs(Pas)) - 1e-9)));
-    // Rounded first, and +0 for -0: Ie = 1.6 - 0.01 × 160 falls a hair below zero.
-    const double puissance = std::pow(10.0, decimales);
-    double lecture = std::round(Lecture(value()) * puissance) / puissance;
-    if (lecture == 0.0)
-        lecture = 0.0;
-    const QString nombre = QLocale().toString(lecture, 'f', decimales);
+    const QString nombre = QLocale().toString(Lecture(value()), 'f', decimales);
     return Unite.isEmpty() ? nombre : nombre + QChar(0x00A0) + Unite;
 }
 
