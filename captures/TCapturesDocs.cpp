@@ -111,11 +111,11 @@ bool TCapturesDocs::Tout()
 
     // The diagram as a generator with Ev and jLsωI, the measuring line laid along Ev. The
     // clock stands still while the line is on the screen.
-    TFormVecteurs &diagramme = *fenetres.FormVecteurs;
-    fenetres.FormChoixVect->show();
-    fenetres.FormChoixVect->CheckBoxEv->click();
-    fenetres.FormChoixVect->CheckBoxXs->click();
-    fenetres.FormChoixVect->hide();
+    TFormVecteurs &diagramme = *fenetres.FormVecteurs();
+    fenetres.FormChoixVect()->show();
+    fenetres.FormChoixVect()->CheckBoxEv->click();
+    fenetres.FormChoixVect()->CheckBoxXs->click();
+    fenetres.FormChoixVect()->hide();
     diagramme.ension2->trigger();
     Attend(500);
     banc.Chronos1->setEnable(false);
@@ -128,10 +128,10 @@ bool TCapturesDocs::Tout()
     // As a motor, the origin moved up, the protractor between V and Ev.
     banc.Chronos1->setEnable(true);
     banc.TrackBarN->setValue(-100);
-    fenetres.FormOrigine->show();
-    fenetres.FormOrigine->EditX->setText(QStringLiteral("150"));
-    fenetres.FormOrigine->EditY->setText(QStringLiteral("128"));
-    fenetres.FormOrigine->hide();
+    fenetres.FormOrigine()->show();
+    fenetres.FormOrigine()->EditX->setText(QStringLiteral("150"));
+    fenetres.FormOrigine()->EditY->setText(QStringLiteral("128"));
+    fenetres.FormOrigine()->hide();
     diagramme.Rapporteur1->trigger();
     Attend(500);
     banc.Chronos1->setEnable(false);
@@ -166,14 +166,14 @@ bool TCapturesDocs::Tout()
     enregistre(courbes.grab(), "courbes.png");
 
     // The help at the second half of its procedure, where the speed's figures are.
-    fenetres.FormAide->show();
+    fenetres.FormAide()->show();
     Attend(300);
-    QTextEdit &texte = *fenetres.FormAide->RichEdit1;
+    QTextEdit &texte = *fenetres.FormAide()->RichEdit1;
     const QTextBlock mode = texte.document()->find(QStringLiteral("6. Régler la vitesse")).block();
     texte.verticalScrollBar()->setValue(
         static_cast<int>(texte.document()->documentLayout()->blockBoundingRect(mode).top()));
     Attend(300);
-    enregistre(fenetres.FormAide->grab(), "aide.png");
+    enregistre(fenetres.FormAide()->grab(), "aide.png");
     return ok && modele.Couplage;
 }
 

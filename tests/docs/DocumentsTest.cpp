@@ -111,7 +111,8 @@ TEST(Documents, FaultsFoundAndRightTextLetThrough)
     for (const TCas &c :
          {TCas{"Remarque :", 1}, TCas{"Pourquoi ?\nAlors ; non !", 3}, TCas{"« Aide »", 2},
           TCas{"la vitesse\n: 1 500", 1}, TCas{"Attendez...", 1}, TCas{"Écartez la vitesse d’un tour par minute", 1},
-          TCas{"Remarque\u00A0: «\u202FAide\u202F»\u202F; non\u202F!", 0}, TCas{"![Le banc](banc.png) suivant\u2026", 0}})
+          TCas{"Remarque\u00A0: «\u202FAide\u202F»\u202F; non\u202F!", 0},
+          TCas{"![Le banc](banc.png) suivant\u2026", 0}})
         EXPECT_EQ(Fautes(c.texte).size(), c.fautes) << c.texte;
     EXPECT_EQ(ProseMarkdown("Installer :\n\n    sudo apt-get install ./a.deb ; ls ...\n\nFin `a ; b`.\n"),
               "Installer :\n\n\nFin .\n");
