@@ -66,7 +66,7 @@ bool TCapturesBanc::Tout()
     banc.ImageWarning->show();
     capture("banc-alerte.png");
 
-    // The three tabs of the curves, near the warning limit as a generator, then as a motor.
+    // The four tabs of the curves, near the warning limit as a generator, then as a motor.
     fenetres.MontreCourbes();
     auto &courbes = static_cast<TFormCourbes &>(*fenetres.FormCourbes);
     const auto onglets = [&](const char *cas) {
@@ -80,6 +80,12 @@ bool TCapturesBanc::Tout()
     onglets("generatrice");
     banc.TrackBarN->setValue(-100);
     onglets("moteur");
+    // The operating chart of a compensator: no torque, over-excited at 1 A.
+    banc.TrackBarN->setValue(0);
+    banc.TrackBarIe->setValue(160 - 100);
+    courbes.Onglets->setCurrentIndex(3);
+    Attend(300);
+    ok = courbes.grab().save(Dossier.filePath(QStringLiteral("courbes-3-compensateur.png"))) && ok;
     return ok && banc.Modele.Couplage;
 }
 

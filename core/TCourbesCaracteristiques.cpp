@@ -142,4 +142,36 @@ TCourbe TCourbesCaracteristiques::LieuAngle(double delta, double N, double puiss
     return courbe;
 }
 
+TCourbe TCourbesCaracteristiques::CercleFem(double Ev)
+{
+    TCourbe courbe;
+    courbe.reserve(361);
+    for (int degre = -180; degre <= 180; ++degre) {
+        const double delta = degre * std::numbers::pi / 180.0;
+        courbe.push_back({PuissanceReactive(Ev, delta), Puissance(Ev, delta)});
+    }
+    return courbe;
+}
+
+TCourbe TCourbesCaracteristiques::CercleCourant(double I)
+{
+    const double S = PuissanceApparente(I);
+    TCourbe courbe;
+    courbe.reserve(361);
+    for (int degre = -180; degre <= 180; ++degre) {
+        const double phi = degre * std::numbers::pi / 180.0;
+        courbe.push_back({S * std::cos(phi), S * std::sin(phi)});
+    }
+    return courbe;
+}
+
+TCourbe TCourbesCaracteristiques::LieuAngleQP(double delta, double puissanceMax)
+{
+    // Along a load angle, P and Q − Q(0) grow in proportion to Ev.
+    const double Ev = puissanceMax / PuissanceMax(1.0) / std::sin(delta);
+    return {{PuissanceReactive(Ev, -delta), Puissance(Ev, -delta)},
+            {CentreDiagramme(), 0.0},
+            {PuissanceReactive(Ev, delta), Puissance(Ev, delta)}};
+}
+
 } // namespace tavelor

@@ -15,11 +15,11 @@ struct TPointCourbe {
 
 using TCourbe = std::vector<TPointCourbe>;
 
-// The three families of curves taught next to the phasor diagram, through the laws the
-// model's update uses (TLoisMachine): the no-load characteristic Ev(Ie), the power against
-// the load angle Pu(δ) = 3·V·Ev·sin δ / X, and the V-curves I(Ie) at constant power. Every
-// curve is a steady state of the lossless machine on the infinite grid, X = Ls·2π·f.
-// Units as in the model: A, V, W, rpm; angles in rad.
+// The curves taught next to the phasor diagram, through the laws the model's update uses
+// (TLoisMachine): the no-load characteristic Ev(Ie), the power against the load angle
+// Pu(δ) = 3·V·Ev·sin δ / X, the V-curves I(Ie) at constant power, and the operating chart,
+// P against Q. Every curve is a steady state of the lossless machine on the infinite grid,
+// X = Ls·2π·f. Units as in the model: A, V, W, var, VA, rpm; angles in rad.
 class TCourbesCaracteristiques {
 public:
     static constexpr double IeMax = 1.60;                                        // right end of the excitation range, A
@@ -54,6 +54,24 @@ public:
     // (Ie, I) where the load angle is δ, from Ie = 0 until the power at that angle
     // reaches puissanceMax.
     static TCourbe LieuAngle(double delta, double N, double puissanceMax);
+
+    // The operating chart: points (Q, P), var and W, P > 0 generating, Q > 0 over-excited.
+    // Q = 3·V·(Ev·cos δ − V) / X, var.
+    static double PuissanceReactive(double Ev, double delta) { return TLoisMachine::PuissanceReactive(Ev, delta); }
+    // S = 3·V·I, VA: with no losses, S² = P² + Q².
+    static double PuissanceApparente(double I) { return 3.0 * TLoisMachine::V * I; }
+    // Where every EMF circle is centred, the point of Ev = 0: Q = −3·V²/X, P = 0.
+    static double CentreDiagramme() { return PuissanceReactive(0.0, 0.0); }
+    // The states reachable at Ev, δ from −π to π, one point per degree: the circle of
+    // radius 3·V·Ev/X about the centre, δ being the angle seen from there.
+    static TCourbe CercleFem(double Ev);
+    // The states of current I, one point per degree of φ from −π to π: the circle of
+    // radius S about the origin.
+    static TCourbe CercleCourant(double I);
+    // The load angles ±δ: from the state at −δ where P = −puissanceMax, through the
+    // centre, to the state at +δ where P = puissanceMax. At δ = π/2 the vertical line of
+    // the stability limit. 0 < δ ≤ π/2.
+    static TCourbe LieuAngleQP(double delta, double puissanceMax);
 };
 
 } // namespace tavelor

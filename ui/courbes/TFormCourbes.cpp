@@ -48,6 +48,15 @@ QList<QPointF> Points(const TCourbe &courbe, double echelleX = 1.0)
     return points;
 }
 
+// A circle of one point per degree from −180° to 180°, going round from the degree
+// `fin` back to it: a moving curve's label sits at its end.
+QList<QPointF> CercleFiniA(const TCourbe &cercle, int fin)
+{
+    const QList<QPointF> points = Points(cercle);
+    const qsizetype k = fin + 180;
+    return points.mid(k) + points.mid(1, k);
+}
+
 QString Nombre(double x, int decimales)
 {
     return FixedLocal(x, 12, decimales);
@@ -108,8 +117,10 @@ TFormCourbes::TFormCourbes(const TModele &modele, QWidget *parent)
       Onglets(new QTabWidget(this)),
       GraphiqueAVide(new TGraphiqueCourbes(QStringLiteral("Ie (A)"), QStringLiteral("Ev (V)"))),
       GraphiqueAngle(new TGraphiqueCourbes(QStringLiteral("δ (°)"), QStringLiteral("Pu (W)"))),
-      GraphiqueV(new TGraphiqueCourbes(QStringLiteral("Ie (A)"), QStringLiteral("I (A)"))), LectureAVide(CreeLecture()),
-      LectureAngle(CreeLecture()), LectureV(CreeLecture()), Modele(modele)
+      GraphiqueV(new TGraphiqueCourbes(QStringLiteral("Ie (A)"), QStringLiteral("I (A)"))),
+      GraphiquePQ(new TGraphiqueCourbes(QStringLiteral("Q (var)"), QStringLiteral("P (W)"))),
+      LectureAVide(CreeLecture()), LectureAngle(CreeLecture()), LectureV(CreeLecture()), LecturePQ(CreeLecture()),
+      Modele(modele)
 {
     // Unlike the bench's side windows, this one is resized at will.
     setMinimumSize(480, 360);
@@ -123,9 +134,11 @@ TFormCourbes::TFormCourbes(const TModele &modele, QWidget *parent)
     Onglets->addTab(new TPageCourbes(GraphiqueAVide, LectureAVide), QStringLiteral("Caractéristique à vide"));
     Onglets->addTab(new TPageCourbes(GraphiqueAngle, LectureAngle), QStringLiteral("Puissance et angle interne"));
     Onglets->addTab(new TPageCourbes(GraphiqueV, LectureV), QStringLiteral("Courbes en V"));
+    Onglets->addTab(new TPageCourbes(GraphiquePQ, LecturePQ), QStringLiteral("Puissances P et Q"));
     CreeAVide();
     CreeAngle();
     CreeV();
+    CreePQ();
     connect(Onglets, &QTabWidget::currentChanged, this, &TFormCourbes::Suit);
 }
 
@@ -183,6 +196,31 @@ void TFormCourbes::CreeV()
     TGraphiqueCourbes::Gradue(g->AxeX, 0.0, C::IeMax);
 }
 
+void TFormCourbes::CreePQ()
+{
+    TGraphiqueCourbes *g = GraphiquePQ;
+    ZoneInstablePQ = Zone(g, QStringLiteral("Instable (|δ| > 90°)"), gris);
+    LimitePQ = g->AjouteCourbe(QStringLiteral("Limite (|δ| = 90°)"), rouge, 2.5, Qt::DashLine);
+    AlertePQ = g->AjouteCourbe(QStringLiteral("Alerte (|δ| = 75°)"), orange, 2.5, Qt::DotLine);
+    CercleFem = g->AjouteCourbeMobile(bleu, 3.0, Qt::SolidLine);
+    CercleCourant = g->AjouteCourbeMobile(vert, 2.5, Qt::SolidLine);
+    PointPQ = g->AjoutePointMobile(QStringLiteral("Point de fonctionnement"), point, 18);
+    // Far beyond any range the axes take: the plot clips them.
+    constexpr double loin = 1e5;
+    const double centre = C::CentreDiagramme();
+    PoseZone(ZoneInstablePQ, -loin, centre, loin);
+    Remplace(LimitePQ, Points(C::LieuAngleQP(C::AngleLimite, loin)));
+    Remplace(AlertePQ, Points(C::LieuAngleQP(TModele::AngleAlerte, loin)));
+    for (QValueAxis *axe : {g->AxeX, g->AxeY}) {
+        axe->setLabelFormat(QStringLiteral("%.0f"));
+        axe->setTickType(QValueAxis::TicksDynamic);
+        axe->setTickAnchor(0.0);
+        axe->setTickInterval(1000.0);
+    }
+    connect(g->chart(), &QChart::plotAreaChanged, this, &TFormCourbes::EchellePQ);
+    EchellePQ();
+}
+
 TFenetreCourbes *CreeFormCourbes(const TModele &modele)
 {
     return new TFormCourbes(modele);
@@ -207,8 +245,11 @@ void TFormCourbes::Suit()
     case 1:
         SuitAngle();
         break;
-    default:
+    case 2:
         SuitV();
+        break;
+    default:
+        SuitPQ();
         break;
     }
     AffichePoints();
@@ -273,6 +314,46 @@ void TFormCourbes::SuitV()
     }
 }
 
+void TFormCourbes::SuitPQ()
+{
+    // The circle of the present EMF, with or without the grid; that of the current once
+    // coupled. Both are painted over the chart, which stays as it is.
+    const double Ev = TModele::FemAVide(Modele.Ie, Modele.N);
+    if (EvCercle != Ev) {
+        EvCercle = Ev;
+        CercleFem->setName(QStringLiteral("Ev = %1 V").arg(Nombre(Ev, 1)));
+        // Named at the bottom of the limit, out of the way of a generator's point.
+        Remplace(CercleFem, CercleFiniA(C::CercleFem(Ev), -90));
+    }
+    if (!Modele.Couplage) {
+        if (CercleCourant->count() > 0) {
+            CercleCourant->clear();
+            CercleCourant->setName(QString());
+        }
+        ICercle.reset();
+    } else if (ICercle != Modele.I) {
+        ICercle = Modele.I;
+        CercleCourant->setName(QStringLiteral("I = %1 A").arg(Nombre(Modele.I, 2)));
+        // Named at its top, clear of the Ev circle's name.
+        Remplace(CercleCourant, CercleFiniA(C::CercleCourant(Modele.I), 90));
+    }
+}
+
+void TFormCourbes::EchellePQ()
+{
+    // One scale on both axes, or the circles would be drawn as ellipses: the region where
+    // the bench's states lie (both signs of P, the limit and a little of the unstable side),
+    // widened along one axis to the plot's proportions.
+    constexpr double QMin = -4000.0, QMax = 2000.0, PMax = 3500.0;
+    const QRectF trace = GraphiquePQ->chart()->plotArea();
+    if (trace.width() < 1.0 || trace.height() < 1.0)
+        return;
+    const double parPixel = std::max((QMax - QMin) / trace.width(), 2.0 * PMax / trace.height());
+    const double milieuQ = (QMin + QMax) / 2.0;
+    GraphiquePQ->AxeX->setRange(milieuQ - parPixel * trace.width() / 2.0, milieuQ + parPixel * trace.width() / 2.0);
+    GraphiquePQ->AxeY->setRange(-parPixel * trace.height() / 2.0, parPixel * trace.height() / 2.0);
+}
+
 void TFormCourbes::PoseLieux(double N, double puissance)
 {
     // The loci reach past the highest curve drawn, so that every curve ends on them.
@@ -308,10 +389,15 @@ void TFormCourbes::AffichePoints()
     if (!m.Couplage) {
         PosePoint(PointAngle, std::nullopt);
         PosePoint(PointV, std::nullopt);
-        Lecture(LectureAngle, QStringLiteral("Machine non couplée"));
-        Lecture(LectureV, QStringLiteral("Machine non couplée"));
+        PosePoint(PointPQ, std::nullopt);
+        for (QLabel *lecture : {LectureAngle, LectureV, LecturePQ})
+            Lecture(lecture, QStringLiteral("Machine non couplée"));
         return;
     }
+    const double Q = C::PuissanceReactive(m.Ev, m.delta);
+    PosePoint(PointPQ, QPointF(Q, m.Pu));
+    Lecture(LecturePQ,
+            QStringLiteral("Point de fonctionnement : Q = %1 var, P = %2 W").arg(Nombre(Q, 0), Nombre(m.Pu, 0)));
     PosePoint(PointAngle, QPointF(m.delta / degre, m.Pu));
     PosePoint(PointV, QPointF(m.Ie, m.I));
     Lecture(LectureAngle, QStringLiteral("Point de fonctionnement\u00A0: δ = %1°, Pu = %2 W")

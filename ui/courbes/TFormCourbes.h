@@ -20,7 +20,7 @@ class TGraphiqueCourbes;
 class TModele;
 
 // The characteristic curves of the machine with its live operating point: the no-load
-// characteristic, the power against the load angle, and the V-curves. Created the first
+// characteristic, the power against the load angle, the V-curves, and the operating chart. Created the first
 // time it is asked for; it only reads the model, once per tick through Suit.
 class TFormCourbes : public TFenetreCourbes {
     Q_OBJECT
@@ -34,8 +34,8 @@ public:
     void Suit() override;
 
     QTabWidget *Onglets;
-    TGraphiqueCourbes *GraphiqueAVide, *GraphiqueAngle, *GraphiqueV;
-    QLabel *LectureAVide, *LectureAngle, *LectureV;
+    TGraphiqueCourbes *GraphiqueAVide, *GraphiqueAngle, *GraphiqueV, *GraphiquePQ;
+    QLabel *LectureAVide, *LectureAngle, *LectureV, *LecturePQ;
     // The curves, by tab; CourbeVCourante is the V-curve of the present power.
     QLineSeries *AVideN, *AVide1500, *LigneV;
     QScatterSeries *PointAVide;
@@ -46,6 +46,10 @@ public:
     std::array<QLineSeries *, TCourbesCaracteristiques::PuissancesV.size()> CourbesV;
     QLineSeries *CourbeVCourante, *LieuLimite, *LieuAlerte;
     QScatterSeries *PointV;
+    // The operating chart; the circles of the present Ev and I move with the point.
+    QAreaSeries *ZoneInstablePQ;
+    QLineSeries *LimitePQ, *AlertePQ, *CercleFem, *CercleCourant;
+    QScatterSeries *PointPQ;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -54,10 +58,13 @@ private:
     void CreeAVide();
     void CreeAngle();
     void CreeV();
+    void CreePQ();
     // Each tab's curves, recomputed only when what they depend on changed.
     void SuitAVide();
     void SuitAngle();
     void SuitV();
+    void SuitPQ();
+    void EchellePQ();
     void CalculeCourbeCourante();
     void PoseLieux(double N, double puissance);
     void AffichePoints();
@@ -70,6 +77,8 @@ private:
     std::optional<double> VitesseV;                 // speed of the V-curves drawn, which ignore Ie
     std::optional<double> PuissanceCourante;        // |Pu| of the curve drawn through the point
     std::optional<std::pair<double, double>> Lieux; // speed and highest power of the loci drawn
+    std::optional<double> EvCercle;                 // Ev of the circle drawn
+    std::optional<double> ICercle;                  // I of the circle drawn
 };
 
 // The window as the program's factory makes it; the module's entry point calls this.
