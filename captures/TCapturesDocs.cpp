@@ -164,6 +164,11 @@ bool TCapturesDocs::Tout()
     courbes.Onglets->setCurrentIndex(2);
     Attend(1000);
     enregistre(courbes.grab(), "courbes.png");
+    // The operating chart at 10 N·m: Q = −690 var, P = 1571 W.
+    banc.TrackBarN->setValue(100);
+    courbes.Onglets->setCurrentIndex(3);
+    Attend(1000);
+    enregistre(courbes.grab(), "puissances-pq.png");
 
     // The help at the second half of its procedure, where the speed's figures are.
     fenetres.FormAide()->show();

@@ -394,16 +394,16 @@ void TFormCourbes::AffichePoints()
             Lecture(lecture, QStringLiteral("Machine non couplée"));
         return;
     }
-    const double Q = C::PuissanceReactive(m.Ev, m.delta);
-    PosePoint(PointPQ, QPointF(Q, m.Pu));
-    Lecture(LecturePQ,
-            QStringLiteral("Point de fonctionnement : Q = %1 var, P = %2 W").arg(Nombre(Q, 0), Nombre(m.Pu, 0)));
     PosePoint(PointAngle, QPointF(m.delta / degre, m.Pu));
     PosePoint(PointV, QPointF(m.Ie, m.I));
     Lecture(LectureAngle, QStringLiteral("Point de fonctionnement\u00A0: δ = %1°, Pu = %2 W")
                               .arg(Nombre(m.delta / degre, 1), Nombre(m.Pu, 0)));
     Lecture(LectureV,
             QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, I = %2 A").arg(Nombre(m.Ie, 2), Nombre(m.I, 2)));
+    const double Q = C::PuissanceReactive(m.Ev, m.delta);
+    PosePoint(PointPQ, QPointF(Q, m.Pu));
+    Lecture(LecturePQ,
+            QStringLiteral("Point de fonctionnement\u00A0: Q = %1 var, P = %2 W").arg(Nombre(Q, 0), Nombre(m.Pu, 0)));
 }
 
 void TFormCourbes::Lecture(QLabel *lecture, const QString &texte)
