@@ -138,40 +138,32 @@ TEST(TCourbesCaracteristiquesTest, LeModeleCoupleEstSurSaCourbe)
     }
 }
 
-// The operating chart at the two states of a lab sheet, worked out by hand: 0.47 A and
-// 10 N·m (Ev = 230.3569 V, δ = 47.6394°), 1 A and no torque (Ev = 328.917 V). Each lies on
-// the circle of its Ev, seen from the centre at its load angle, and on that of its current;
-// the lines of ±δ run out of the centre and end at the asked |P|.
+// The operating chart: the circle of Ev about Q = −3·V²/X, one point per degree of load
+// angle as seen from there; that of the current, of radius 3·V·I, about the origin; the
+// lines of ±δ from the centre to the asked |P|.
 TEST(TCourbesCaracteristiquesTest, DiagrammePQ)
 {
-    const double X = 0.238 * 100 * pi;
-    const double centre = -3 * 230.0 * 230.0 / X; // −2122.51 var
-    EXPECT_NEAR(C::CentreDiagramme(), centre, 1e-9);
+    const double X = 0.238 * 100 * pi, centre = -3 * 230.0 * 230.0 / X; // −2122.51 var
     struct TCas {
-        double Ev, degres, P, Q;
+        double Ev, I, degres;
     };
-    for (const TCas &c : {TCas{230.35687, 47.6394, 1570.796, -690.155}, TCas{328.917, 0.0, 0.0, 912.837}}) {
-        const double delta = c.degres * pi / 180;
-        EXPECT_NEAR(C::PuissanceReactive(c.Ev, delta), c.Q, 5e-3) << c.Ev;
-        const TCourbe fem = C::CercleFem(c.Ev);
-        const TCourbe courant = C::CercleCourant(C::CourantAAngle(c.Ev, delta));
+    for (const TCas &c : {TCas{230.0, 2.5, 75.0}, TCas{328.9, 1.32, 90.0}}) {
+        const TCourbe fem = C::CercleFem(c.Ev), courant = C::CercleCourant(c.I);
+        const TCourbe lieu = C::LieuAngleQP(c.degres * pi / 180, 3000.0);
         ASSERT_EQ(fem.size(), 361u);
         ASSERT_EQ(courant.size(), 361u);
         for (std::size_t k = 0; k < fem.size(); ++k) {
             ASSERT_NEAR(std::hypot(fem[k].X - centre, fem[k].Y), 3 * 230.0 * c.Ev / X, 1e-6) << k;
-            ASSERT_NEAR(std::hypot(courant[k].X, courant[k].Y), std::hypot(c.P, c.Q), 5e-3) << k;
+            ASSERT_NEAR(std::hypot(courant[k].X, courant[k].Y), 3 * 230.0 * c.I, 1e-9) << k;
         }
-        const TPointCourbe auDegre = fem[180 + static_cast<std::size_t>(std::lround(c.degres))];
-        EXPECT_NEAR(std::atan2(auDegre.Y, auDegre.X - centre), std::round(c.degres) * pi / 180, 1e-12);
-    }
-    for (const double degres : {75.0, 90.0}) {
-        const TCourbe lieu = C::LieuAngleQP(degres * pi / 180, 3000.0);
+        const TPointCourbe aDelta = fem[180 + static_cast<std::size_t>(c.degres)];
+        EXPECT_NEAR(std::atan2(aDelta.Y, aDelta.X - centre) * 180 / pi, c.degres, 1e-9);
         ASSERT_EQ(lieu.size(), 3u);
         EXPECT_NEAR(lieu[0].Y, -3000.0, 1e-6);
         EXPECT_NEAR(lieu[2].Y, 3000.0, 1e-6);
         EXPECT_NEAR(lieu[1].X, centre, 1e-9);
-        EXPECT_NEAR(std::atan2(lieu[2].Y, lieu[2].X - centre) * 180 / pi, degres, 1e-9);
         EXPECT_NEAR(lieu[0].X, lieu[2].X, 1e-9);
+        EXPECT_NEAR(std::atan2(lieu[2].Y, lieu[2].X - centre) * 180 / pi, c.degres, 1e-9);
     }
 }
 

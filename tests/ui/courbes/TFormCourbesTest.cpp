@@ -50,6 +50,9 @@ protected:
         ASSERT_TRUE(Modele().Couplage);
     }
 
+    // The tab's moving point and curve painted over the chart's picture.
+    void PeintSurLImage(int onglet, TGraphiqueCourbes *g, QScatterSeries *point, QLineSeries *courbe);
+
     std::unique_ptr<TFenetres> fenetres;
 };
 
@@ -193,47 +196,32 @@ TEST_F(TFormCourbesTest, LecturesSelonLaLangue)
 // from the constants, on the circles of its Ev and of its current, drawn to one scale.
 TEST_F(TFormCourbesTest, DiagrammePQ)
 {
-    struct TCas {
-        QLocale locale;
-        int ie, cm;
-        QString lecture;
-    };
-    const TCas cas[] = {{QLocale(QLocale::French, QLocale::France), 113, 100,
-                         QStringLiteral("Point de fonctionnement\u00A0: Q = -690 var, P = 1571 W")},
-                        {QLocale::c(), 60, 0, QStringLiteral("Point de fonctionnement\u00A0: Q = 913 var, P = 0 W")}};
     const double X = 0.238 * 100 * M_PI, centre = -3 * 230.0 * 230.0 / X;
-    for (const TCas &c : cas) {
-        QLocale::setDefault(c.locale);
+    for (const auto &[ie, cm, lecture] : {std::tuple(113, 100, QStringLiteral("Q = -690 var, P = 1571 W")),
+                                          std::tuple(60, 0, QStringLiteral("Q = 913 var, P = 0 W"))}) {
         fenetres = std::make_unique<TFenetres>(CreeFormCourbes);
         fenetres->MontreCourbes();
         TFormCourbes &f = Courbes();
-        f.Onglets->setCurrentIndex(3);
-        EXPECT_EQ(f.LecturePQ->text(), QStringLiteral("Machine non couplée"));
-        EXPECT_EQ(f.PointPQ->count() + f.CercleCourant->count(), 0);
         Couple();
-        f.Onglets->setCurrentIndex(0);
         int cercles = 0;
         QObject::connect(f.CercleFem, &QXYSeries::pointsReplaced, [&] { ++cercles; });
-        Modele().TrackBarIeChange(c.ie);
-        Modele().TrackBarNChange(c.cm);
+        Modele().TrackBarIeChange(ie);
+        Modele().TrackBarNChange(cm);
         Tic();
         EXPECT_EQ(cercles, 0) << "out of view, the Ev circle waits";
         f.Onglets->setCurrentIndex(3);
-        EXPECT_EQ(cercles, 1);
 
-        const double Ev = TModele::FemAVide((160 - c.ie) / 100.0, 1500.0);
-        const double delta = std::asin(c.cm / 10.0 * std::pow(100 * M_PI, 2) * 0.238 / (2 * 3 * 230.0 * Ev));
-        const QPointF point = f.PointPQ->at(0);
-        EXPECT_NEAR(point.x(), 3 * 230.0 * (Ev * std::cos(delta) - 230.0) / X, 1e-9);
-        EXPECT_NEAR(point.y(), 3 * 230.0 * Ev * std::sin(delta) / X, 1e-9);
-        EXPECT_EQ(f.LecturePQ->text(), c.lecture);
-        EXPECT_EQ(f.LecturePQ->accessibleDescription(), c.lecture);
-        const QPointF surFem = f.CercleFem->at(0), surCourant = f.CercleCourant->at(0);
-        EXPECT_NEAR(std::hypot(surFem.x() - centre, surFem.y()), std::hypot(point.x() - centre, point.y()), 1e-9);
-        EXPECT_NEAR(std::hypot(surCourant.x(), surCourant.y()), std::hypot(point.x(), point.y()), 1e-9);
+        const double Ev = TModele::FemAVide((160 - ie) / 100.0, 1500.0);
+        const double delta = std::asin(cm / 10.0 * std::pow(100 * M_PI, 2) * 0.238 / (2 * 3 * 230.0 * Ev));
+        const QPointF pq = f.PointPQ->at(0), surFem = f.CercleFem->at(0), surCourant = f.CercleCourant->at(0);
+        EXPECT_NEAR(pq.x(), 3 * 230.0 * (Ev * std::cos(delta) - 230.0) / X, 1e-9);
+        EXPECT_NEAR(pq.y(), 3 * 230.0 * Ev * std::sin(delta) / X, 1e-9);
+        EXPECT_NEAR(std::hypot(surFem.x() - centre, surFem.y()), std::hypot(pq.x() - centre, pq.y()), 1e-9);
+        EXPECT_NEAR(std::hypot(surCourant.x(), surCourant.y()), std::hypot(pq.x(), pq.y()), 1e-9);
+        EXPECT_EQ(f.LecturePQ->text(), QStringLiteral("Point de fonctionnement\u00A0: ") + lecture);
 
         // Round circles: as many pixels per var as per watt, in a window of any shape.
-        f.resize(c.cm == 0 ? 1100 : 500, 700);
+        f.resize(cm == 0 ? 1100 : 500, 700);
         QCoreApplication::processEvents();
         QChart *g = f.GraphiquePQ->chart();
         const QPointF unite = g->mapToPosition(QPointF(1000, 1000)) - g->mapToPosition(QPointF(0, 0));
@@ -256,73 +244,69 @@ TEST_F(TFormCourbesTest, PointEtCourbeMobilesPeintsSurLImageDuGraphique)
     fenetres->MontreCourbes();
     Couple();
     TFormCourbes &c = Courbes();
-    struct TCas {
-        int onglet;
-        TGraphiqueCourbes *g;
-        QScatterSeries *point;
-        QLineSeries *courbe;
+    PeintSurLImage(2, c.GraphiqueV, c.PointV, c.CourbeVCourante);
+    PeintSurLImage(3, c.GraphiquePQ, c.PointPQ, c.CercleCourant);
+}
+
+void TFormCourbesTest::PeintSurLImage(int onglet, TGraphiqueCourbes *g, QScatterSeries *point, QLineSeries *courbe)
+{
+    SCOPED_TRACE(onglet);
+    Courbes().Onglets->setCurrentIndex(onglet);
+    QChart *graphique = g->chart();
+    auto *temoin = new TTemoinDessin;
+    g->scene()->addItem(temoin);
+    temoin->setPos(graphique->mapToScene(graphique->plotArea().center()));
+
+    const auto pixel = [&](QPointF valeur) {
+        return g->mapFromScene(graphique->mapToScene(graphique->mapToPosition(valeur)));
     };
-    for (const TCas &cas :
-         {TCas{2, c.GraphiqueV, c.PointV, c.CourbeVCourante}, TCas{3, c.GraphiquePQ, c.PointPQ, c.CercleCourant}}) {
-        SCOPED_TRACE(cas.onglet);
-        c.Onglets->setCurrentIndex(cas.onglet);
-        TGraphiqueCourbes *g = cas.g;
-        QChart *graphique = g->chart();
-        auto *temoin = new TTemoinDessin;
-        g->scene()->addItem(temoin);
-        temoin->setPos(graphique->mapToScene(graphique->plotArea().center()));
+    const std::string jaune = "#ffc800";
+    const auto couleur = [](const QImage &image, QPoint p) { return image.pixelColor(p).name().toStdString(); };
+    // The point's colour at its centre, and the curve's colour near most of its points
+    // inside the plot, away from the point that hides it and from the axes.
+    const QColor encre = courbe->pen().color();
+    const auto verifie = [&](const QImage &image) {
+        const QPoint centre = pixel(point->at(0));
+        EXPECT_EQ(couleur(image, centre), jaune);
+        const QRect trace = g->mapFromScene(graphique->mapToScene(graphique->plotArea())).boundingRect();
+        int vus = 0, sombres = 0;
+        for (const QPointF &valeur : courbe->points()) {
+            const QPoint p = pixel(valeur);
+            if (!trace.adjusted(4, 4, -4, -4).contains(p) || (p - centre).manhattanLength() < 16)
+                continue;
+            ++vus;
+            bool sombre = false;
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy) {
+                    const QColor ici = image.pixelColor(p + QPoint(dx, dy));
+                    sombre =
+                        sombre || std::max({std::abs(ici.red() - encre.red()), std::abs(ici.green() - encre.green()),
+                                            std::abs(ici.blue() - encre.blue())}) < 80;
+                }
+            sombres += sombre;
+        }
+        EXPECT_GT(vus, 20);
+        EXPECT_GT(sombres, vus / 2);
+        return centre;
+    };
+    const auto peint = [&] {
+        QCoreApplication::processEvents();
+        return g->viewport()->grab().toImage();
+    };
 
-        const auto pixel = [&](QPointF valeur) {
-            return g->mapFromScene(graphique->mapToScene(graphique->mapToPosition(valeur)));
-        };
-        const std::string jaune = "#ffc800";
-        const auto couleur = [](const QImage &image, QPoint p) { return image.pixelColor(p).name().toStdString(); };
-        // The point's colour at its centre, and the curve's colour near most of its points
-        // inside the plot, away from the point that hides it and from the axes.
-        const QColor encre = cas.courbe->pen().color();
-        const auto verifie = [&](const QImage &image) {
-            const QPoint centre = pixel(cas.point->at(0));
-            EXPECT_EQ(couleur(image, centre), jaune);
-            const QRect trace = g->mapFromScene(graphique->mapToScene(graphique->plotArea())).boundingRect();
-            int vus = 0, encres = 0;
-            for (const QPointF &valeur : cas.courbe->points()) {
-                const QPoint p = pixel(valeur);
-                if (!trace.adjusted(4, 4, -4, -4).contains(p) || (p - centre).manhattanLength() < 16)
-                    continue;
-                ++vus;
-                bool trouve = false;
-                for (int dx = -1; dx <= 1; ++dx)
-                    for (int dy = -1; dy <= 1; ++dy) {
-                        const QColor ici = image.pixelColor(p + QPoint(dx, dy));
-                        trouve = trouve ||
-                                 std::max({std::abs(ici.red() - encre.red()), std::abs(ici.green() - encre.green()),
-                                           std::abs(ici.blue() - encre.blue())}) < 80;
-                    }
-                encres += trouve;
-            }
-            EXPECT_GT(vus, 20);
-            EXPECT_GT(encres, vus / 2);
-            return centre;
-        };
-        const auto peint = [&] {
-            QCoreApplication::processEvents();
-            return g->viewport()->grab().toImage();
-        };
+    Modele().TrackBarNChange(100);
+    Tic();
+    peint(); // laid out as it is first drawn, the chart is drawn once more
+    const QPoint avant = verifie(peint());
+    const int dessins = temoin->Dessins;
+    ASSERT_GT(dessins, 0) << "the witness lies in view";
 
-        Modele().TrackBarNChange(100);
-        Tic();
-        peint(); // laid out as it is first drawn, the chart is drawn once more
-        const QPoint avant = verifie(peint());
-        const int dessins = temoin->Dessins;
-        ASSERT_GT(dessins, 0) << "the witness lies in view";
-
-        Modele().TrackBarNChange(42);
-        Tic();
-        const QImage image = peint();
-        EXPECT_EQ(temoin->Dessins, dessins) << "the chart's picture is kept while the point moves";
-        EXPECT_NE(couleur(image, avant), jaune) << "the point's old place is painted over";
-        EXPECT_NE(verifie(image), avant);
-    }
+    Modele().TrackBarNChange(42);
+    Tic();
+    const QImage image = peint();
+    EXPECT_EQ(temoin->Dessins, dessins) << "the chart's picture is kept while the point moves";
+    EXPECT_NE(couleur(image, avant), jaune) << "the point's old place is painted over";
+    EXPECT_NE(verifie(image), avant);
 }
 
 TEST_F(TFormCourbesTest, CourbesEnVCoupeesALaLimite)
