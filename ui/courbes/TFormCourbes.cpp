@@ -202,8 +202,9 @@ void TFormCourbes::CreePQ()
     ZoneInstablePQ = Zone(g, QStringLiteral("Instable (|δ| > 90°)"), gris);
     LimitePQ = g->AjouteCourbe(QStringLiteral("Limite (|δ| = 90°)"), rouge, 2.5, Qt::DashLine);
     AlertePQ = g->AjouteCourbe(QStringLiteral("Alerte (|δ| = 75°)"), orange, 2.5, Qt::DotLine);
-    CercleFem = g->AjouteCourbeMobile(bleu, 3.0, Qt::SolidLine);
-    CercleCourant = g->AjouteCourbeMobile(vert, 2.5, Qt::SolidLine);
+    // Chords of 6 px stray from a circle of 20 px radius by a fifth of a pixel.
+    CercleFem = g->AjouteCourbeMobile(bleu, 3.0, Qt::SolidLine, 6.0);
+    CercleCourant = g->AjouteCourbeMobile(vert, 2.5, Qt::SolidLine, 6.0);
     PointPQ = g->AjoutePointMobile(QStringLiteral("Point de fonctionnement"), point, 18);
     // Far beyond any range the axes take: the plot clips them.
     constexpr double loin = 1e5;

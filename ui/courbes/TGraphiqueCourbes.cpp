@@ -137,25 +137,25 @@ QScatterSeries *TGraphiqueCourbes::AjoutePointMobile(const QString &nom, QColor 
     return serie;
 }
 
-QLineSeries *TGraphiqueCourbes::AjouteCourbeMobile(QColor couleur, qreal epaisseur, Qt::PenStyle style)
+QLineSeries *TGraphiqueCourbes::AjouteCourbeMobile(QColor couleur, qreal epaisseur, Qt::PenStyle style, qreal pas)
 {
     auto *serie = new QLineSeries(this);
     // Flat ends and bevelled joins: repainted at every tick, the dashes stay cheap to stroke.
     serie->setPen(QPen(couleur, epaisseur, style, Qt::FlatCap, Qt::BevelJoin));
-    AjouteMobile(serie, true);
+    AjouteMobile(serie, true, pas);
     return serie;
 }
 
-void TGraphiqueCourbes::AjouteMobile(QXYSeries *serie, bool courbe)
+void TGraphiqueCourbes::AjouteMobile(QXYSeries *serie, bool courbe, qreal pas)
 {
-    SeriesMobiles.push_back({serie, courbe, QRect(), QPolygonF(), QRectF()});
+    SeriesMobiles.push_back({serie, courbe, QRect(), QPolygonF(), QRectF(), pas});
     const std::size_t rang = SeriesMobiles.size() - 1;
     auto deplace = [this, rang] { Deplace(SeriesMobiles[rang]); };
     connect(serie, &QXYSeries::pointsReplaced, this, deplace);
     connect(serie, &QXYSeries::pointReplaced, this, deplace);
     connect(serie, &QXYSeries::pointAdded, this, deplace);
     connect(serie, &QXYSeries::pointsRemoved, this, deplace);
-    connect(serie, &QAbstractSeries::nameChanged, this, deplace);
+    connect(serie, &QAbstractSeries::nameChanged, this, [this, rang] { Deplace(SeriesMobiles[rang], true); });
 }
 
 QPointF TGraphiqueCourbes::VersEcran(QPointF valeur) const
@@ -179,7 +179,7 @@ QRect TGraphiqueCourbes::ZoneDuPoint(const QXYSeries *serie) const
     return QRectF(centre - QPointF(rayon, rayon), QSizeF(2 * rayon, 2 * rayon)).toAlignedRect();
 }
 
-QPolygonF TGraphiqueCourbes::Trace(const QXYSeries *serie) const
+QPolygonF TGraphiqueCourbes::Trace(const QXYSeries *serie, qreal pas) const
 {
     QPolygonF trace;
     if (chart()->series().isEmpty())
@@ -190,7 +190,7 @@ QPolygonF TGraphiqueCourbes::Trace(const QXYSeries *serie) const
     QPointF dernier;
     for (const QPointF &valeur : serie->points()) {
         dernier = VersEcran(valeur);
-        if (trace.isEmpty() || QLineF(trace.back(), dernier).length() >= 3.0)
+        if (trace.isEmpty() || QLineF(trace.back(), dernier).length() >= pas)
             trace.append(dernier);
     }
     if (serie->count() > 1 && trace.back() != dernier)
@@ -214,13 +214,15 @@ QRectF TGraphiqueCourbes::ZoneEtiquette(const QXYSeries *serie, const QPolygonF 
     return {};
 }
 
-void TGraphiqueCourbes::Place(TSerieMobile &mobile) const
+void TGraphiqueCourbes::Place(TSerieMobile &mobile, bool nomSeul) const
 {
     if (!mobile.Courbe) {
         mobile.Zone = ZoneDuPoint(mobile.Serie);
         return;
     }
-    mobile.Trace = Trace(mobile.Serie);
+    // A new name alone leaves the trace as it is: only the label may move.
+    if (!nomSeul)
+        mobile.Trace = Trace(mobile.Serie, mobile.Pas);
     mobile.Etiquette = mobile.Serie->name().isEmpty() ? QRectF() : ZoneEtiquette(mobile.Serie, mobile.Trace);
     if (mobile.Trace.isEmpty()) {
         mobile.Zone = QRect();
@@ -252,10 +254,10 @@ void TGraphiqueCourbes::PeintCourbe(QPainter &peintre, const TSerieMobile &courb
     peintre.restore();
 }
 
-void TGraphiqueCourbes::Deplace(TSerieMobile &mobile)
+void TGraphiqueCourbes::Deplace(TSerieMobile &mobile, bool nomSeul)
 {
     const QRect avant = mobile.Zone;
-    Place(mobile);
+    Place(mobile, nomSeul);
     // A curve may change shape within the same box; a point that stays put has not moved.
     if (mobile.Zone == avant && !mobile.Courbe)
         return;

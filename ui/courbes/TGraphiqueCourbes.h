@@ -34,8 +34,9 @@ public:
     // repaints a few pixels instead of the whole antialiased plot.
     QScatterSeries *AjoutePointMobile(const QString &nom, QColor couleur, qreal taille);
     // A curve that changes at every tick, painted over the picture like the points and
-    // named by a label at its end rather than in the legend.
-    QLineSeries *AjouteCourbeMobile(QColor couleur, qreal epaisseur, Qt::PenStyle style);
+    // named by a label at its end rather than in the legend. Its points closer than `pas`
+    // pixels to the last one kept are left out: a circle's gentle bend allows a longer step.
+    QLineSeries *AjouteCourbeMobile(QColor couleur, qreal epaisseur, Qt::PenStyle style, qreal pas = 3.0);
     void CacheDeLaLegende(QAbstractSeries *serie);
     void AttacheAuxAxes(QAbstractSeries *serie);
     // Range widened to a round step (1, 2 or 5 times a power of ten, 4 to 10 steps),
@@ -63,17 +64,18 @@ private:
         QRect Zone;
         QPolygonF Trace;  // a curve's points
         QRectF Etiquette; // a curve's label
+        qreal Pas;        // a curve's shortest segment, px
     };
 
-    void AjouteMobile(QXYSeries *serie, bool courbe);
+    void AjouteMobile(QXYSeries *serie, bool courbe, qreal pas = 0.0);
     QPointF VersEcran(QPointF valeur) const;
     QRectF ZoneDuTrace() const;
     QRect ZoneDuPoint(const QXYSeries *serie) const;
-    QPolygonF Trace(const QXYSeries *serie) const;
+    QPolygonF Trace(const QXYSeries *serie, qreal pas) const;
     QRectF ZoneEtiquette(const QXYSeries *serie, const QPolygonF &trace) const;
-    void Place(TSerieMobile &mobile) const;
+    void Place(TSerieMobile &mobile, bool nomSeul = false) const;
     void PeintCourbe(QPainter &peintre, const TSerieMobile &courbe) const;
-    void Deplace(TSerieMobile &mobile);
+    void Deplace(TSerieMobile &mobile, bool nomSeul = false);
     void CopierImage();
     void CopierDonnees();
 
