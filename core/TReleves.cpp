@@ -1,0 +1,107 @@
+#include "TReleves.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace tavelor {
+
+namespace {
+
+constexpr std::array<std::string_view, NombreColonnesReleve> Entetes{"N (tr/min)", "Ie (A)",   "Ev (V)",  "V (V)",
+                                                                     "I (A)",      "Pu (W)",   "Q (var)", "cos φ",
+                                                                     "δ (°)",      "Cm (N·m)", "Pa (W)",  "État"};
+
+void AjouteChamp(std::string &texte, std::string_view champ, char separateur)
+{
+    if (champ.find_first_of(std::string{separateur, '"', '\n', '\r'}) == std::string_view::npos) {
+        texte += champ;
+        return;
+    }
+    texte += '"';
+    for (const char c : champ) {
+        if (c == '"')
+            texte += '"';
+        texte += c;
+    }
+    texte += '"';
+}
+
+} // namespace
+
+std::string TReleve::Texte(TColonneReleve colonne) const
+{
+    if (colonne == TColonneReleve::Etat)
+        return Couplee ? "couplée" : "non couplée";
+    return (*this)[colonne].Texte;
+}
+
+std::string_view TReleves::Entete(TColonneReleve colonne)
+{
+    return Entetes[static_cast<std::size_t>(colonne)];
+}
+
+void TReleves::Ajoute(TReleve releve)
+{
+    Lignes_.push_back(std::move(releve));
+    Sauvees_.push_back(false);
+    ++Version_;
+}
+
+void TReleves::Supprime(std::size_t ligne)
+{
+    if (ligne >= Lignes_.size())
+        return;
+    Lignes_.erase(Lignes_.begin() + static_cast<std::ptrdiff_t>(ligne));
+    Sauvees_.erase(Sauvees_.begin() + static_cast<std::ptrdiff_t>(ligne));
+    ++Version_;
+}
+
+void TReleves::Efface()
+{
+    Lignes_.clear();
+    Sauvees_.clear();
+    ++Version_;
+}
+
+void TReleves::MarqueSauvees(const std::vector<std::size_t> &lignes)
+{
+    if (lignes.empty())
+        std::fill(Sauvees_.begin(), Sauvees_.end(), true);
+    for (const std::size_t ligne : lignes)
+        if (ligne < Sauvees_.size())
+            Sauvees_[ligne] = true;
+}
+
+bool TReleves::NonSauvees() const
+{
+    return std::find(Sauvees_.begin(), Sauvees_.end(), false) != Sauvees_.end();
+}
+
+std::string TReleves::Texte(char separateur, std::string_view finLigne, const std::vector<std::size_t> &lignes) const
+{
+    std::vector<std::size_t> ordre = lignes;
+    if (ordre.empty()) {
+        ordre.resize(Lignes_.size());
+        std::iota(ordre.begin(), ordre.end(), std::size_t{0});
+    }
+    std::string texte;
+    for (std::size_t c = 0; c < NombreColonnesReleve; ++c) {
+        if (c > 0)
+            texte += separateur;
+        AjouteChamp(texte, Entetes[c], separateur);
+    }
+    texte += finLigne;
+    for (const std::size_t ligne : ordre) {
+        if (ligne >= Lignes_.size())
+            continue;
+        for (std::size_t c = 0; c < NombreColonnesReleve; ++c) {
+            if (c > 0)
+                texte += separateur;
+            AjouteChamp(texte, Lignes_[ligne].Texte(static_cast<TColonneReleve>(c)), separateur);
+        }
+        texte += finLigne;
+    }
+    return texte;
+}
+
+} // namespace tavelor

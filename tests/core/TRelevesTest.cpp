@@ -1,0 +1,66 @@
+#include "TReleves.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tavelor {
+namespace {
+
+TReleve Ligne(const std::string &n, bool couplee)
+{
+    TReleve r;
+    r.Couplee = couplee;
+    r[TColonneReleve::N] = {1500.0, n};
+    r[TColonneReleve::Ie] = {0.47, "0,47"};
+    return r;
+}
+
+// A header line, then the rows asked for in the order asked; a field that holds the
+// separator or a quote is quoted, and every other field is written as shown.
+TEST(TRelevesTest, TexteEnteteLignesChoisiesEtGuillemets)
+{
+    TReleves releves;
+    releves.Ajoute(Ligne("1500", true));
+    releves.Ajoute(Ligne("1;2\"3", false));
+    const std::string entete =
+        "N (tr/min);Ie (A);Ev (V);V (V);I (A);Pu (W);Q (var);cos φ;δ (°);Cm (N·m);Pa (W);État\r\n";
+    const struct {
+        std::vector<std::size_t> lignes;
+        std::string attendu;
+    } cas[] = {
+        {{}, entete + "1500;0,47;;;;;;;;;;couplée\r\n\"1;2\"\"3\";0,47;;;;;;;;;;non couplée\r\n"},
+        {{1, 0}, entete + "\"1;2\"\"3\";0,47;;;;;;;;;;non couplée\r\n1500;0,47;;;;;;;;;;couplée\r\n"},
+        {{0}, entete + "1500;0,47;;;;;;;;;;couplée\r\n"},
+    };
+    for (const auto &c : cas)
+        EXPECT_EQ(releves.Texte(';', "\r\n", c.lignes), c.attendu);
+    EXPECT_EQ(releves.Texte('\t', "\n", {0}).substr(0, 11), "N (tr/min)\t");
+}
+
+// A row is saved once copied, exported or reported; the others stay unsaved, also after
+// a deletion moves them.
+TEST(TRelevesTest, LignesSauveesUneParUne)
+{
+    TReleves releves;
+    EXPECT_FALSE(releves.NonSauvees());
+    for (const char *n : {"1", "2", "3"})
+        releves.Ajoute(Ligne(n, true));
+    EXPECT_TRUE(releves.NonSauvees());
+    releves.MarqueSauvees({0, 2});
+    EXPECT_TRUE(releves.NonSauvees());
+    releves.Supprime(1);
+    EXPECT_FALSE(releves.NonSauvees()) << "the unsaved row is gone";
+    releves.Ajoute(Ligne("4", false));
+    EXPECT_TRUE(releves.NonSauvees());
+    releves.MarqueSauvees();
+    EXPECT_FALSE(releves.NonSauvees());
+    const auto version = releves.Version();
+    releves.Efface();
+    EXPECT_NE(releves.Version(), version);
+    EXPECT_EQ(releves.Nombre(), 0u);
+}
+
+} // namespace
+} // namespace tavelor
