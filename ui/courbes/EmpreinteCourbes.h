@@ -2,6 +2,7 @@
 
 #include "TFenetreCourbes.h"
 #include "TModele.h"
+#include "TReleves.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -23,7 +24,7 @@ using TEmpreinteModuleCourbes = const char *(*)();
 inline constexpr char NomEmpreinteCourbes[] = "tavelor_empreinte_courbes";
 
 // Raised when the stamp stops listing the same things, so that no two formats can agree.
-inline constexpr int FormatEmpreinteCourbes = 1;
+inline constexpr int FormatEmpreinteCourbes = 2;
 
 // The version, the Qt headers built against, and the size and alignment of each class
 // that crosses the boundary, as text that a warning can show.
@@ -35,7 +36,8 @@ inline QByteArray EmpreinteCourbes(const char *version = TAVELOR_VERSION)
     };
     return "tavelor-courbes/" + QByteArray::number(FormatEmpreinteCourbes) + " version " + version +
            " Qt " QT_VERSION_STR " TModele " + taille(sizeof(TModele), alignof(TModele)) + " TFenetreCourbes " +
-           taille(sizeof(TFenetreCourbes), alignof(TFenetreCourbes));
+           taille(sizeof(TFenetreCourbes), alignof(TFenetreCourbes)) + " TReleves " +
+           taille(sizeof(TReleves), alignof(TReleves)) + " TReleve " + taille(sizeof(TReleve), alignof(TReleve));
 }
 
 } // namespace tavelor

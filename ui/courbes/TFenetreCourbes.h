@@ -2,9 +2,12 @@
 
 #include "TFenetreSecondaire.h"
 
+#include <QImage>
+
 namespace tavelor {
 
 class TModele;
+class TReleves;
 
 // What the program knows of the characteristic curves window. The window and the
 // plotting library it needs live in a module loaded the first time the curves are
@@ -15,6 +18,17 @@ public:
 
     // Called at every tick: follows the model while the window is shown.
     virtual void Suit() = 0;
+    // The points of the measurements table, shown on the curves as they change; they
+    // outlive the window.
+    virtual void DefinitReleves(const TReleves *) {}
+    // The plot in view as it stands, `echelle` times the size it has on screen, for a
+    // report, and the name of that plot.
+    virtual QImage Image(qreal echelle)
+    {
+        const QImage image = grab().toImage();
+        return image.scaled(image.size() * echelle, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    virtual QString TitreVue() const { return windowTitle(); }
 };
 
 // Makes the window for the model it reads; the module exports one under NomFabriqueCourbes.

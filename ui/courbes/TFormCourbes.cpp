@@ -10,6 +10,8 @@
 #include <QChart>
 #include <QGraphicsSimpleTextItem>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QShowEvent>
@@ -18,6 +20,7 @@
 #include <QValueAxis>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace tavelor {
@@ -35,6 +38,8 @@ const QColor vert(0, 130, 60);
 const QColor orange(230, 120, 0);
 const QColor gris(110, 110, 110);
 const QColor point(255, 200, 0);
+// The recorded points: dark diamonds with a white edge, apart from the live yellow disc.
+const QColor releve(120, 0, 110);
 // The V-curves darken as the power falls, leaving red and orange to the loci.
 const std::array<QColor, C::PuissancesV.size()> couleursV{QColor(68, 1, 84), QColor(59, 82, 139), QColor(33, 145, 140),
                                                           QColor(40, 160, 90), QColor(110, 170, 20)};
@@ -140,6 +145,7 @@ TFormCourbes::TFormCourbes(const TModele &modele, QWidget *parent)
     CreeV();
     CreePQ();
     connect(Onglets, &QTabWidget::currentChanged, this, &TFormCourbes::Suit);
+    PoseReleves();
 }
 
 void TFormCourbes::CreeAVide()
@@ -149,6 +155,7 @@ void TFormCourbes::CreeAVide()
     AVideN = g->AjouteCourbe(QString(), bleu, 3.5);
     LigneV = g->AjouteCourbe(QStringLiteral("V = 230 V"), vert, 2.5, Qt::DashDotLine);
     Remplace(LigneV, {QPointF(0.0, TModele::V), QPointF(C::IeMax, TModele::V)});
+    RelevesAVide = AjouteReleves(g, TColonneReleve::Ie, TColonneReleve::Ev);
     PointAVide = g->AjoutePointMobile(QStringLiteral("Point de fonctionnement"), point, 18);
     Remplace(AVide1500, Points(C::CaracteristiqueAVide(C::NSynchrone)));
     TGraphiqueCourbes::Gradue(g->AxeX, 0.0, C::IeMax);
@@ -166,6 +173,7 @@ void TFormCourbes::CreeAngle()
     Angle = g->AjouteCourbe(QString(), bleu, 3.5);
     LimitesPmax = g->AjoutePoint(QString(), rouge, 14);
     LimitesPmax->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    RelevesAngle = AjouteReleves(g, TColonneReleve::Delta, TColonneReleve::Pu);
     PointAngle = g->AjoutePointMobile(QStringLiteral("Point de fonctionnement"), point, 18);
     g->AxeX->setRange(-180.0, 180.0);
     g->AxeX->setTickCount(9);
@@ -192,6 +200,7 @@ void TFormCourbes::CreeV()
     LieuLimite = g->AjouteCourbe(QStringLiteral("Limite (δ = 90°)"), rouge, 2.5, Qt::DashLine);
     LieuAlerte = g->AjouteCourbe(QStringLiteral("Alerte (δ = 75°)"), orange, 2.5, Qt::DotLine);
     CourbeVCourante = g->AjouteCourbeMobile(Qt::black, 2.5, Qt::DashLine);
+    RelevesV = AjouteReleves(g, TColonneReleve::Ie, TColonneReleve::I);
     PointV = g->AjoutePointMobile(QStringLiteral("Point de fonctionnement"), point, 18);
     TGraphiqueCourbes::Gradue(g->AxeX, 0.0, C::IeMax);
 }
@@ -202,6 +211,7 @@ void TFormCourbes::CreePQ()
     ZoneInstablePQ = Zone(g, QStringLiteral("Instable (|δ| > 90°)"), gris);
     LimitePQ = g->AjouteCourbe(QStringLiteral("Limite (|δ| = 90°)"), rouge, 2.5, Qt::DashLine);
     AlertePQ = g->AjouteCourbe(QStringLiteral("Alerte (|δ| = 75°)"), orange, 2.5, Qt::DotLine);
+    RelevesPQ = AjouteReleves(g, TColonneReleve::Q, TColonneReleve::Pu);
     // Chords of 6 px stray from a circle of 20 px radius by a fifth of a pixel.
     CercleFem = g->AjouteCourbeMobile(bleu, 3.0, Qt::SolidLine, 6.0);
     CercleCourant = g->AjouteCourbeMobile(vert, 2.5, Qt::SolidLine, 6.0);
@@ -222,6 +232,68 @@ void TFormCourbes::CreePQ()
     EchellePQ();
 }
 
+QScatterSeries *TFormCourbes::AjouteReleves(TGraphiqueCourbes *graphique, TColonneReleve x, TColonneReleve y)
+{
+    QScatterSeries *serie = graphique->AjoutePoint(QStringLiteral("Relevés"), releve, 15);
+    serie->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
+    serie->setBorderColor(Qt::white);
+    MarquesReleves.push_back({serie, x, y});
+    VersionReleves.reset();
+    return serie;
+}
+
+void TFormCourbes::DefinitReleves(const TReleves *releves)
+{
+    Releves = releves;
+    VersionReleves.reset();
+    PoseReleves();
+}
+
+// Every plot at once: the points change seldom, and a plot out of view then has them
+// when it is chosen.
+void TFormCourbes::PoseReleves()
+{
+    const std::uint64_t version = Releves ? Releves->Version() : std::numeric_limits<std::uint64_t>::max();
+    if (VersionReleves == version)
+        return;
+    VersionReleves = version;
+    for (const TMarqueReleves &marque : MarquesReleves) {
+        QList<QPointF> points;
+        if (Releves)
+            for (const TReleve &r : Releves->Lignes())
+                if (r[marque.X].Valeur && r[marque.Y].Valeur)
+                    points.append(QPointF(*r[marque.X].Valeur, *r[marque.Y].Valeur));
+        Remplace(marque.Serie, points);
+        // Named in the legend only when there is something to name.
+        for (QLegendMarker *legende : marque.Serie->chart()->legend()->markers(marque.Serie))
+            legende->setVisible(!points.isEmpty());
+    }
+}
+
+QImage TFormCourbes::Image(qreal echelle)
+{
+    // A window never shown has no layout yet, nor curves: it is laid out and brought up to
+    // date off the screen, then put back as it was.
+    const bool cachee = !isVisible();
+    if (cachee) {
+        setAttribute(Qt::WA_DontShowOnScreen);
+        show();
+    }
+    Suit();
+    auto *graphique = Onglets->currentWidget()->findChild<TGraphiqueCourbes *>();
+    const QImage image = graphique ? graphique->Image(echelle) : QImage();
+    if (cachee) {
+        hide();
+        setAttribute(Qt::WA_DontShowOnScreen, false);
+    }
+    return image;
+}
+
+QString TFormCourbes::TitreVue() const
+{
+    return Onglets->tabText(Onglets->currentIndex());
+}
+
 TFenetreCourbes *CreeFormCourbes(const TModele &modele)
 {
     return new TFormCourbes(modele);
@@ -237,6 +309,7 @@ void TFormCourbes::Suit()
 {
     if (!isVisible())
         return;
+    PoseReleves();
     // A plot out of view would still lay its series out again at every change: only
     // the tab in view follows, the others catch up when they are chosen.
     switch (Onglets->currentIndex()) {

@@ -2,10 +2,13 @@
 
 #include "TCourbesCaracteristiques.h"
 #include "TFenetreCourbes.h"
+#include "TReleves.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class QAreaSeries;
 class QGraphicsSimpleTextItem;
@@ -32,6 +35,13 @@ public:
     // coupling change, the curve of the present power when it changes, the points and
     // read-outs when they move.
     void Suit() override;
+    void DefinitReleves(const TReleves *releves) override;
+    QImage Image(qreal echelle) override;
+    QString TitreVue() const override;
+
+    // The recorded points of the measurements table on a plot, at (x, y) of every row
+    // that has both, in a marker of their own: one call per plot.
+    QScatterSeries *AjouteReleves(TGraphiqueCourbes *graphique, TColonneReleve x, TColonneReleve y);
 
     QTabWidget *Onglets;
     TGraphiqueCourbes *GraphiqueAVide, *GraphiqueAngle, *GraphiqueV, *GraphiquePQ;
@@ -50,6 +60,7 @@ public:
     QAreaSeries *ZoneInstablePQ;
     QLineSeries *LimitePQ, *AlertePQ, *CercleFem, *CercleCourant;
     QScatterSeries *PointPQ;
+    QScatterSeries *RelevesAVide, *RelevesAngle, *RelevesV, *RelevesPQ;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -69,6 +80,7 @@ private:
     void PoseLieux(double N, double puissance);
     void AffichePoints();
     void PlaceEtiquettes();
+    void PoseReleves();
     static void Lecture(QLabel *lecture, const QString &texte);
 
     const TModele &Modele;
@@ -79,6 +91,13 @@ private:
     std::optional<std::pair<double, double>> Lieux; // speed and highest power of the loci drawn
     std::optional<double> EvCercle;                 // Ev of the circle drawn
     std::optional<double> ICercle;                  // I of the circle drawn
+    struct TMarqueReleves {
+        QScatterSeries *Serie;
+        TColonneReleve X, Y;
+    };
+    std::vector<TMarqueReleves> MarquesReleves;
+    const TReleves *Releves = nullptr;
+    std::optional<std::uint64_t> VersionReleves; // of the recorded points placed
 };
 
 // The window as the program's factory makes it; the module's entry point calls this.

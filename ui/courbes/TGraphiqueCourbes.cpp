@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QClipboard>
+#include <QImage>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
@@ -288,6 +289,25 @@ void TGraphiqueCourbes::paintEvent(QPaintEvent *event)
     QPainter peintre(viewport());
     peintre.setClipRegion(event->region());
     peintre.drawPixmap(0, 0, Fond);
+    PeintMobiles(peintre);
+}
+
+QImage TGraphiqueCourbes::Image(qreal echelle)
+{
+    QImage image(viewport()->size() * echelle, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter peintre(&image);
+    peintre.setRenderHints(renderHints() | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    render(&peintre, QRectF(image.rect()), viewport()->rect());
+    peintre.scale(echelle, echelle);
+    for (TSerieMobile &mobile : SeriesMobiles)
+        Place(mobile);
+    PeintMobiles(peintre);
+    return image;
+}
+
+void TGraphiqueCourbes::PeintMobiles(QPainter &peintre) const
+{
     peintre.setRenderHint(QPainter::Antialiasing);
     // In the order they were added, a curve before the point that rides on it.
     for (const TSerieMobile &mobile : SeriesMobiles) {
@@ -315,7 +335,7 @@ QString TGraphiqueCourbes::DonneesTabulees() const
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     std::vector<const QXYSeries *> series;
     for (const QAbstractSeries *serie : chart()->series())
-        if (const auto *xy = qobject_cast<const QXYSeries *>(serie); xy && !xy->name().isEmpty())
+        if (const auto *xy = qobject_cast<const QXYSeries *>(serie); xy && !xy->name().isEmpty() && xy->count() > 0)
             series.push_back(xy);
     for (const TSerieMobile &mobile : SeriesMobiles)
         if (!mobile.Serie->name().isEmpty())

@@ -43,9 +43,12 @@ public:
     // with as many decimals as the step needs.
     static void Gradue(QValueAxis *axe, double min, double max);
 
-    // Every named curve as two columns (x, y), a header line first, the locale's
+    // Every named curve that has points as two columns (x, y), a header line first, the locale's
     // decimal separator: pastes as is into a spreadsheet.
     QString DonneesTabulees() const;
+    // The plot as it stands, moving series included, `echelle` times its size on screen:
+    // the chart is drawn anew at that size rather than enlarged.
+    QImage Image(qreal echelle);
 
     QValueAxis *AxeX, *AxeY;
     QAction *ActionCopierImage, *ActionCopierDonnees;
@@ -75,6 +78,7 @@ private:
     QRectF ZoneEtiquette(const QXYSeries *serie, const QPolygonF &trace) const;
     void Place(TSerieMobile &mobile, bool nomSeul = false) const;
     void PeintCourbe(QPainter &peintre, const TSerieMobile &courbe) const;
+    void PeintMobiles(QPainter &peintre) const;
     void Deplace(TSerieMobile &mobile, bool nomSeul = false);
     void CopierImage();
     void CopierDonnees();
