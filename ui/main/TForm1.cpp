@@ -442,8 +442,18 @@ void TForm1::BitBtnFermerClick()
     close();
 }
 
+void TForm1::QuitteSansDemander()
+{
+    SansDemander = true;
+    close();
+}
+
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    if (!SansDemander && ConfirmeQuitter && !ConfirmeQuitter()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     // exit(), not quit(): quit() first asks every window to close, and the phasor
     // windows answer a close request by closing this one.

@@ -54,6 +54,10 @@ public:
     // The help and About windows, made the first time they are asked for: each function
     // returns the window, made at its first call.
     void DefinitAide(std::function<QWidget *()> aide, std::function<QWidget *()> aPropos);
+    // Asked before "Quitter" or the window's close ends the program: false keeps it running.
+    void DefinitConfirmationQuitter(std::function<bool()> confirme) { ConfirmeQuitter = std::move(confirme); }
+    // Ends the program without asking: a session that ends or a signal cannot wait for an answer.
+    void QuitteSansDemander();
     // Stops the clock for good, before the windows it repaints are destroyed.
     void ArreteChronos();
 
@@ -130,6 +134,8 @@ private:
     std::array<TShape *, 6> Bornes{};         // indexed by TBorne
     std::function<QWidget *()> FenetreAide;
     std::function<QWidget *()> FenetreAPropos;
+    std::function<bool()> ConfirmeQuitter;
+    bool SansDemander = false;
     bool DejaMontree = false;
     std::string TamponClavier;
 };

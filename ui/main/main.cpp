@@ -35,7 +35,8 @@ int main(int argc, char *argv[])
 
     tavelor::TFenetres fenetres;
     const tavelor::TSignauxArret signaux;
-    QObject::connect(&signaux, &tavelor::TSignauxArret::ArretDemande, fenetres.Form1.get(), &QWidget::close);
+    QObject::connect(&signaux, &tavelor::TSignauxArret::ArretDemande, fenetres.Form1.get(),
+                     &tavelor::TForm1::QuitteSansDemander);
     fenetres.Montre();
 
     // Measurements for bench/mesures.py, asked for by the environment; otherwise nothing
