@@ -1,7 +1,9 @@
 #include "TFenetres.h"
 
+#include "ReleveBanc.h"
 #include "TChargeurCourbes.h"
 #include "TChronos.h"
+#include "TFenetreReleves.h"
 #include "TForm1.h"
 #include "TFormAPropos.h"
 #include "TFormAide.h"
@@ -13,9 +15,11 @@
 #include "TPaintBox.h"
 #include "TPremiersAffichages.h"
 #include "TTimerThread.h"
+#include "Tafficheur.h"
 #include "Taxes.h"
 #include "TformEchellesDiagVect.h"
 
+#include <QShortcut>
 #include <QTimer>
 
 #include <chrono>
@@ -50,6 +54,12 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
                      &TForm1::BitBtnFermerClick);
     QObject::connect(Form1.get(), &TForm1::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
+    // F9 records the point from any window of the program.
+    auto *releve = new QShortcut(QKeySequence(Qt::Key_F9), Form1.get());
+    releve->setContext(Qt::ApplicationShortcut);
+    QObject::connect(releve, &QShortcut::activated, Form1.get(), [this] { ReleveLePoint(); });
+    // Recorded points that were never saved are not lost by a click on "Quitter".
+    Form1->DefinitConfirmationQuitter([this] { return !FormReleves || FormReleves->ConfirmeQuitter(); });
 }
 
 TFormVecteurs *TFenetres::FormVecteurs()
@@ -121,6 +131,7 @@ TFenetres::~TFenetres()
     // side windows go (the dialogs before the diagram they set), then the main window that
     // owns the model they read.
     Form1->ArreteChronos();
+    FormReleves.reset();
     FormCourbes.reset();
     ChoixVect.reset();
     Origine.reset();
@@ -137,26 +148,82 @@ TFenetres::~TFenetres()
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
+TFenetreCourbes *TFenetres::FenetreCourbes()
+{
+    if (FormCourbes)
+        return FormCourbes.get();
+    if (!FabriqueCourbes) {
+        QString erreur;
+        FabriqueCourbes = TChargeurCourbes::Charge(erreur);
+        if (!FabriqueCourbes) {
+            qWarning("%s", qPrintable(erreur));
+            Form1->Message("Les courbes caractéristiques ne sont pas disponibles\u00A0: leur module est introuvable.");
+            return nullptr;
+        }
+    }
+    FormCourbes.reset(FabriqueCourbes(Form1->Modele));
+    FormCourbes->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
+    FormCourbes->DefinitReleves(&Releves);
+    Form1->DefinitZone(TZoneDessin::Courbes, [fenetre = FormCourbes.get()] { fenetre->Suit(); });
+    return FormCourbes.get();
+}
+
 void TFenetres::MontreCourbes()
 {
-    if (!FormCourbes) {
-        if (!FabriqueCourbes) {
-            QString erreur;
-            FabriqueCourbes = TChargeurCourbes::Charge(erreur);
-            if (!FabriqueCourbes) {
-                qWarning("%s", qPrintable(erreur));
-                Form1->Message(
-                    "Les courbes caractéristiques ne sont pas disponibles\u00A0: leur module est introuvable.");
-                return;
-            }
-        }
-        FormCourbes.reset(FabriqueCourbes(Form1->Modele));
-        FormCourbes->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
-        Form1->DefinitZone(TZoneDessin::Courbes, [fenetre = FormCourbes.get()] { fenetre->Suit(); });
-    }
+    if (!FenetreCourbes())
+        return;
     FormCourbes->show();
     FormCourbes->raise();
     FormCourbes->activateWindow();
+}
+
+TFenetreReleves *TFenetres::FenetreReleves()
+{
+    if (FormReleves)
+        return FormReleves.get();
+    FormReleves = std::make_unique<TFenetreReleves>(Releves);
+    FormReleves->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
+    // The meters are the bench's: the table reads them through here, never the window.
+    FormReleves->DefinitReleve([banc = Form1.get()] {
+        const std::array<Tafficheur *, 7> afficheurs{banc->afficheurIe, banc->afficheurI,  banc->afficheurPu,
+                                                     banc->afficheurV,  banc->afficheurPa, banc->afficheurN,
+                                                     banc->afficheurCm}; // in the order of TAfficheurBanc
+        return ReleveBanc(banc->Modele, [&](TAfficheurBanc a) {
+            const Tafficheur *afficheur = afficheurs[static_cast<std::size_t>(a)];
+            return TLectureAfficheur{afficheur->Valeur(), afficheur->Texte()};
+        });
+    });
+    FormReleves->DefinitImages([this] {
+        TFenetreReleves::TImagesCompteRendu images;
+        // The diagram only means something while the machine is coupled.
+        if (Vecteurs && Form1->Modele.Couplage)
+            images.Diagramme = Vecteurs->ImageDiagramme();
+        if (TFenetreCourbes *courbes = FenetreCourbes()) {
+            images.Courbes = courbes->Image(2.0);
+            images.TitreCourbes = courbes->TitreVue();
+        }
+        return images;
+    });
+    return FormReleves.get();
+}
+
+void TFenetres::MontreReleves()
+{
+    TFenetreReleves *releves = FenetreReleves();
+    releves->show();
+    releves->raise();
+    releves->activateWindow();
+}
+
+void TFenetres::ReleveLePoint()
+{
+    TFenetreReleves *releves = FenetreReleves();
+    releves->ReleveLePoint();
+    if (!releves->isVisible()) {
+        releves->setAttribute(Qt::WA_ShowWithoutActivating);
+        releves->show();
+        releves->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    }
 }
 
 void TFenetres::Montre()

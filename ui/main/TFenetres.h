@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TFenetreCourbes.h"
+#include "TReleves.h"
 
 #include <memory>
 
@@ -15,6 +16,7 @@ class TFormOrigine;
 class TFormVecteurs;
 class TFormAide;
 class TFormChoixVect;
+class TFenetreReleves;
 
 // The nine windows of the program, each created once and handed to the main window;
 // they live until the program ends. The three shown at start are made with the program,
@@ -31,6 +33,11 @@ public:
     // The characteristic curves, created at the first call: shown and brought to the front.
     // A module that cannot be loaded is reported and leaves the bench as it was.
     void MontreCourbes();
+    // The measurements table, created at the first call: shown and brought to the front.
+    void MontreReleves();
+    // Appends the operating point to the table (F9 in every window); a hidden table is
+    // shown beside, without taking the focus, so that the new row is seen.
+    void ReleveLePoint();
 
     // Made at the first call. The single-phase diagram comes with its three dialogs.
     TFormAPropos *FormAPropos();
@@ -39,12 +46,18 @@ public:
     TFormVecteurs *FormVecteurs();
     TFormAide *FormAide();
     TFormChoixVect *FormChoixVect();
+    // Null when the curves' module cannot be loaded, which the user is told.
+    TFenetreCourbes *FenetreCourbes();
+    TFenetreReleves *FenetreReleves();
 
+    // The recorded points, shared by the table and the curves; they outlive both.
+    TReleves Releves;
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TFormVecteurCouplage> FormVecteurCouplage;
     std::unique_ptr<TFormOscillogrammes> FormOscillogrammes;
     // Not one of the nine: made only when first asked for.
     std::unique_ptr<TFenetreCourbes> FormCourbes;
+    std::unique_ptr<TFenetreReleves> FormReleves;
 
 private:
     std::unique_ptr<TFormAPropos> APropos;
