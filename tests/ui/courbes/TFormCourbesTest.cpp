@@ -2,6 +2,7 @@
 
 #include "ApplicationTest.h"
 #include "ProcedureBanc.h"
+#include "TFenetreReleves.h"
 #include "TFenetres.h"
 #include "TForm1.h"
 #include "TFormVecteurs.h"
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QScatterSeries>
 #include <QTabWidget>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +160,69 @@ TEST_F(TFormCourbesTest, LePointDeFonctionnementSuitLeModele)
     fenetres->MontreCourbes();
     EXPECT_EQ(calculs, 2);
     EXPECT_NEAR(c.PointAVide->at(0).x(), 0.70, 1e-12);
+}
+
+// A V-curve recorded at constant torque: each point in its own marker at its (Ie, I), on
+// the V-curve of its power, and at (Ie, Ev) and (δ, Pu) on the other plots; the markers
+// follow the table and are drawn in the pictures of a hidden window too.
+TEST_F(TFormCourbesTest, PointsRelevesSurLesCourbes)
+{
+    fenetres->MontreCourbes();
+    Couple();
+    TFormCourbes &c = Courbes();
+    c.Onglets->setCurrentIndex(2);
+    Modele().TrackBarNChange(100);
+    const std::vector<int> excitations{40, 50, 60, 70, 80, 100}; // Ie in hundredths of A
+    std::vector<QPointF> attendus;
+    for (const int ie : excitations) {
+        Modele().TrackBarIeChange(160 - ie);
+        Tic();
+        fenetres->ReleveLePoint();
+        attendus.emplace_back(Modele().Ie, Modele().I);
+    }
+    Modele().TrackBarIeChange(160 - 90);
+    Tic();
+    ASSERT_EQ(c.RelevesV->count(), 6);
+    const double puissance = TLoisMachine::PuissanceMecanique(10.0, 1500.0);
+    const TCourbe courbe = TCourbesCaracteristiques::CourbeV(puissance, 1500.0);
+    for (std::size_t k = 0; k < attendus.size(); ++k) {
+        EXPECT_EQ(c.RelevesV->at(static_cast<int>(k)), attendus[k]);
+        const auto sur = std::find_if(courbe.begin(), courbe.end(),
+                                      [&](const TPointCourbe &p) { return std::abs(p.X - attendus[k].x()) < 1e-9; });
+        ASSERT_NE(sur, courbe.end());
+        EXPECT_NEAR(sur->Y, attendus[k].y(), 1e-9) << "on the theoretical V-curve";
+    }
+    EXPECT_EQ(c.RelevesAVide->count(), 6);
+    EXPECT_EQ(c.RelevesAngle->count(), 6);
+    EXPECT_NEAR(c.RelevesAngle->at(0).y(), puissance, 1e-6);
+
+    // Drawn where they are (the marker's colour near each), in the window and in its
+    // picture for a report once hidden.
+    const QColor marque(120, 0, 110);
+    const auto dessines = [&](const QImage &image, double echelle) {
+        int n = 0;
+        for (const QPointF &p : c.RelevesV->points()) {
+            const QPointF ecran =
+                c.GraphiqueV->mapFromScene(c.GraphiqueV->chart()->mapToScene(c.GraphiqueV->chart()->mapToPosition(p)));
+            // The dashed curve through the points may cross their centres.
+            bool vu = false;
+            for (int dx = -3; dx <= 3; ++dx)
+                for (int dy = -3; dy <= 3; ++dy)
+                    vu = vu || image.pixelColor((ecran * echelle).toPoint() + QPoint(dx, dy)) == marque;
+            n += vu;
+        }
+        return n;
+    };
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dessines(c.GraphiqueV->viewport()->grab().toImage(), 1.0), 6);
+    c.hide();
+    fenetres->FenetreReleves()->Tableau->selectRow(0);
+    fenetres->FenetreReleves()->SupprimeSelection();
+    const QImage image = c.Image(2.0);
+    EXPECT_EQ(image.size(), c.GraphiqueV->viewport()->size() * 2);
+    EXPECT_EQ(dessines(image, 2.0), 5);
+    EXPECT_EQ(c.TitreVue(), QStringLiteral("Courbes en V"));
+    EXPECT_FALSE(c.isVisible());
 }
 
 TEST_F(TFormCourbesTest, LecturesSelonLaLangue)
