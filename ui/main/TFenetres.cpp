@@ -54,6 +54,7 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
                      &TForm1::BitBtnFermerClick);
     QObject::connect(Form1.get(), &TForm1::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
+    QObject::connect(Form1.get(), &TForm1::demandeReleves, Form1.get(), [this] { MontreReleves(); });
     // F9 records the point from any window of the program.
     auto *releve = new QShortcut(QKeySequence(Qt::Key_F9), Form1.get());
     releve->setContext(Qt::ApplicationShortcut);

@@ -113,6 +113,7 @@ void TForm1::CreeComposants()
     PopupMenuBanc->setObjectName(QStringLiteral("PopupMenuBanc"));
     connect(PopupMenuBanc->addAction(QStringLiteral("Courbes caractéristiques…")), &QAction::triggered, this,
             &TForm1::demandeCourbes);
+    connect(PopupMenuBanc->addAction(QStringLiteral("Relevés…")), &QAction::triggered, this, &TForm1::demandeReleves);
 
     afficheurIe = CreeAfficheur("afficheurIe", D::afficheurIe, 2);
     afficheurI = CreeAfficheur("afficheurI", D::afficheurI, 2);

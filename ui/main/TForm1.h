@@ -95,6 +95,8 @@ public slots:
 signals:
     // "Courbes caractéristiques…" chosen in the picture's context menu.
     void demandeCourbes();
+    // "Relevés…" chosen in the picture's context menu.
+    void demandeReleves();
 
 protected:
     void showEvent(QShowEvent *event) override;

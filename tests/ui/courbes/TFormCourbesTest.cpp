@@ -62,12 +62,12 @@ TEST_F(TFormCourbesTest, FenetreCreeeALaDemandeDepuisLeMenuDuBanc)
 {
     EXPECT_EQ(fenetres->FormCourbes, nullptr) << "not made at start-up";
 
-    // Right click on the bench picture, then the menu's only item.
+    // Right click on the bench picture, then the menu's first item.
     TForm1 &banc = *fenetres->Form1;
     QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(300, 200), banc.mapToGlobal(QPoint(300, 200)));
     QApplication::sendEvent(&banc, &clic);
     ASSERT_TRUE(banc.PopupMenuBanc->isVisible());
-    ASSERT_EQ(banc.PopupMenuBanc->actions().size(), 1);
+    ASSERT_GE(banc.PopupMenuBanc->actions().size(), 1);
     EXPECT_EQ(banc.PopupMenuBanc->actions()[0]->text(), QStringLiteral("Courbes caractéristiques…"));
     banc.PopupMenuBanc->actions()[0]->trigger();
     banc.PopupMenuBanc->hide();

@@ -10,10 +10,12 @@
 #include "Tafficheur.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
@@ -116,6 +118,23 @@ protected:
         return fin;
     }
 };
+
+// Made when first asked for, from the bench picture's context menu or by F4.
+TEST_F(TFenetreRelevesTest, OuverteParLeMenuDuBancEtF4)
+{
+    EXPECT_EQ(Fenetres->FormReleves, nullptr);
+    QAction *article = nullptr;
+    for (QAction *action : Banc().PopupMenuBanc->actions())
+        if (action->text() == QStringLiteral("Relevés…"))
+            article = action;
+    ASSERT_NE(article, nullptr);
+    article->trigger();
+    ASSERT_NE(Fenetres->FormReleves, nullptr);
+    EXPECT_TRUE(Table().isVisible());
+    EXPECT_EQ(Table().windowTitle(), QStringLiteral("Relevés"));
+    Table().close();
+    EXPECT_FALSE(Table().isVisible());
+}
 
 // Recorded by F9 from the bench and the diagram, by the button in the table: each row
 // reads as the meters and instruments do, at the two telling states of the instruments.
