@@ -55,6 +55,10 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
                      &TForm1::BitBtnFermerClick);
     QObject::connect(Form1.get(), &TForm1::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
     QObject::connect(Form1.get(), &TForm1::demandeReleves, Form1.get(), [this] { MontreReleves(); });
+    // F4 opens the table from any window of the program.
+    auto *table = new QShortcut(QKeySequence(Qt::Key_F4), Form1.get());
+    table->setContext(Qt::ApplicationShortcut);
+    QObject::connect(table, &QShortcut::activated, Form1.get(), [this] { MontreReleves(); });
     // F9 records the point from any window of the program.
     auto *releve = new QShortcut(QKeySequence(Qt::Key_F9), Form1.get());
     releve->setContext(Qt::ApplicationShortcut);

@@ -83,12 +83,12 @@ protected:
         ASSERT_TRUE(Modele().Couplage);
     }
 
-    // F9 pressed in `fenetre`, made the active window first.
-    void F9(QWidget *fenetre)
+    // A key pressed in `fenetre`, made the active window first.
+    void Touche(QWidget *fenetre, Qt::Key touche = Qt::Key_F9)
     {
         fenetre->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(fenetre));
-        QTest::keyClick(fenetre->windowHandle(), Qt::Key_F9);
+        QTest::keyClick(fenetre->windowHandle(), touche);
     }
 
     // Row `ligne` as the table shows it, in the order shown.
@@ -134,6 +134,11 @@ TEST_F(TFenetreRelevesTest, OuverteParLeMenuDuBancEtF4)
     EXPECT_EQ(Table().windowTitle(), QStringLiteral("Relevés"));
     Table().close();
     EXPECT_FALSE(Table().isVisible());
+    Touche(&Banc());
+    Table().close();
+    Touche(&Banc(), Qt::Key_F4);
+    EXPECT_TRUE(Table().isVisible());
+    EXPECT_EQ(Table().Modele->rowCount(), 1) << "closing the table kept its row";
 }
 
 // Recorded by F9 from the bench and the diagram, by the button in the table: each row
@@ -143,7 +148,7 @@ TEST_F(TFenetreRelevesTest, LignesEgalesAuxAfficheursEtAuxInstruments)
     Cable(test::TCablageTest::EnOrdre);
     Regle(1470, 0.47);
     Tics(1);
-    F9(&Banc());
+    Touche(&Banc());
     ASSERT_EQ(Table().Modele->rowCount(), 1);
     EXPECT_TRUE(Table().isVisible()) << "a first row shows the table";
     QStringList ligne = Cellules(0);
@@ -164,7 +169,7 @@ TEST_F(TFenetreRelevesTest, LignesEgalesAuxAfficheursEtAuxInstruments)
         Modele().PositionneTrackBar(TTrackBarBanc::TrackBarIe, 160 - static_cast<int>(std::lround(e.ie * 100)));
         Modele().PositionneTrackBar(TTrackBarBanc::TrackBarN, e.couple);
         Tics(1);
-        F9(Fenetres->FormVecteurs());
+        Touche(Fenetres->FormVecteurs());
         Table().BoutonRelever->click();
         const int n = Table().Modele->rowCount();
         ASSERT_EQ(Cellules(n - 1), Cellules(n - 2));
