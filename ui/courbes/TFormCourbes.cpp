@@ -8,6 +8,7 @@
 
 #include <QAreaSeries>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLabel>
 #include <QLegend>
@@ -38,8 +39,9 @@ const QColor vert(0, 130, 60);
 const QColor orange(230, 120, 0);
 const QColor gris(110, 110, 110);
 const QColor point(255, 200, 0);
-// The recorded points: dark diamonds with a white edge, apart from the live yellow disc.
-const QColor releve(120, 0, 110);
+// The recorded points: magenta diamonds with a white edge, apart from the live yellow disc
+// and from the V-curves' blues and greens.
+const QColor releve(210, 0, 150);
 // The V-curves darken as the power falls, leaving red and orange to the loci.
 const std::array<QColor, C::PuissancesV.size()> couleursV{QColor(68, 1, 84), QColor(59, 82, 139), QColor(33, 145, 140),
                                                           QColor(40, 160, 90), QColor(110, 170, 20)};
@@ -264,9 +266,15 @@ void TFormCourbes::PoseReleves()
                 if (r[marque.X].Valeur && r[marque.Y].Valeur)
                     points.append(QPointF(*r[marque.X].Valeur, *r[marque.Y].Valeur));
         Remplace(marque.Serie, points);
-        // Named in the legend only when there is something to name.
-        for (QLegendMarker *legende : marque.Serie->chart()->legend()->markers(marque.Serie))
-            legende->setVisible(!points.isEmpty());
+        // Named in the legend only when there is something to name; the legend does not
+        // lay itself out again for a marker that reappears.
+        QLegend *legende = marque.Serie->chart()->legend();
+        for (QLegendMarker *nom : legende->markers(marque.Serie)) {
+            if (nom->isVisible() != !points.isEmpty()) {
+                nom->setVisible(!points.isEmpty());
+                legende->layout()->invalidate();
+            }
+        }
     }
 }
 

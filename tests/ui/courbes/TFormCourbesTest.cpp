@@ -198,7 +198,7 @@ TEST_F(TFormCourbesTest, PointsRelevesSurLesCourbes)
 
     // Drawn where they are (the marker's colour near each), in the window and in its
     // picture for a report once hidden.
-    const QColor marque(120, 0, 110);
+    const QColor marque(210, 0, 150);
     const auto dessines = [&](const QImage &image, double echelle) {
         int n = 0;
         for (const QPointF &p : c.RelevesV->points()) {
