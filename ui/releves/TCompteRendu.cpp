@@ -18,11 +18,11 @@ namespace tavelor {
 
 namespace {
 
-constexpr int Resolution = 300;           // dots per inch of the page's coordinates
-constexpr double MargeMm = 15.0;          // around the page
-constexpr double Interligne = 1.6;        // a table row's height, in heights of its font
-constexpr double EspaceMm = 6.0;          // between two elements
-constexpr double LargeurDiagramme = 0.45; // the pictures' widths, as shares of the page's
+constexpr int Resolution = 300;          // dots per inch of the page's coordinates
+constexpr double MargeMm = 15.0;         // around the page
+constexpr double Interligne = 1.6;       // a table row's height, in heights of its font
+constexpr double EspaceMm = 6.0;         // between two elements
+constexpr double LargeurDiagramme = 0.4; // the pictures' widths, as shares of the page's
 constexpr double LargeurCourbes = 0.8;
 
 double Points(double mm)
@@ -73,6 +73,7 @@ private:
 void Texte(TMiseEnPage &page, const QString &texte, const QFont &police)
 {
     page.Peintre.setFont(police);
+    page.Peintre.setPen(Qt::black);
     const QFontMetricsF mesure(police, &page.Pdf);
     const QRectF zone(page.Zone.left(), page.Place(mesure.height()), page.Zone.width(), mesure.height());
     page.Peintre.drawText(zone, Qt::AlignLeft | Qt::AlignVCenter, texte);
@@ -156,6 +157,7 @@ void Image(TMiseEnPage &page, const QString &legende, const QImage &image, doubl
     const double hauteur = largeur * image.height() / image.width();
     const double y = page.Place(hauteurLegende + hauteur);
     page.Peintre.setFont(police);
+    page.Peintre.setPen(Qt::black);
     page.Peintre.drawText(QRectF(page.Zone.left(), y, page.Zone.width(), hauteurLegende), Qt::AlignLeft | Qt::AlignTop,
                           legende);
     const QRectF cible(page.Zone.left() + (page.Zone.width() - largeur) / 2, y + hauteurLegende, largeur, hauteur);
@@ -181,7 +183,11 @@ QByteArray TCompteRendu::Pdf() const
         return {};
     TMiseEnPage page(pdf, peintre);
     Texte(page, QStringLiteral("Relevés sur la machine synchrone couplée au réseau"), Police(16, true));
-    Texte(page, QStringLiteral("Tavelor, le %1").arg(QLocale().toString(Date, QLocale::LongFormat)), Police(10));
+    const QLocale francais(QLocale::French, QLocale::France);
+    Texte(page,
+          QStringLiteral("Tavelor, le %1 à %2")
+              .arg(francais.toString(Date.date(), QLocale::LongFormat), Date.time().toString(QStringLiteral("HH:mm"))),
+          Police(10));
     page.Espace(Points(EspaceMm));
     if (Releves.Nombre() == 0)
         Texte(page, QStringLiteral("Aucun point relevé."), Police(10));
