@@ -1,6 +1,7 @@
 #include "TCapturesBanc.h"
 
 #include "Manipulations.h"
+#include "TFenetreReleves.h"
 #include "TFenetres.h"
 #include "TForm1.h"
 #include "TFormCourbes.h"
@@ -86,6 +87,24 @@ bool TCapturesBanc::Tout()
     courbes.Onglets->setCurrentIndex(3);
     Attend(300);
     ok = courbes.grab().save(Dossier.filePath(QStringLiteral("courbes-3-compensateur.png"))) && ok;
+
+    // A V-curve recorded point by point at +10 N·m, on its tab, in the table and in the
+    // report (turned into pictures by pdftoppm).
+    banc.TrackBarN->setValue(100);
+    for (const int ie : {40, 50, 60, 70, 85, 100}) {
+        banc.TrackBarIe->setValue(160 - ie);
+        Attend(200);
+        fenetres.ReleveLePoint();
+    }
+    banc.TrackBarIe->setValue(160 - 47);
+    courbes.Onglets->setCurrentIndex(2);
+    Attend(300);
+    ok = courbes.grab().save(Dossier.filePath(QStringLiteral("courbes-releves.png"))) && ok;
+    TFenetreReleves &releves = *fenetres.FenetreReleves();
+    releves.show();
+    capture("releves.png");
+    ok = releves.grab().save(Dossier.filePath(QStringLiteral("table-releves.png"))) && ok;
+    ok = releves.EcritCompteRendu(Dossier.filePath(QStringLiteral("compte-rendu.pdf"))) && ok;
     return ok && banc.Modele.Couplage;
 }
 
