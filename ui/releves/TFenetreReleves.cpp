@@ -160,11 +160,11 @@ char TFenetreReleves::SeparateurCsv(const QLocale &locale)
 
 bool TFenetreReleves::Ecrit(const QString &chemin, const QByteArray &octets)
 {
-    // Qt reports a write cut short after some bytes (a full disk) neither from write()
-    // nor from commit(): the temporary file's size tells.
+    // A write cut short after some bytes (a full disk) is lost on commit(), which still
+    // renames the file: the flush before it tells.
     QSaveFile fichier(chemin);
     bool ecrit = !octets.isEmpty() && fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size() &&
-                 fichier.flush() && fichier.size() == octets.size();
+                 fichier.flush();
     const QString raison = fichier.error() != QFileDevice::NoError ? fichier.errorString()
                            : octets.isEmpty()                      ? QStringLiteral("document vide")
                                                                    : QStringLiteral("écriture incomplète");
