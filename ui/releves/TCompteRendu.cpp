@@ -150,7 +150,7 @@ void Image(TMiseEnPage &page, const QString &legende, const QImage &image, doubl
     const QFont police = Police(11, true);
     const double hauteurLegende = QFontMetricsF(police, &page.Pdf).height() * 1.4;
     if (image.isNull()) {
-        Texte(page, legende + QStringLiteral(" : non disponible."), Police(10));
+        Texte(page, legende + QStringLiteral("\u00A0: non disponible."), Police(10));
         return;
     }
     const double largeur = std::min(largeurMax, page.Zone.width());
@@ -198,7 +198,7 @@ QByteArray TCompteRendu::Pdf() const
     page.Espace(Points(EspaceMm));
     Image(page,
           TitreCourbes.isEmpty() ? QStringLiteral("Courbes caractéristiques")
-                                 : QStringLiteral("Courbes caractéristiques : ") + TitreCourbes,
+                                 : QStringLiteral("Courbes caractéristiques\u00A0: ") + TitreCourbes,
           Courbes, page.Zone.width() * LargeurCourbes);
     return peintre.end() ? sortie.data() : QByteArray();
 }

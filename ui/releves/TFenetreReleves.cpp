@@ -141,7 +141,7 @@ void TFenetreReleves::SupprimeSelection()
 
 void TFenetreReleves::ToutEffacerClick()
 {
-    if (Modele->rowCount() > 0 && Confirme(QStringLiteral("Effacer tous les relevés ?")))
+    if (Modele->rowCount() > 0 && Confirme(QStringLiteral("Effacer tous les relevés\u00A0?")))
         Modele->Efface();
 }
 
@@ -173,7 +173,7 @@ bool TFenetreReleves::Ecrit(const QString &chemin, const QByteArray &octets)
     ecrit = fichier.commit() && ecrit;
     if (!ecrit) {
         QMessageBox boite(QMessageBox::Warning, QStringLiteral("Relevés"),
-                          QStringLiteral("Les relevés n'ont pas pu être écrits dans « %1 » : %2.\n"
+                          QStringLiteral("Les relevés n'ont pas pu être écrits dans «\u00A0%1\u00A0»\u00A0: %2.\n"
                                          "Un fichier du même nom qui existait déjà n'a pas été modifié.")
                               .arg(QFileInfo(chemin).fileName(), raison),
                           QMessageBox::Ok, this);
@@ -256,7 +256,7 @@ bool TFenetreReleves::Confirme(const QString &question)
 bool TFenetreReleves::ConfirmeQuitter()
 {
     return !Modele->Releves.NonSauvees() ||
-           Confirme(QStringLiteral("Les relevés n'ont pas été exportés. Quitter quand même ?"));
+           Confirme(QStringLiteral("Les relevés n'ont pas été exportés. Quitter quand même\u00A0?"));
 }
 
 } // namespace tavelor

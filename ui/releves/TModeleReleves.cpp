@@ -51,7 +51,7 @@ QVariant TModeleReleves::data(const QModelIndex &index, int role) const
                                                : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::AccessibleTextRole:
         // Heard cell by cell, a number means nothing without its column.
-        return Entete(index.column()) + QStringLiteral(" : ") + (texte.isEmpty() ? QStringLiteral("vide") : texte);
+        return Entete(index.column()) + QStringLiteral("\u00A0: ") + (texte.isEmpty() ? QStringLiteral("vide") : texte);
     default:
         return {};
     }

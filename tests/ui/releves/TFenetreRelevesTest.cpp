@@ -287,7 +287,7 @@ TEST_F(TFenetreRelevesTest, QuitterDemandeSeulementAvecDesLignesNonSauvees)
 {
     Couple();
     QTemporaryDir dossier;
-    const QString question = QStringLiteral("Les relevés n'ont pas été exportés. Quitter quand même ?");
+    const QString question = QStringLiteral("Les relevés n'ont pas été exportés. Quitter quand même\u00A0?");
     const struct {
         std::function<void(TFenetreReleves &)> avant;
         QList<bool> reponses;
@@ -356,7 +356,8 @@ TEST_F(TFenetreRelevesTest, ClavierTriEtLecteurDEcran)
     ASSERT_EQ(QApplication::focusWidget(), tableau);
     QAccessibleInterface *acces = QAccessible::queryAccessibleInterface(tableau);
     ASSERT_NE(acces->tableInterface(), nullptr);
-    EXPECT_EQ(acces->tableInterface()->cellAt(1, int(C::Ie))->text(QAccessible::Name), QStringLiteral("Ie (A) : 0,47"));
+    EXPECT_EQ(acces->tableInterface()->cellAt(1, int(C::Ie))->text(QAccessible::Name),
+              QStringLiteral("Ie (A)\u00A0: 0,47"));
 
     tableau->sortByColumn(int(C::Ie), Qt::AscendingOrder);
     EXPECT_EQ(Cellules(0)[int(C::Ie)], QStringLiteral("0,47"));
@@ -376,7 +377,7 @@ TEST_F(TFenetreRelevesTest, ClavierTriEtLecteurDEcran)
         TRepondeurQuestions repondeur;
         repondeur.Reponses = {oui};
         Table().BoutonToutEffacer->click();
-        EXPECT_EQ(repondeur.Textes, QStringList{QStringLiteral("Effacer tous les relevés ?")});
+        EXPECT_EQ(repondeur.Textes, QStringList{QStringLiteral("Effacer tous les relevés\u00A0?")});
         EXPECT_EQ(tableau->model()->rowCount(), oui ? 0 : 2);
     }
 }
