@@ -1,5 +1,9 @@
 #include "Manipulations.h"
 
+#include "TFenetres.h"
+#include "TForm1.h"
+#include "TTrackBar.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -52,6 +56,19 @@ void Glisse(QWidget *widget, QPoint de, QPoint a, bool relache)
     Souris(widget, QEvent::MouseMove, a, Qt::LeftButton);
     if (relache)
         Souris(widget, QEvent::MouseButtonRelease, a, Qt::NoButton);
+}
+
+void ReleveCourbeV(TFenetres &fenetres)
+{
+    TForm1 &banc = *fenetres.Form1;
+    banc.TrackBarN->setValue(100);
+    for (const int ie : {40, 50, 60, 70, 85, 100}) {
+        banc.TrackBarIe->setValue(160 - ie);
+        Attend(200);
+        fenetres.ReleveLePoint();
+    }
+    banc.TrackBarIe->setValue(160 - 120);
+    Attend(200);
 }
 
 } // namespace tavelor

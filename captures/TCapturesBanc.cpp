@@ -90,13 +90,7 @@ bool TCapturesBanc::Tout()
 
     // A V-curve recorded point by point at +10 N·m, on its tab, in the table and in the
     // report (turned into pictures by pdftoppm).
-    banc.TrackBarN->setValue(100);
-    for (const int ie : {40, 50, 60, 70, 85, 100}) {
-        banc.TrackBarIe->setValue(160 - ie);
-        Attend(200);
-        fenetres.ReleveLePoint();
-    }
-    banc.TrackBarIe->setValue(160 - 47);
+    ReleveCourbeV(fenetres);
     courbes.Onglets->setCurrentIndex(2);
     Attend(300);
     ok = courbes.grab().save(Dossier.filePath(QStringLiteral("courbes-releves.png"))) && ok;

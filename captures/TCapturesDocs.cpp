@@ -3,6 +3,7 @@
 #include "Arrondi.h"
 #include "Manipulations.h"
 #include "TChronos.h"
+#include "TFenetreReleves.h"
 #include "TFenetres.h"
 #include "TForm1.h"
 #include "TFormAide.h"
@@ -169,6 +170,23 @@ bool TCapturesDocs::Tout()
     courbes.Onglets->setCurrentIndex(3);
     Attend(1000);
     enregistre(courbes.grab(), "puissances-pq.png");
+
+    // A V-curve recorded at 10 N·m: the table over the V-curves with their points.
+    ReleveCourbeV(fenetres);
+    TFenetreReleves &releves = *fenetres.FenetreReleves();
+    releves.resize(releves.width(), 300);
+    Attend(500);
+    {
+        const QPixmap table = releves.grab(), vues = courbes.grab();
+        constexpr int ecart = 12;
+        QPixmap deux(std::max(table.width(), vues.width()), table.height() + ecart + vues.height());
+        deux.fill(Qt::white);
+        QPainter peintre(&deux);
+        peintre.drawPixmap(0, 0, table);
+        peintre.drawPixmap(0, table.height() + ecart, vues);
+        peintre.end();
+        enregistre(deux, "releves.png");
+    }
 
     // The help at the second half of its procedure, where the speed's figures are.
     fenetres.FormAide()->show();
