@@ -195,6 +195,9 @@ TEST_F(TFormCourbesTest, PointsRelevesSurLesCourbes)
     EXPECT_EQ(c.RelevesAVide->count(), 6);
     EXPECT_EQ(c.RelevesAngle->count(), 6);
     EXPECT_NEAR(c.RelevesAngle->at(0).y(), puissance, 1e-6);
+    ASSERT_EQ(c.RelevesPQ->count(), 6);
+    EXPECT_EQ(c.RelevesPQ->at(5), QPointF(*fenetres->Releves.Lignes()[5][TColonneReleve::Q].Valeur,
+                                          *fenetres->Releves.Lignes()[5][TColonneReleve::Pu].Valeur));
 
     // Drawn where they are (the marker's colour near each), in the window and in its
     // picture for a report once hidden.
