@@ -173,6 +173,7 @@ bool TCapturesDocs::Tout()
 
     // A V-curve recorded at 10 N·m: the table over the V-curves with their points.
     ReleveCourbeV(fenetres);
+    courbes.Onglets->setCurrentIndex(2);
     TFenetreReleves &releves = *fenetres.FenetreReleves();
     releves.resize(releves.width(), 300);
     Attend(500);
