@@ -1,7 +1,9 @@
 #include "Manipulations.h"
 
 #include "TFenetres.h"
+#include "TCablage.h"
 #include "TForm1.h"
+#include "TShape.h"
 #include "TTrackBar.h"
 
 #include <QApplication>
@@ -41,6 +43,16 @@ void Tape(QWindow *fenetre, const char *texte)
         QApplication::sendEvent(fenetre, &appui);
         QApplication::sendEvent(fenetre, &relache);
     }
+}
+
+void CableEtRegle(TForm1 &banc)
+{
+    const bool direct = banc.Cablage.Tag(TBorne::ShapeS2) == 2;
+    for (TShape *borne : {banc.ShapeS1, banc.ShapeR1, banc.ShapeS2, direct ? banc.ShapeR2 : banc.ShapeR3, banc.ShapeS3,
+                          direct ? banc.ShapeR3 : banc.ShapeR2})
+        Clique(borne);
+    banc.TrackBarIe->setValue(160 - 47);
+    banc.TrackBarN->setValue(1500);
 }
 
 void Clique(QWidget *widget)

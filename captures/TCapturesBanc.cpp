@@ -47,12 +47,7 @@ bool TCapturesBanc::Tout()
 
     capture("banc-depart.png");
     // Wired in the grid's phase order, whichever order was drawn.
-    const bool direct = banc.Cablage.Tag(TBorne::ShapeS2) == 2;
-    for (TShape *borne : {banc.ShapeS1, banc.ShapeR1, banc.ShapeS2, direct ? banc.ShapeR2 : banc.ShapeR3, banc.ShapeS3,
-                          direct ? banc.ShapeR3 : banc.ShapeR2})
-        Clique(borne);
-    banc.TrackBarIe->setValue(160 - 47);
-    banc.TrackBarN->setValue(1500);
+    CableEtRegle(banc);
     // Long enough for the oscillograms to fill their 380 samples.
     capture("banc-cable.png", 20000);
 

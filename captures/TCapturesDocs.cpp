@@ -92,12 +92,7 @@ bool TCapturesDocs::Tout()
     // Wired in the grid's phase order, whichever order was drawn, at 1500 rpm and 0.47 A,
     // until the oscillograms' 380 samples are full.
     Attend(500);
-    const bool direct = banc.Cablage.Tag(TBorne::ShapeS2) == 2;
-    for (TShape *borne : {banc.ShapeS1, banc.ShapeR1, banc.ShapeS2, direct ? banc.ShapeR2 : banc.ShapeR3, banc.ShapeS3,
-                          direct ? banc.ShapeR3 : banc.ShapeR2})
-        Clique(borne);
-    banc.TrackBarIe->setValue(160 - 47);
-    banc.TrackBarN->setValue(1500);
+    CableEtRegle(banc);
     AttendTics(modele, 400);
     enregistre(FenetresVisibles(), "oscillogrammes.png");
     // The stars brought together, and the switch traces flat once the old samples are out.
