@@ -198,7 +198,10 @@ void TModele::CalculeSystemesTriphases()
     // Sample i of every curve belongs to the same instant: each history gets one sample.
     std::array<double, 3> vs;
     std::array<double, 3> vr;
-    const double s3 = 2.0 * OrdrePhases * pi / 3.0;
+    // The stator phases follow each other in the machine's own order whatever the wiring:
+    // a wrong phase order is the wiring's crossing, seen at the switch poles, and must not
+    // be counted a second time here.
+    constexpr double s3 = 2.0 * pi / 3.0;
     const std::array<double, 3> anglesStator{theta, theta - s3, theta + s3};
     for (std::size_t k = 0; k < 3; ++k) {
         TNbComplexe &phaseur = this->*phaseursStator[k];

@@ -388,18 +388,60 @@ TEST_F(TModeleTest, TracesDesPolesGeleesTantQueLeCablageEstIncomplet)
     EXPECT_EQ(modele.vK1.Valeurs[378], 0.0);
 }
 
-TEST_F(TModeleTest, SystemesTriphasesSelonLOrdreDesPhases)
+// The stator phases follow the machine's own order whatever the wiring; a wrong order is
+// the wiring's crossing, which leaves two poles under a large voltage at any rotor angle.
+TEST_F(TModeleTest, TensionsDesPolesSelonLOrdreDuCablage)
 {
-    modele.TrackBarIeChange(113);
-    modele.N = 1500.0;
-    modele.theta = 0.3;
-    modele.OrdrePhases = -1;
-    modele.MiseAJourModele();
-    // Reversed order: phase 2 leads phase 1 by 2π/3.
-    EXPECT_NEAR(modele.VS2.Argument(), 0.3 + 2 * pi / 3, 1e-12);
-    EXPECT_NEAR(modele.VS3.Argument(), 0.3 - 2 * pi / 3, 1e-12);
-    EXPECT_NEAR(modele.VS1.Module(), 230.36, 5e-3);
-    EXPECT_NEAR(modele.VR3.Argument(), -4 * pi / 3 + 2 * pi, 1e-12);
+    using enum TBorne;
+    const struct {
+        double aleatoire; // below 0.5 the stator phases behind S2 and S3 are swapped
+        TBorne r2, r3;    // the grid terminals wired to S2 and S3
+        bool ordreJuste;
+    } cas[] = {
+        {0.75, ShapeR2, ShapeR3, true},
+        {0.25, ShapeR2, ShapeR3, false},
+        {0.75, ShapeR3, ShapeR2, false},
+        {0.25, ShapeR3, ShapeR2, true},
+    };
+    const double V = TModele::V;
+    for (const auto &c : cas) {
+        SCOPED_TRACE(testing::Message() << c.aleatoire << (c.ordreJuste ? " juste" : " inverse"));
+        cablage.BitBtnRecableClick();
+        cablage.PreparerAffichage(c.aleatoire, {});
+        for (TBorne borne : {ShapeS1, ShapeR1, ShapeS2, c.r2, ShapeS3, c.r3})
+            cablage.ShapeS1MouseUp(borne);
+        EXPECT_EQ(modele.OrdrePhases, c.ordreJuste ? 1 : -1);
+        modele.TrackBarNChange(1500);
+        modele.Ie = IePour(V);
+        // The rotor angle from pole 1 aligned, every 30°: the peak of each pole's trace
+        // over one period of 50 samples.
+        for (int degres = 0; degres < 360; degres += 30) {
+            modele.AligneRotor();
+            modele.theta += degres * pi / 180.0;
+            for (int tic = 0; tic < 50; ++tic)
+                modele.Chronos1Timer();
+            std::array<double, 3> crete{};
+            for (std::size_t k = 0; k < 3; ++k) {
+                const std::vector<double> &v = modele.TensionPole(static_cast<int>(k) + 1).Valeurs;
+                for (std::size_t i = v.size() - 50; i < v.size(); ++i)
+                    crete[k] = std::max(crete[k], std::abs(v[i]));
+            }
+            EXPECT_NEAR(std::remainder(modele.VS2.Argument() - modele.VS1.Argument() + 2 * pi / 3, 2 * pi), 0.0, 1e-9);
+            EXPECT_NEAR(std::remainder(modele.VS3.Argument() - modele.VS1.Argument() - 2 * pi / 3, 2 * pi), 0.0, 1e-9);
+            // A sample falls within 3.6° of each peak.
+            const double pole1 = 2 * V * std::abs(std::sin(degres * pi / 360.0));
+            EXPECT_NEAR(crete[0], pole1, 0.01 * V + 1e-3) << degres;
+            std::sort(crete.begin(), crete.end());
+            if (c.ordreJuste) {
+                EXPECT_NEAR(crete[2] - crete[0], 0.0, 0.01 * V) << degres << ": the three poles alike";
+            } else {
+                EXPECT_GT(crete[1], 0.99 * V) << degres << ": two poles stay large";
+            }
+            if (!c.ordreJuste && degres == 0) {
+                EXPECT_NEAR(crete[1], std::sqrt(3.0) * V, 0.01 * V) << "398.4 V on the two others";
+            }
+        }
+    }
 }
 
 TEST_F(TModeleTest, AligneRotorSurLaPhaseReseauCableeAuStator1)
