@@ -159,11 +159,19 @@ void TCablage::BitBtnRecableClick()
     vue_.Redessine(TZoneDessin::PaintBoxFils);
 }
 
-bool TCablage::ConditionsCouplage() const
+TOrdreConstate TCablage::OrdreConstate() const
 {
     const int phaseReseau = modele_.Connexion[0];
-    if (modele_.OrdrePhases != 1 || phaseReseau < 1 || phaseReseau > 3)
+    if (!fermeInterActif_ || phaseReseau < 1 || phaseReseau > 3)
+        return TOrdreConstate::CablageIncomplet;
+    return modele_.OrdrePhases == 1 ? TOrdreConstate::Identique : TOrdreConstate::Inverse;
+}
+
+bool TCablage::ConditionsCouplage() const
+{
+    if (OrdreConstate() != TOrdreConstate::Identique)
         return false;
+    const int phaseReseau = modele_.Connexion[0];
     // At standstill Ev = 0 and no load angle can balance a torque: refused.
     if (TModele::FemAVide(modele_.Ie, modele_.N) == 0.0)
         return false;
@@ -181,6 +189,11 @@ void TCablage::BitBtnFermeInterClick()
         vue_.Message("Les conditions de couplage ne sont pas remplies");
         return;
     }
+
+    // Read before the grid pulls the rotor into step.
+    const TSynchronisation releve = TInstruments::Synchronisation(modele_, *this);
+    bilan_ = TBilanCouplage{bilan_ ? bilan_->Numero + 1 : 1, releve.EcartFrequence, releve.EcartTension, releve.Theta1,
+                            releve.Conditions};
 
     vue_.EtatInterrupteurs(true);
     modele_.AccrocheAuReseau();

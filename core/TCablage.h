@@ -1,11 +1,13 @@
 #pragma once
 
 #include "TCanevas.h"
+#include "TInstruments.h"
 #include "TPoint.h"
 #include "TProtectionReseau.h"
 #include "TVueBanc.h"
 
 #include <array>
+#include <optional>
 
 namespace tavelor {
 
@@ -42,6 +44,10 @@ public:
     int Tag(TBorne borne) const;
     bool BorneActive(TBorne borne) const;
     bool BitBtnFermeInterActif() const { return fermeInterActif_; }
+    // The phase order as the closing test finds it: what the phase-order indicator shows.
+    TOrdreConstate OrdreConstate() const;
+    // The instruments as they read at the last closing of the switch; none before the first.
+    const std::optional<TBilanCouplage> &Bilan() const { return bilan_; }
 
     // Terminal centres, indexed by TBorne, in the coordinates of the wire area, as the
     // window lays them out; and the random stator phases behind S2 and S3, aleatoire in [0, 1).
@@ -64,6 +70,7 @@ private:
     std::array<bool, 6> actives_{true, true, true, true, true, true};
     bool fermeInterActif_ = false;
     bool ouvertureEnCours_ = false;
+    std::optional<TBilanCouplage> bilan_;
 
     bool ConditionsCouplage() const;
     void ActiveFermeInter(bool actif);

@@ -1,0 +1,108 @@
+#include "TInstruments.h"
+
+#include "TCablage.h"
+#include "TModele.h"
+#include "TNbComplexe.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace tavelor {
+
+using L = TLoisMachine;
+
+TLampe TInstruments::Lampe(const TNbComplexe &stator, const TNbComplexe &reseau)
+{
+    TLampe lampe;
+    lampe.Raccordee = true;
+    lampe.U = std::hypot(stator.Reel - reseau.Reel, stator.Imag - reseau.Imag);
+    lampe.Eclat = std::min(1.0, (lampe.U / UnLampe) * (lampe.U / UnLampe));
+    lampe.Allumee = lampe.U >= SeuilLampe * UnLampe;
+    return lampe;
+}
+
+namespace {
+
+// |x| in steps of `pas`, rounded as the reading shows it.
+long Pas(double x, double pas)
+{
+    return std::lround(std::abs(x) / pas);
+}
+
+} // namespace
+
+TConditionsCouplage TInstruments::Conditions(TOrdreConstate ordre, double ecartFrequence, double ecartTension,
+                                             std::optional<double> theta1)
+{
+    // Judged on the gaps as the instruments show them (0.01 Hz, 0.1 V, 0.1°): a gap read
+    // at the tolerance is within it, whatever the digits beyond the reading say.
+    TConditionsCouplage c;
+    c.Ordre = ordre == TOrdreConstate::Identique;
+    c.Frequence = Pas(ecartFrequence, 0.01) <= Pas(ToleranceFrequence, 0.01);
+    c.Tension = Pas(ecartTension, 0.1) <= Pas(ToleranceTension, 0.1);
+    c.Phase = theta1 && Pas(*theta1 * 180.0 / L::Pi, 0.1) <= Pas(TolerancePhase * 180.0 / L::Pi, 0.1);
+    return c;
+}
+
+TSynchronisation TInstruments::Synchronisation(const TModele &modele, const TCablage &cablage)
+{
+    TSynchronisation s;
+    for (int k = 1; k <= 3; ++k) {
+        const int j = modele.Connexion[static_cast<std::size_t>(k - 1)];
+        if (j >= 1 && j <= 3)
+            s.Lampes[static_cast<std::size_t>(k - 1)] = Lampe(modele.PhaseurStator(k), modele.PhaseurReseau(j));
+    }
+    const int j1 = modele.Connexion[0];
+    if (j1 >= 1 && j1 <= 3 && modele.VS1.Module() > 0.0)
+        s.Theta1 = std::remainder(modele.VS1.Argument() - modele.PhaseurReseau(j1).Argument(), 2.0 * L::Pi);
+
+    s.FMachine = L::p * modele.N / 60.0;
+    // From the speed's gap, not from the difference of two frequencies: 1503 rpm is then
+    // exactly 0.1 Hz, on the tolerance's edge.
+    s.EcartFrequence = L::p * (modele.N - L::NSynchrone) / 60.0;
+    s.Sens = s.EcartFrequence > 0.0 ? 1 : s.EcartFrequence < 0.0 ? -1 : 0;
+    s.VMachine = modele.Ev;
+    s.EcartTension = modele.Ev - L::V;
+    s.Ordre = cablage.OrdreConstate();
+    s.Conditions = Conditions(s.Ordre, s.EcartFrequence, s.EcartTension, s.Theta1);
+    return s;
+}
+
+TPuissances TInstruments::Puissances(const TModele &modele)
+{
+    TPuissances p;
+    p.P = modele.Pu;
+    p.Q = L::PuissanceReactive(modele.Ev, modele.delta);
+    p.S = 3.0 * L::V * modele.I;
+    if (p.S > 0.0)
+        p.CosPhi = p.P / p.S;
+    p.Retard = p.Q > 0.0 ? 1 : p.Q < 0.0 ? -1 : 0;
+    p.Delta = modele.delta;
+    return p;
+}
+
+std::string TInstruments::Verdict(const TConditionsCouplage &conditions)
+{
+    if (conditions.Remplies())
+        return "Couplage dans de bonnes conditions";
+    std::vector<const char *> manquees;
+    if (!conditions.Ordre)
+        manquees.push_back("même ordre des phases");
+    if (!conditions.Frequence)
+        manquees.push_back("même fréquence");
+    if (!conditions.Tension)
+        manquees.push_back("même tension");
+    if (!conditions.Phase)
+        manquees.push_back("en phase");
+    std::string texte = "Couplage brutal\u00a0: ";
+    for (std::size_t i = 0; i < manquees.size(); ++i) {
+        if (i > 0)
+            texte += i + 1 == manquees.size() ? " et " : ", ";
+        texte += manquees[i];
+    }
+    texte += manquees.size() > 1 ? " non remplies" : " non remplie";
+    return texte;
+}
+
+} // namespace tavelor

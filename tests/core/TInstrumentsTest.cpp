@@ -1,0 +1,322 @@
+#include "TInstruments.h"
+
+#include "TBornesBanc.h"
+#include "TCablage.h"
+#include "TModele.h"
+#include "TVueEnregistreuse.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace tavelor {
+namespace {
+
+using enum TBorne;
+using L = TLoisMachine;
+
+constexpr double pi = std::numbers::pi;
+constexpr double degre = pi / 180.0;
+
+// Excitation giving the asked EMF at 1500 rpm; the characteristic rises over 0..1.2 A.
+double IePour(double ev)
+{
+    double bas = 0.0;
+    double haut = 1.2;
+    for (int i = 0; i < 200; ++i) {
+        const double milieu = (bas + haut) / 2.0;
+        (L::FemAVide(milieu, 1500.0) < ev ? bas : haut) = milieu;
+    }
+    return (bas + haut) / 2.0;
+}
+
+TNbComplexe Phaseur(double module, double angle)
+{
+    TNbComplexe z;
+    z.Reel = module * std::cos(angle);
+    z.Imag = module * std::sin(angle);
+    return z;
+}
+
+class TInstrumentsTest : public ::testing::Test {
+protected:
+    TVueEnregistreuse vue;
+    TModele modele{vue};
+    TCablage cablage{modele, vue};
+
+    // Wires S1, S2, S3 top to bottom to the given grid terminals; below 0.5 the stator
+    // phases behind S2 and S3 are swapped.
+    void Cable(double aleatoire, TBorne r2, TBorne r3)
+    {
+        cablage.PreparerAffichage(aleatoire, CentresBornesBanc);
+        modele.PreparerAffichage({});
+        for (TBorne borne : {ShapeS1, ShapeR1, ShapeS2, r2, ShapeS3, r3})
+            cablage.ShapeS1MouseUp(borne);
+    }
+
+    // Turning at n rpm with Ev = ev, stator phase 1 the given angle ahead of its grid phase.
+    void Tourne(int n, double ev, double angle)
+    {
+        modele.TrackBarNChange(n);
+        modele.Ie = IePour(ev * 1500.0 / n);
+        modele.AligneRotor();
+        modele.theta += angle;
+        modele.MiseAJourModele();
+    }
+
+    TSynchronisation Releve() const { return TInstruments::Synchronisation(modele, cablage); }
+};
+
+// U = √(Ev² + V² − 2·Ev·V·cos θ), the glow (U/Un)² with Un = 460 V, dark under 138 V.
+TEST(TInstruments, LampeSelonLAngleEntreLesDeuxPhases)
+{
+    const struct {
+        double ev, theta, u;
+        bool allumee;
+    } cas[] = {
+        {230.0, 0.0, 0.0, false},    {230.0, 60.0, 230.0, true},    {230.0, 90.0, 325.269, true},
+        {230.0, 180.0, 460.0, true}, {230.0, 34.8, 137.559, false},  // 0.3·Un = 138 V lies at 34.9°
+        {230.0, 35.0, 138.325, true}, {358.97, 180.0, 588.97, true}, // beyond its rating the lamp glows no brighter
+        {300.0, 0.0, 70.0, false},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(testing::Message() << c.ev << " V, " << c.theta << "°");
+        const TLampe lampe = TInstruments::Lampe(Phaseur(c.ev, 0.7 + c.theta * degre), Phaseur(230.0, 0.7));
+        EXPECT_NEAR(lampe.U, c.u, 5e-3);
+        EXPECT_NEAR(lampe.U, std::sqrt(c.ev * c.ev + 230.0 * 230.0 - 2 * c.ev * 230.0 * std::cos(c.theta * degre)),
+                    1e-9);
+        EXPECT_NEAR(lampe.Eclat, std::min(1.0, c.u * c.u / (460.0 * 460.0)), 1e-4);
+        EXPECT_EQ(lampe.Allumee, c.allumee);
+    }
+}
+
+// Right order: the three lamps alike, dark together when aligned. Wrong order: lamp 1 dark,
+// the two others at √3·V = 398.4 V; at any angle two of them stay lit.
+TEST_F(TInstrumentsTest, LampesSelonLOrdreDesPhases)
+{
+    const struct {
+        double aleatoire;
+        TBorne r2, r3;
+        bool ordreJuste;
+    } cas[] = {
+        {0.75, ShapeR2, ShapeR3, true},
+        {0.25, ShapeR2, ShapeR3, false},
+        {0.75, ShapeR3, ShapeR2, false},
+        {0.25, ShapeR3, ShapeR2, true},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(testing::Message() << c.aleatoire << (c.ordreJuste ? " juste" : " inverse"));
+        cablage.BitBtnRecableClick();
+        Cable(c.aleatoire, c.r2, c.r3);
+        EXPECT_EQ(Releve().Ordre, c.ordreJuste ? TOrdreConstate::Identique : TOrdreConstate::Inverse);
+        for (int angle = 0; angle < 360; angle += 45) {
+            Tourne(1500, 230.0, angle * degre);
+            const TSynchronisation s = Releve();
+            const double u1 = 460.0 * std::abs(std::sin(angle * degre / 2));
+            EXPECT_NEAR(s.Lampes[0].U, u1, 1e-3) << angle;
+            int allumees = 0;
+            for (const TLampe &lampe : s.Lampes) {
+                EXPECT_TRUE(lampe.Raccordee);
+                allumees += lampe.Allumee;
+                if (c.ordreJuste) {
+                    EXPECT_NEAR(lampe.U, u1, 1e-3) << angle;
+                } else if (angle == 0) {
+                    EXPECT_NEAR(lampe.U, lampe.Allumee ? 398.372 : 0.0, 1e-3);
+                }
+            }
+            EXPECT_GE(allumees, c.ordreJuste ? 0 : 2) << angle;
+            ASSERT_TRUE(s.Theta1.has_value());
+            EXPECT_NEAR(std::remainder(*s.Theta1 - angle * degre, 2 * pi), 0.0, 1e-9) << angle;
+        }
+    }
+}
+
+// The needle turns clockwise (θ1 grows) when the machine runs fast, once per slip period.
+TEST_F(TInstrumentsTest, SynchronoscopeEtFrequencemetreDeChaqueCoteDu1500)
+{
+    Cable(0.75, ShapeR2, ShapeR3);
+    const struct {
+        int n, sens;
+        double f, ecart;
+    } cas[] = {{1470, -1, 49.0, -1.0}, {1500, 0, 50.0, 0.0}, {1530, 1, 51.0, 1.0}, {1497, -1, 49.9, -0.1}};
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.n);
+        Tourne(c.n, 230.0, 0.0);
+        const TSynchronisation avant = Releve();
+        EXPECT_EQ(avant.Sens, c.sens);
+        EXPECT_NEAR(avant.FMachine, c.f, 1e-12);
+        EXPECT_NEAR(avant.EcartFrequence, c.ecart, 1e-12);
+        EXPECT_NEAR(*avant.Theta1, 0.0, 1e-9);
+        modele.Chronos1Timer();
+        // One tick of 0.2 ms turns the needle by 2π·Δf·dt.
+        EXPECT_NEAR(*Releve().Theta1, 2 * pi * c.ecart * TModele::dt, 1e-9);
+    }
+    // The voltmeters: Ev and its gap to the grid.
+    Tourne(1500, 241.5, 0.0);
+    EXPECT_NEAR(Releve().VMachine, 241.5, 1e-9);
+    EXPECT_NEAR(Releve().EcartTension, 11.5, 1e-9);
+    // At standstill the machine gives no voltage: no angle to show.
+    modele.TrackBarNChange(0);
+    modele.MiseAJourModele();
+    EXPECT_FALSE(Releve().Theta1.has_value());
+}
+
+// The indicator says what the closing test will find, and the closing agrees.
+TEST_F(TInstrumentsTest, IndicateurDOrdreDesPhasesCommeLeTestDeFermeture)
+{
+    cablage.PreparerAffichage(0.75, CentresBornesBanc);
+    modele.PreparerAffichage({});
+    for (TBorne borne : {ShapeS1, ShapeR1, ShapeS2, ShapeR2, ShapeS3})
+        cablage.ShapeS1MouseUp(borne);
+    EXPECT_EQ(Releve().Ordre, TOrdreConstate::CablageIncomplet);
+    EXPECT_FALSE(Releve().Lampes[2].Raccordee);
+    EXPECT_TRUE(Releve().Lampes[1].Raccordee);
+    // Six clicks that leave stator phase 1 without a partner.
+    cablage.BitBtnRecableClick();
+    for (TBorne borne : {ShapeS1, ShapeS2, ShapeR1, ShapeR2, ShapeS3, ShapeR3})
+        cablage.ShapeS1MouseUp(borne);
+    EXPECT_EQ(Releve().Ordre, TOrdreConstate::CablageIncomplet);
+    EXPECT_FALSE(Releve().Lampes[0].Raccordee);
+    EXPECT_FALSE(Releve().Theta1.has_value());
+
+    // S1-R3, S2-R1, S3-R2 keeps the grid's order, but the wiring's rule counts 3, 1 as
+    // descending: the indicator says what the closing will do, not what the lamps show.
+    const struct {
+        TBorne r1, r2, r3;
+        TOrdreConstate ordre;
+    } cas[] = {{ShapeR1, ShapeR2, ShapeR3, TOrdreConstate::Identique},
+               {ShapeR1, ShapeR3, ShapeR2, TOrdreConstate::Inverse},
+               {ShapeR2, ShapeR3, ShapeR1, TOrdreConstate::Identique},
+               {ShapeR3, ShapeR1, ShapeR2, TOrdreConstate::Inverse}};
+    for (const auto &c : cas) {
+        cablage.BitBtnRecableClick();
+        for (TBorne borne : {ShapeS1, c.r1, ShapeS2, c.r2, ShapeS3, c.r3})
+            cablage.ShapeS1MouseUp(borne);
+        Tourne(1500, 230.0, 0.0);
+        const TSynchronisation s = Releve();
+        EXPECT_EQ(s.Ordre, c.ordre);
+        EXPECT_EQ(s.Conditions.Ordre, c.ordre == TOrdreConstate::Identique);
+        cablage.BitBtnFermeInterClick();
+        EXPECT_EQ(modele.Couplage, c.ordre == TOrdreConstate::Identique);
+    }
+}
+
+// Tolerances of a synchronising relay, their edges included, on the gaps as shown: 0.01 Hz,
+// 0.1 V, 0.1°.
+TEST(TInstruments, ConditionsAuxBordsDeLeurTolerance)
+{
+    using O = TOrdreConstate;
+    const struct {
+        O ordre;
+        double df, du;
+        std::optional<double> theta;
+        TConditionsCouplage attendu;
+    } cas[] = {
+        {O::Identique, 0.1, 11.5, 10 * degre, {true, true, true, true}},
+        {O::Identique, -0.1, -11.5, -10 * degre, {true, true, true, true}},
+        {O::Identique, 0.1049, 11.549, 10.049 * degre, {true, true, true, true}},
+        {O::Identique, 0.1051, 11.551, 10.051 * degre, {true, false, false, false}},
+        {O::Identique, -0.1051, -11.551, -10.051 * degre, {true, false, false, false}},
+        {O::Inverse, 0.0, 0.0, 0.0, {false, true, true, true}},
+        {O::CablageIncomplet, 0.0, 0.0, std::nullopt, {false, true, true, false}},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(testing::Message() << c.df << " Hz, " << c.du << " V");
+        const TConditionsCouplage r = TInstruments::Conditions(c.ordre, c.df, c.du, c.theta);
+        EXPECT_EQ(r.Ordre, c.attendu.Ordre);
+        EXPECT_EQ(r.Frequence, c.attendu.Frequence);
+        EXPECT_EQ(r.Tension, c.attendu.Tension);
+        EXPECT_EQ(r.Phase, c.attendu.Phase);
+        EXPECT_EQ(r.Remplies(), c.attendu.Remplies());
+    }
+}
+
+// The report keeps the gaps as they were when the switch closed, before the grid pulled
+// the rotor into step, and names what was not met.
+TEST_F(TInstrumentsTest, BilanDuCouplageALaFermeture)
+{
+    Cable(0.75, ShapeR2, ShapeR3);
+    EXPECT_FALSE(cablage.Bilan().has_value());
+    Tourne(1503, 230.0, 0.0);
+    cablage.BitBtnFermeInterClick();
+    ASSERT_TRUE(modele.Couplage);
+    ASSERT_TRUE(cablage.Bilan().has_value());
+    TBilanCouplage bilan = *cablage.Bilan();
+    EXPECT_EQ(bilan.Numero, 1);
+    EXPECT_NEAR(bilan.EcartFrequence, 0.1, 1e-12);
+    EXPECT_NEAR(bilan.EcartTension, 0.0, 1e-6);
+    EXPECT_NEAR(*bilan.Theta1, 0.0, 1e-9);
+    EXPECT_TRUE(bilan.Conditions.Remplies());
+    EXPECT_EQ(TInstruments::Verdict(bilan.Conditions), "Couplage dans de bonnes conditions");
+
+    // Too fast, under-excited, pole 1 passing zero by chance at 30° (its sample forced).
+    cablage.Decoupler();
+    modele.TrackBarIeChange(130);
+    modele.TrackBarNChange(1504);
+    modele.AligneRotor();
+    modele.theta += 30 * degre;
+    modele.MiseAJourModele();
+    modele.VS1.Valeurs.back() = modele.PhaseurReseau(1).Valeurs.back();
+    cablage.BitBtnFermeInterClick();
+    ASSERT_TRUE(modele.Couplage);
+    EXPECT_EQ(modele.N, 1500.0);
+    bilan = *cablage.Bilan();
+    EXPECT_EQ(bilan.Numero, 2);
+    EXPECT_NEAR(bilan.EcartFrequence, 4.0 / 30.0, 1e-12);
+    EXPECT_NEAR(bilan.EcartTension, L::FemAVide(0.3, 1504.0) - 230.0, 1e-9);
+    EXPECT_NEAR(*bilan.Theta1, 30 * degre, 1e-9);
+    EXPECT_EQ(TInstruments::Verdict(bilan.Conditions),
+              "Couplage brutal\u00a0: même fréquence, même tension et en phase non remplies");
+    EXPECT_EQ(TInstruments::Verdict({true, true, false, true}), "Couplage brutal\u00a0: même tension non remplie");
+    EXPECT_EQ(TInstruments::Verdict({false, true, true, false}),
+              "Couplage brutal\u00a0: même ordre des phases et en phase non remplies");
+}
+
+// The two telling states: a generator at 0.47 A and +10 N·m, a compensator at 1.0 A and no torque.
+TEST_F(TInstrumentsTest, PuissancesAuxDeuxEtatsTemoins)
+{
+    const double X = L::Ls * 2 * pi * L::f;
+    const struct {
+        int ie, cm; // track bar positions
+        double p, q, s, cosPhi;
+        int retard;
+    } cas[] = {{113, 100, 1571, -690, 1716, 0.916, -1}, {60, 0, 0, 913, 913, 0.0, 1}};
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.ie);
+        cablage.BitBtnRecableClick();
+        Cable(0.75, ShapeR2, ShapeR3);
+        modele.TrackBarIeChange(c.ie);
+        modele.TrackBarNChange(1500);
+        modele.AligneRotor();
+        modele.MiseAJourModele();
+        cablage.BitBtnFermeInterClick();
+        ASSERT_TRUE(modele.Couplage);
+        modele.TrackBarNChange(c.cm);
+        modele.MiseAJourModele();
+        const TPuissances p = TInstruments::Puissances(modele);
+
+        // By hand from the machine's constants.
+        const double ev = L::FemAVide((160 - c.ie) / 100.0, 1500.0);
+        const double cm = c.cm / 10.0;
+        const double delta = std::asin(std::pow(2 * pi * L::f, 2) * L::Ls * cm / (L::p * 3 * L::V * ev));
+        const double q = 3 * L::V * (ev * std::cos(delta) - L::V) / X;
+        const double i = std::hypot(ev * std::cos(delta) - L::V, ev * std::sin(delta)) / X;
+        EXPECT_NEAR(p.P, pi * cm * 1500 / 30, 1e-9);
+        EXPECT_NEAR(p.Q, q, 1e-9);
+        EXPECT_NEAR(p.S, 3 * L::V * i, 1e-9);
+        EXPECT_NEAR(std::hypot(p.P, p.Q), p.S, 1e-9);
+        EXPECT_NEAR(p.Delta, delta, 1e-12);
+        // The rounded figures.
+        EXPECT_NEAR(p.P, c.p, 0.5);
+        EXPECT_NEAR(p.Q, c.q, 1.0);
+        EXPECT_NEAR(p.S, c.s, 1.0);
+        ASSERT_TRUE(p.CosPhi.has_value());
+        EXPECT_NEAR(*p.CosPhi, c.cosPhi, 5e-4);
+        EXPECT_EQ(p.Retard, c.retard);
+    }
+    EXPECT_NEAR(modele.I, 1.32, 5e-3);
+}
+
+} // namespace
+} // namespace tavelor
