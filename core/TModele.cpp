@@ -128,6 +128,7 @@ void TModele::Chronos1Timer()
     MiseAJourModele();
     // After the update, so that the update's own effects keep their order.
     vue_.Redessine(TZoneDessin::Courbes);
+    vue_.Redessine(TZoneDessin::Instruments);
 }
 
 void TModele::MiseAJourModele()

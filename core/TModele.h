@@ -86,7 +86,8 @@ public:
     void ActiveClignotant(bool enMarche);
     bool ClignotantActif() const { return clignotant_; }
 
-    // One tick: time and rotor angle advance, the update runs, then the curves follow it.
+    // One tick: time and rotor angle advance, the update runs, then the curves and the
+    // instruments follow it.
     void Chronos1Timer();
     void MiseAJourModele();
     // No-load characteristic at 1500 rpm, proportional to the speed: Ie in A, N in rpm, result in V.

@@ -17,7 +17,8 @@ enum class TZoneDessin {
     axesInter,        // oscillogram window
     PaintBoxVecteurs, // single-phase diagram
     PaintBoxFils,     // the wires of the main window
-    Courbes           // the characteristic curves, followed once per tick
+    Courbes,          // the characteristic curves, followed once per tick
+    Instruments       // the lab's instruments, followed once per tick
 };
 
 enum class TFenetreBanc { VecteurCouplage, Oscillogrammes, Vecteurs };

@@ -180,10 +180,13 @@ TEST_F(TModeleTest, UnTicAvanceLeTempsEtLeRotor)
     EXPECT_DOUBLE_EQ(modele.t, 0.0002);
     // Two pole pairs at 1500 rpm: 100π rad/s electrical, 3.6° per tick.
     EXPECT_DOUBLE_EQ(modele.theta, 1.0 + 100 * pi * 0.0002);
-    // The curves are asked for once, after the whole update.
+    // The curves, then the instruments, are asked for once, after the whole update.
     const std::vector<std::string> textes = vue.Textes();
-    EXPECT_EQ(textes.back(), "Redessine(Courbes)");
+    ASSERT_GE(textes.size(), 2u);
+    EXPECT_EQ(textes[textes.size() - 2], "Redessine(Courbes)");
+    EXPECT_EQ(textes.back(), "Redessine(Instruments)");
     EXPECT_EQ(std::count(textes.begin(), textes.end(), "Redessine(Courbes)"), 1);
+    EXPECT_EQ(std::count(textes.begin(), textes.end(), "Redessine(Instruments)"), 1);
 }
 
 TEST_F(TModeleTest, OrdreDesEffetsDUneMiseAJour)

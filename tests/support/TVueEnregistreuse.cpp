@@ -127,9 +127,9 @@ std::string TVueEnregistreuse::Nom(TAfficheurBanc afficheur)
 
 std::string TVueEnregistreuse::Nom(TZoneDessin zone)
 {
-    static constexpr std::array<const char *, 9> noms{"PaintBoxReseau",   "PaintBoxStator", "PaintBoxInter",
-                                                      "axesReseau",       "axesStator",     "axesInter",
-                                                      "PaintBoxVecteurs", "PaintBoxFils",   "Courbes"};
+    static constexpr std::array<const char *, 10> noms{
+        "PaintBoxReseau", "PaintBoxStator",   "PaintBoxInter", "axesReseau", "axesStator",
+        "axesInter",      "PaintBoxVecteurs", "PaintBoxFils",  "Courbes",    "Instruments"};
     return NomDans(noms, zone);
 }
 

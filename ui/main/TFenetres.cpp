@@ -8,6 +8,7 @@
 #include "TFormAPropos.h"
 #include "TFormAide.h"
 #include "TFormChoixVect.h"
+#include "TFormInstruments.h"
 #include "TFormOrigine.h"
 #include "TFormOscillogrammes.h"
 #include "TFormVecteurCouplage.h"
@@ -54,6 +55,7 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
                      &TForm1::BitBtnFermerClick);
     QObject::connect(Form1.get(), &TForm1::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
+    QObject::connect(Form1.get(), &TForm1::demandeInstruments, Form1.get(), [this] { MontreInstruments(); });
     QObject::connect(Form1.get(), &TForm1::demandeReleves, Form1.get(), [this] { MontreReleves(); });
     // F4 opens the table from any window of the program.
     auto *table = new QShortcut(QKeySequence(Qt::Key_F4), Form1.get());
@@ -93,6 +95,8 @@ TFormVecteurs *TFenetres::FormVecteurs()
     Form1->DefinitZone(TZoneDessin::PaintBoxVecteurs, Vecteurs->PaintBox1);
     QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeFermeture, Form1.get(), &TForm1::BitBtnFermerClick);
     QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
+    QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeInstruments, Form1.get(), [this] { MontreInstruments(); });
+    QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeReleves, Form1.get(), [this] { MontreReleves(); });
     return Vecteurs.get();
 }
 
@@ -138,6 +142,7 @@ TFenetres::~TFenetres()
     Form1->ArreteChronos();
     FormReleves.reset();
     FormCourbes.reset();
+    FormInstruments.reset();
     ChoixVect.reset();
     Origine.reset();
     EchellesDiagVect.reset();
@@ -180,6 +185,18 @@ void TFenetres::MontreCourbes()
     FormCourbes->show();
     FormCourbes->raise();
     FormCourbes->activateWindow();
+}
+
+void TFenetres::MontreInstruments()
+{
+    if (!FormInstruments) {
+        FormInstruments = std::make_unique<TFormInstruments>(Form1->Modele, Form1->Cablage);
+        FormInstruments->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
+        Form1->DefinitZone(TZoneDessin::Instruments, [fenetre = FormInstruments.get()] { fenetre->Suit(); });
+    }
+    FormInstruments->show();
+    FormInstruments->raise();
+    FormInstruments->activateWindow();
 }
 
 TFenetreReleves *TFenetres::FenetreReleves()

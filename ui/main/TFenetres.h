@@ -17,6 +17,7 @@ class TFormVecteurs;
 class TFormAide;
 class TFormChoixVect;
 class TFenetreReleves;
+class TFormInstruments;
 
 // The nine windows of the program, each created once and handed to the main window;
 // they live until the program ends. The three shown at start are made with the program,
@@ -38,6 +39,8 @@ public:
     // Appends the operating point to the table (F9 in every window); a hidden table is
     // shown beside, without taking the focus, so that the new row is seen.
     void ReleveLePoint();
+    // The lab's instruments, created at the first call: shown and brought to the front.
+    void MontreInstruments();
 
     // Made at the first call. The single-phase diagram comes with its three dialogs.
     TFormAPropos *FormAPropos();
@@ -58,6 +61,7 @@ public:
     // Not one of the nine: made only when first asked for.
     std::unique_ptr<TFenetreCourbes> FormCourbes;
     std::unique_ptr<TFenetreReleves> FormReleves;
+    std::unique_ptr<TFormInstruments> FormInstruments;
 
 private:
     std::unique_ptr<TFormAPropos> APropos;

@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <algorithm>
 #include <chrono>
@@ -70,6 +71,7 @@ TForm1::TForm1(QWidget *parent)
     setFont(police);
 
     CreeComposants();
+    CreeRaccourcis();
     OrdreTabulation();
 
     Chronos1 = std::make_unique<TChronos>(Relais);
@@ -113,6 +115,8 @@ void TForm1::CreeComposants()
     PopupMenuBanc->setObjectName(QStringLiteral("PopupMenuBanc"));
     connect(PopupMenuBanc->addAction(QStringLiteral("Courbes caractéristiques…")), &QAction::triggered, this,
             &TForm1::demandeCourbes);
+    connect(PopupMenuBanc->addAction(QStringLiteral("Instruments…")), &QAction::triggered, this,
+            &TForm1::demandeInstruments);
     connect(PopupMenuBanc->addAction(QStringLiteral("Relevés…")), &QAction::triggered, this, &TForm1::demandeReleves);
 
     afficheurIe = CreeAfficheur("afficheurIe", D::afficheurIe, 2);
@@ -297,6 +301,29 @@ void TForm1::OrdreTabulation()
     // The meters and terminals, made earlier, come first in the chain of creation: the
     // window opens on the first control of the order instead.
     TrackBarIe->setFocus();
+}
+
+void TForm1::CreeRaccourcis()
+{
+    // The tools from any window of the program; a modal box in front keeps them to itself.
+    // F4, the measurements table, comes with the table.
+    const std::array<std::pair<Qt::Key, void (TForm1::*)()>, 2> outils{
+        {{Qt::Key_F2, &TForm1::demandeCourbes}, {Qt::Key_F3, &TForm1::demandeInstruments}}};
+    for (const auto &[touche, signal] : outils) {
+        auto *raccourci = new QShortcut(QKeySequence(touche), this);
+        raccourci->setContext(Qt::ApplicationShortcut);
+        connect(raccourci, &QShortcut::activated, this, signal);
+    }
+    for (const QKeySequence &touches : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)})
+        connect(new QShortcut(touches, this), &QShortcut::activated, this, &TForm1::OuvreMenuBanc);
+}
+
+void TForm1::OuvreMenuBanc()
+{
+    const QWidget *focus = focusWidget();
+    const QPoint ou =
+        focus && isAncestorOf(focus) ? focus->mapTo(this, focus->rect().center()) : Image1->geometry().center();
+    PopupMenuBanc->popup(mapToGlobal(ou));
 }
 
 void TForm1::DefinitFenetre(TFenetreBanc fenetre, QWidget *widget)

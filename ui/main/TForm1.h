@@ -93,9 +93,10 @@ public slots:
     void BitBtnFermerClick();
 
 signals:
-    // "Courbes caractéristiques…" chosen in the picture's context menu.
+    // The tools, from the picture's context menu, and from their keys in any window:
+    // "Courbes caractéristiques…" (F2), "Instruments…" (F3), "Relevés…".
     void demandeCourbes();
-    // "Relevés…" chosen in the picture's context menu.
+    void demandeInstruments();
     void demandeReleves();
 
 protected:
@@ -120,6 +121,9 @@ private:
     void CrochetClavier(char32_t caractere);
 
     void CreeComposants();
+    void CreeRaccourcis();
+    // The picture's context menu from the keyboard, at the control that has the focus.
+    void OuvreMenuBanc();
     TGeometrieAffichage GeometrieAffichage() const;
     std::array<TPoint, 6> CentresBornes() const;
     void OrdreTabulation();
@@ -130,8 +134,9 @@ private:
     std::mt19937 Aleatoire;
     std::array<QWidget *, 3> Fenetres{};
     std::array<std::function<QWidget *()>, 3> FabriquesFenetres;
-    std::array<QWidget *, 9> Zones{};
-    std::array<std::function<void()>, 9> Suivis{};
+    static constexpr std::size_t NombreZones = static_cast<std::size_t>(TZoneDessin::Instruments) + 1;
+    std::array<QWidget *, NombreZones> Zones{};
+    std::array<std::function<void()>, NombreZones> Suivis{};
     std::array<Tafficheur *, 7> Afficheurs{}; // indexed by TAfficheurBanc
     std::array<TShape *, 6> Bornes{};         // indexed by TBorne
     std::function<QWidget *()> FenetreAide;

@@ -76,9 +76,13 @@ void TFormVecteurs::CreeMenus()
     ension2 = Curseurs1->addAction(QStringLiteral("Tension"));
     Intensit2 = Curseurs1->addAction(QStringLiteral("Intensité"));
     Rapporteur1 = Curseurs1->addAction(QStringLiteral("Rapporteur"));
-    Courbes1 = MainMenu1->addMenu(QStringLiteral("Courbes"));
-    CourbesCaracteristiques1 = Courbes1->addAction(QStringLiteral("Courbes caractéristiques…"));
+    Outils1 = MainMenu1->addMenu(QStringLiteral("Outils"));
+    CourbesCaracteristiques1 = Outils1->addAction(QStringLiteral("Courbes caractéristiques…"));
+    Instruments1 = Outils1->addAction(QStringLiteral("Instruments…"));
+    Releves1 = Outils1->addAction(QStringLiteral("Relevés…"));
     connect(CourbesCaracteristiques1, &QAction::triggered, this, &TFormVecteurs::demandeCourbes);
+    connect(Instruments1, &QAction::triggered, this, &TFormVecteurs::demandeInstruments);
+    connect(Releves1, &QAction::triggered, this, &TFormVecteurs::demandeReleves);
 
     const std::initializer_list<std::pair<QAction *, const char *>> noms{
         {Afficher2, "Afficher2"},
@@ -93,6 +97,10 @@ void TFormVecteurs::CreeMenus()
         action->setObjectName(QString::fromLatin1(nom));
     Editer1->setObjectName(QStringLiteral("Editer1"));
     Curseurs1->setObjectName(QStringLiteral("Curseurs1"));
+    Outils1->setObjectName(QStringLiteral("Outils1"));
+    CourbesCaracteristiques1->setObjectName(QStringLiteral("CourbesCaracteristiques1"));
+    Instruments1->setObjectName(QStringLiteral("Instruments1"));
+    Releves1->setObjectName(QStringLiteral("Releves1"));
 
     connect(Afficher2, &QAction::triggered, this, [this] { Montre(ChoixVecteurs); });
     connect(Echelles1, &QAction::triggered, this, [this] { Montre(Echelles); });

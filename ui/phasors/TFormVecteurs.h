@@ -49,8 +49,8 @@ public:
 
     // Further menus go after "Mesures".
     QMenuBar *MainMenu1;
-    QMenu *Editer1, *Curseurs1, *Courbes1;
-    QAction *CourbesCaracteristiques1;
+    QMenu *Editer1, *Curseurs1, *Outils1;
+    QAction *CourbesCaracteristiques1, *Instruments1, *Releves1;
     QAction *Afficher2, *Echelles1, *Copierverspressepapier1, *ailleetpositiondesvecteurs1;
     QAction *Afficher1, *ension2, *Intensit2, *Rapporteur1;
 
@@ -63,8 +63,10 @@ public:
     Tchaine_riche *chaine_richeMesures;
 
 signals:
-    // The characteristic curves, which the window that owns them shows.
+    // The tools of the "Outils" menu, which the windows that own them show.
     void demandeCourbes();
+    void demandeInstruments();
+    void demandeReleves();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -86,14 +86,14 @@ TEST_F(TFormCourbesTest, FenetreCreeeALaDemandeDepuisLeMenuDuBanc)
     fenetre->resize(1000, 800);
     EXPECT_EQ(fenetre->size(), QSize(1000, 800)) << "resizable";
 
-    // Closing hides; the diagram's menu "Courbes", after "Mesures", shows the same window.
+    // Closing hides; the diagram's menu "Outils", after "Mesures", shows the same window.
     fenetre->close();
     EXPECT_FALSE(fenetre->isVisible());
     const QList<QAction *> menus = fenetres->FormVecteurs()->MainMenu1->actions();
     ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[3]->text(), QStringLiteral("Mesures"));
-    EXPECT_EQ(menus[4]->text(), QStringLiteral("Courbes"));
-    ASSERT_EQ(menus[4]->menu()->actions().size(), 1);
+    EXPECT_EQ(menus[4]->text(), QStringLiteral("Outils"));
+    ASSERT_EQ(menus[4]->menu()->actions().size(), 3);
     EXPECT_EQ(menus[4]->menu()->actions()[0]->text(), QStringLiteral("Courbes caractéristiques…"));
     menus[4]->menu()->actions()[0]->trigger();
     EXPECT_EQ(fenetres->FormCourbes.get(), fenetre);

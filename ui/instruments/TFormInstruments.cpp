@@ -1,0 +1,246 @@
+#include "TFormInstruments.h"
+
+#include "FixedLocal.h"
+#include "TAnnonce.h"
+#include "TCablage.h"
+#include "TInstruments.h"
+#include "TLampeSynchro.h"
+#include "TLecture.h"
+#include "TModele.h"
+#include "TSynchronoscope.h"
+#include "TVoyantCondition.h"
+
+#include <QLabel>
+
+#include <numbers>
+
+namespace tavelor {
+
+namespace {
+
+constexpr int Largeur = 800;
+constexpr int Hauteur = 680;
+constexpr int Gauche = 12;
+constexpr int Milieu = 410;
+constexpr int LargeurColonne = 388;
+constexpr int HautPages = 44;
+constexpr int HauteurPages = 544;
+
+const QString Espace = QStringLiteral("\u00a0");
+
+QString Volts(double u)
+{
+    return FixedLocal(u, 15, 1) + Espace + QStringLiteral("V");
+}
+
+QString Hertz(double f)
+{
+    return FixedLocal(f, 15, 2) + Espace + QStringLiteral("Hz");
+}
+
+QString Degres(double angle)
+{
+    return FixedLocal(angle * 180.0 / std::numbers::pi, 15, 1) + QStringLiteral("°");
+}
+
+QString Puissance(double x, const char *unite)
+{
+    return FixedLocal(x, 15, 0) + Espace + QString::fromLatin1(unite);
+}
+
+QString Ordre(TOrdreConstate ordre)
+{
+    switch (ordre) {
+    case TOrdreConstate::Identique:
+        return QStringLiteral("identique");
+    case TOrdreConstate::Inverse:
+        return QStringLiteral("inversé");
+    case TOrdreConstate::CablageIncomplet:
+        break;
+    }
+    return QStringLiteral("câblage incomplet");
+}
+
+QWidget *Page(QWidget *parent)
+{
+    auto *page = new QWidget(parent);
+    page->setGeometry(0, HautPages, Largeur, HauteurPages);
+    return page;
+}
+
+} // namespace
+
+TFormInstruments::TFormInstruments(const TModele &modele, const TCablage &cablage, QWidget *parent)
+    : TFenetreSecondaire(QStringLiteral("Instruments"), QSize(Largeur, Hauteur), false, parent), Modele(modele),
+      Cablage(cablage)
+{
+    setObjectName(QStringLiteral("FormInstruments"));
+    Titre = new QLabel(this);
+    Titre->setObjectName(QStringLiteral("Titre"));
+    Titre->setGeometry(Gauche, 6, Largeur - 2 * Gauche, 34);
+    Titre->setFont(TInstrument::Police(16, true));
+
+    // Before coupling. Positions are within the page.
+    PageSynchronisation = Page(this);
+    PageSynchronisation->setObjectName(QStringLiteral("PageSynchronisation"));
+    for (std::size_t k = 0; k < Lampes.size(); ++k) {
+        Lampes[k] = new TLampeSynchro(QStringLiteral("Lampe %1").arg(k + 1), PageSynchronisation);
+        Lampes[k]->setGeometry(Gauche + static_cast<int>(k) * 130, 0, 126, 200);
+    }
+    Synchronoscope = new TSynchronoscope(PageSynchronisation);
+    Synchronoscope->setGeometry(Milieu, 0, LargeurColonne, 292);
+    OrdrePhases = new TLecture(QStringLiteral("Ordre des phases"), TLecture::EnDessous, 13, 20, PageSynchronisation);
+    OrdrePhases->setGeometry(Gauche, 206, LargeurColonne, 80);
+
+    const auto lecture = [this](const char *nom, int x, int y) {
+        auto *l = new TLecture(QString::fromUtf8(nom), TLecture::EnLigne, 13, 15, PageSynchronisation);
+        l->setGeometry(x, y, LargeurColonne, 36);
+        return l;
+    };
+    TensionReseau = lecture("Tension du réseau", Gauche, 300);
+    TensionMachine = lecture("Tension de la machine", Gauche, 338);
+    EcartTension = lecture("Écart de tension", Gauche, 376);
+    FrequenceReseau = lecture("Fréquence du réseau", Milieu, 300);
+    FrequenceMachine = lecture("Fréquence de la machine", Milieu, 338);
+    EcartFrequence = lecture("Écart de fréquence", Milieu, 376);
+
+    const char *noms[4] = {"Même ordre des phases", "Même fréquence", "Même tension", "En phase"};
+    for (std::size_t k = 0; k < Conditions.size(); ++k) {
+        Conditions[k] = new TVoyantCondition(QString::fromUtf8(noms[k]), PageSynchronisation);
+        Conditions[k]->setGeometry(k % 2 ? Milieu : Gauche, 424 + static_cast<int>(k / 2) * 58, LargeurColonne, 54);
+    }
+
+    // Once coupled.
+    PagePuissances = Page(this);
+    PagePuissances->setObjectName(QStringLiteral("PagePuissances"));
+    const auto puissance = [this](const char *nom, int y, int hauteur) {
+        auto *l = new TLecture(QString::fromUtf8(nom), TLecture::EnLigne, 18, 28, PagePuissances);
+        l->setGeometry(Gauche, y, Largeur - 2 * Gauche, hauteur);
+        return l;
+    };
+    PuissanceActive = puissance("Puissance active", 10, 76);
+    PuissanceReactive = puissance("Puissance réactive", 96, 76);
+    PuissanceApparente = puissance("Puissance apparente", 182, 76);
+    FacteurPuissance = puissance("Facteur de puissance", 268, 120);
+    AngleInterne = puissance("Angle interne", 398, 76);
+    Convention = new QLabel(QStringLiteral("Convention générateur\u00a0: P et Q sont positives quand la machine "
+                                           "les fournit au réseau."),
+                            PagePuissances);
+    Convention->setObjectName(QStringLiteral("Convention"));
+    Convention->setFont(TInstrument::Police(13, false));
+    Convention->setGeometry(Gauche + 6, 490, Largeur - 2 * Gauche, 30);
+    PagePuissances->hide();
+
+    Bilan = new TLecture(QStringLiteral("Bilan du couplage"), TLecture::EnDessous, 13, 14, this);
+    Bilan->setGeometry(Gauche, HautPages + HauteurPages + 8, Largeur - 2 * Gauche, 80);
+    AnnonceBilan = new TAnnonce(QString(), this);
+
+    Titre->setText(QStringLiteral("Avant le couplage\u00a0: instruments de synchronisation"));
+    TensionReseau->DefinitTexte(Volts(TLoisMachine::V));
+    FrequenceReseau->DefinitTexte(Hertz(TLoisMachine::f));
+}
+
+void TFormInstruments::showEvent(QShowEvent *event)
+{
+    TFenetreSecondaire::showEvent(event);
+    // Up to date from the first frame, without waiting for a tick.
+    Suit();
+}
+
+void TFormInstruments::hideEvent(QHideEvent *event)
+{
+    // Shown again, the window does not repeat a report already said.
+    AnnonceBilan->hide();
+    TFenetreSecondaire::hideEvent(event);
+}
+
+void TFormInstruments::Suit()
+{
+    if (!isVisible())
+        return;
+    const bool couple = Modele.Couplage;
+    if (PagePuissances->isHidden() == couple) {
+        PageSynchronisation->setVisible(!couple);
+        PagePuissances->setVisible(couple);
+        Titre->setText(couple ? QStringLiteral("Machine couplée\u00a0: instruments de puissance")
+                              : QStringLiteral("Avant le couplage\u00a0: instruments de synchronisation"));
+    }
+    if (couple)
+        SuitPuissances();
+    else
+        SuitSynchronisation();
+    SuitBilan();
+}
+
+void TFormInstruments::SuitSynchronisation()
+{
+    const TSynchronisation s = TInstruments::Synchronisation(Modele, Cablage);
+    const int x = qEnvironmentVariableIntValue("TAVELOR_X");
+    if (x != 1)
+        for (std::size_t k = 0; k < Lampes.size(); ++k)
+            Lampes[k]->DefinitEtat(s.Lampes[k]);
+    if (x == 4)
+        return;
+
+    const bool pole1 = Modele.Connexion[0] >= 1 && Modele.Connexion[0] <= 3;
+    const QString sansAngle = pole1 ? QStringLiteral("machine à l'arrêt") : QStringLiteral("phase 1 non raccordée");
+    if (x != 2)
+        Synchronoscope->DefinitAiguille(s.Theta1, s.Sens, sansAngle);
+    if (x == 3)
+        return;
+
+    TensionMachine->DefinitTexte(Volts(s.VMachine));
+    EcartTension->DefinitTexte(Volts(s.EcartTension));
+    FrequenceMachine->DefinitTexte(Hertz(s.FMachine));
+    EcartFrequence->DefinitTexte(Hertz(s.EcartFrequence));
+    OrdrePhases->DefinitTexte(Ordre(s.Ordre));
+
+    const QString ecart = QStringLiteral("écart ");
+    Conditions[0]->DefinitEtat(s.Conditions.Ordre, s.Ordre == TOrdreConstate::CablageIncomplet
+                                                       ? Ordre(s.Ordre)
+                                                       : QStringLiteral("ordre ") + Ordre(s.Ordre));
+    Conditions[1]->DefinitEtat(s.Conditions.Frequence, ecart + Hertz(s.EcartFrequence));
+    Conditions[2]->DefinitEtat(s.Conditions.Tension, ecart + Volts(s.EcartTension));
+    Conditions[3]->DefinitEtat(s.Conditions.Phase, s.Theta1 ? ecart + Degres(*s.Theta1) : sansAngle);
+}
+
+void TFormInstruments::SuitPuissances()
+{
+    const TPuissances p = TInstruments::Puissances(Modele);
+    PuissanceActive->DefinitTexte(Puissance(p.P, "W"));
+    PuissanceReactive->DefinitTexte(Puissance(p.Q, "var"));
+    PuissanceApparente->DefinitTexte(Puissance(p.S, "VA"));
+    if (p.CosPhi) {
+        const QString courant = p.Retard > 0   ? QStringLiteral("courant en retard")
+                                : p.Retard < 0 ? QStringLiteral("courant en avance")
+                                               : QStringLiteral("courant en phase");
+        FacteurPuissance->DefinitLignes({FixedLocal(*p.CosPhi, 15, 3), courant});
+    } else {
+        FacteurPuissance->DefinitTexte(QStringLiteral("—"));
+    }
+    AngleInterne->DefinitTexte(Degres(p.Delta));
+}
+
+void TFormInstruments::SuitBilan()
+{
+    const std::optional<TBilanCouplage> &bilan = Cablage.Bilan();
+    const int numero = bilan ? bilan->Numero : 0;
+    if (numero == BilanAffiche)
+        return;
+    BilanAffiche = numero;
+    if (!bilan) {
+        Bilan->DefinitTexte(QStringLiteral("pas encore de couplage"));
+        return;
+    }
+    const QString verdict = QString::fromStdString(TInstruments::Verdict(bilan->Conditions));
+    Bilan->DefinitEncre(bilan->Conditions.Remplies() ? QColor(0, 120, 0) : QColor(190, 0, 0));
+    const QString theta = bilan->Theta1 ? Degres(*bilan->Theta1) : QStringLiteral("—");
+    Bilan->DefinitLignes({verdict, QStringLiteral("À la fermeture\u00a0: Δf = %1, ΔU = %2, θ = %3")
+                                       .arg(Hertz(bilan->EcartFrequence), Volts(bilan->EcartTension), theta)});
+    // Hidden first: an alert is said when it appears.
+    AnnonceBilan->hide();
+    AnnonceBilan->setAccessibleName(QStringLiteral("Bilan du couplage\u00a0: ") + verdict);
+    AnnonceBilan->show();
+}
+
+} // namespace tavelor

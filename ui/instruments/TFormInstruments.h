@@ -1,0 +1,65 @@
+#pragma once
+
+#include "TFenetreSecondaire.h"
+
+#include <array>
+
+class QLabel;
+
+namespace tavelor {
+
+class TAnnonce;
+class TCablage;
+class TLampeSynchro;
+class TLecture;
+class TModele;
+class TSynchronoscope;
+class TVoyantCondition;
+
+// The lab's own instruments. While the switch is open, the synchronising ones: three lamps
+// across the switch poles, the synchroscope, the double voltmeter and frequency meter, the
+// phase-order indicator and the four coupling conditions; while it is closed, the power
+// meters. It changes by itself. The closing report stays under both, and each new one is
+// said once to a screen reader. Made the first time it is asked for, it follows the model
+// once per tick while it is visible; hidden, it does nothing.
+class TFormInstruments : public TFenetreSecondaire {
+    Q_OBJECT
+
+public:
+    TFormInstruments(const TModele &modele, const TCablage &cablage, QWidget *parent = nullptr);
+
+    // Brings every reading of the page in view up to date.
+    void Suit();
+
+    QLabel *Titre;
+    QWidget *PageSynchronisation;
+    std::array<TLampeSynchro *, 3> Lampes{};
+    TSynchronoscope *Synchronoscope;
+    TLecture *TensionReseau, *TensionMachine, *EcartTension;
+    TLecture *FrequenceReseau, *FrequenceMachine, *EcartFrequence;
+    TLecture *OrdrePhases;
+    // Same phase order, frequency, voltage, in phase.
+    std::array<TVoyantCondition *, 4> Conditions{};
+
+    QWidget *PagePuissances;
+    TLecture *PuissanceActive, *PuissanceReactive, *PuissanceApparente, *FacteurPuissance, *AngleInterne;
+    QLabel *Convention;
+
+    TLecture *Bilan;
+    TAnnonce *AnnonceBilan;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void SuitSynchronisation();
+    void SuitPuissances();
+    void SuitBilan();
+
+    const TModele &Modele;
+    const TCablage &Cablage;
+    int BilanAffiche = -1; // number of the report shown; 0 before the first closing
+};
+
+} // namespace tavelor

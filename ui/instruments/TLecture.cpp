@@ -1,0 +1,73 @@
+#include "TLecture.h"
+
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace tavelor {
+
+namespace {
+
+constexpr int Marge = 6;
+
+} // namespace
+
+TLecture::TLecture(const QString &nom, TDisposition disposition, int pointsNom, int pointsLecture, QWidget *parent)
+    : TInstrument(nom, parent), Disposition(disposition), PoliceNom(Police(pointsNom, false)),
+      PoliceLecture(Police(pointsLecture, true))
+{}
+
+void TLecture::DefinitLignes(const QStringList &lignes)
+{
+    if (lignes == LignesLues)
+        return;
+    LignesLues = lignes;
+    DefinitLecture(lignes.join(QStringLiteral(", ")));
+    // The caption stays as it is.
+    const QRect nom = RectNom();
+    update(Disposition == EnLigne ? QRect(nom.right() + 1, 0, width() - nom.right() - 1, height())
+                                  : QRect(0, nom.bottom() + 1, width(), height() - nom.bottom() - 1));
+}
+
+void TLecture::DefinitEncre(const QColor &encre)
+{
+    if (encre == EncreLignes)
+        return;
+    EncreLignes = encre;
+    update();
+}
+
+QRect TLecture::RectNom() const
+{
+    const QFontMetrics mesure(PoliceNom, this);
+    const int largeur = mesure.horizontalAdvance(accessibleName()) + 2 * Marge;
+    return Disposition == EnLigne ? QRect(0, 0, largeur, height()) : QRect(0, 0, width(), Marge + mesure.height());
+}
+
+void TLecture::paintEvent(QPaintEvent *event)
+{
+    QPainter peintre(this);
+    const bool nomSale = event->region().intersects(RectNom());
+    peintre.setRenderHint(QPainter::TextAntialiasing);
+    const QFontMetrics mesureNom(PoliceNom, this);
+    const QFontMetrics mesure(PoliceLecture, this);
+    const int hauteurLignes = static_cast<int>(LignesLues.size()) * mesure.height();
+
+    int y = Disposition == EnLigne ? (height() - mesureNom.height()) / 2 : Marge;
+    if (nomSale) {
+        peintre.setFont(PoliceNom);
+        peintre.setPen(Encre);
+        peintre.drawText(Marge, y + mesureNom.ascent(), accessibleName());
+    }
+
+    peintre.setFont(PoliceLecture);
+    peintre.setPen(EncreLignes);
+    y = Disposition == EnLigne ? (height() - hauteurLignes) / 2 : Marge + mesureNom.height();
+    for (const QString &ligne : LignesLues) {
+        const int x = Disposition == EnLigne ? width() - Marge - mesure.horizontalAdvance(ligne) : Marge;
+        peintre.drawText(x, y + mesure.ascent(), ligne);
+        y += mesure.height();
+    }
+}
+
+} // namespace tavelor

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "TInstrument.h"
+
+#include <QStringList>
+
+namespace tavelor {
+
+// A named reading: a meter, an indicator or a report. The caption is the instrument's
+// name; the reading is one line or more. En ligne, the caption sits on the left and the
+// reading on the right; en dessous, the reading lies under the caption. The accessible
+// description is the reading, its lines joined by ", ".
+class TLecture : public TInstrument {
+    Q_OBJECT
+
+public:
+    enum TDisposition { EnLigne, EnDessous };
+
+    TLecture(const QString &nom, TDisposition disposition, int pointsNom, int pointsLecture, QWidget *parent);
+
+    void DefinitLignes(const QStringList &lignes);
+    // The reading's colour; deep blue unless told.
+    void DefinitEncre(const QColor &encre);
+    void DefinitTexte(const QString &texte) { DefinitLignes(QStringList{texte}); }
+    const QStringList &Lignes() const { return LignesLues; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRect RectNom() const;
+
+    TDisposition Disposition;
+    QFont PoliceNom;
+    QFont PoliceLecture;
+    QStringList LignesLues;
+    QColor EncreLignes = EncreLecture;
+};
+
+} // namespace tavelor

@@ -1,0 +1,188 @@
+#include "TSynchronoscope.h"
+
+#include "FixedLocal.h"
+
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+#include <numbers>
+
+namespace tavelor {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+const QColor CouleurAiguille(170, 0, 0);
+const QColor Tolerance(0, 150, 0);
+constexpr int HauteurTextes = 64;
+
+// The point at `angle` (rad, clockwise from twelve o'clock) on a circle about `centre`.
+QPointF Sur(QPointF centre, double rayon, double angle)
+{
+    return {centre.x() + rayon * std::sin(angle), centre.y() - rayon * std::cos(angle)};
+}
+
+} // namespace
+
+TSynchronoscope::TSynchronoscope(QWidget *parent)
+    : TInstrument(QStringLiteral("Synchronoscope"), parent), PoliceAngle(Police(17, true)), PoliceSens(Police(15, true))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TSynchronoscope::DefinitAiguille(std::optional<double> theta1, int sens, const QString &raison)
+{
+    std::optional<int> dixiemes;
+    QString angle = QStringLiteral("—");
+    QString texteSens = raison;
+    if (theta1) {
+        const double degres = *theta1 * 180.0 / pi;
+        dixiemes = static_cast<int>(std::lround(degres * 10.0));
+        angle = FixedLocal(degres, 15, 1) + QStringLiteral("°");
+        texteSens = sens > 0   ? QStringLiteral("machine trop rapide")
+                    : sens < 0 ? QStringLiteral("machine trop lente")
+                               : QStringLiteral("au synchronisme");
+    }
+    // Only what moved is painted again: the needle's old and new places, a changed text.
+    QRegion sale;
+    if (dixiemes != Dixiemes)
+        sale += RectAiguille(Dixiemes) | RectAiguille(dixiemes);
+    if (angle != Angle)
+        sale += RectTexte(0);
+    if (texteSens != Sens)
+        sale += RectTexte(1);
+    if (sale.isEmpty())
+        return;
+    Dixiemes = dixiemes;
+    Angle = angle;
+    Sens = texteSens;
+    DefinitLecture(Angle + QStringLiteral(", ") + Sens);
+    update(sale);
+}
+
+QRect TSynchronoscope::RectAiguille(std::optional<int> dixiemes) const
+{
+    const QRectF cadran = Cadran();
+    const QPointF centre = cadran.center();
+    QRectF rect(centre, centre);
+    if (dixiemes) {
+        const double rayon = cadran.width() / 2.0;
+        const double a = *dixiemes * pi / 1800.0;
+        rect = QRectF(Sur(centre, -rayon * 0.15, a), Sur(centre, rayon - 12, a)).normalized();
+    }
+    return rect.adjusted(-10, -10, 10, 10).toAlignedRect();
+}
+
+QRect TSynchronoscope::RectTexte(int ligne) const
+{
+    return {0, static_cast<int>(Cadran().bottom()) + 4 + ligne * HauteurTextes / 2, width(), HauteurTextes / 2};
+}
+
+QRectF TSynchronoscope::Cadran() const
+{
+    const double cote = std::min(width(), height() - HauteurTextes) - 8.0;
+    return {(width() - cote) / 2.0, 4.0, cote, cote};
+}
+
+void TSynchronoscope::resizeEvent(QResizeEvent *event)
+{
+    FondCadran = QPixmap();
+    TInstrument::resizeEvent(event);
+}
+
+// Everything but the needle and the texts: the window's background, the face, its marks,
+// the tolerance and the two directions.
+void TSynchronoscope::PrepareCadran()
+{
+    const qreal ratio = devicePixelRatioF();
+    FondCadran = QPixmap(size() * ratio);
+    FondCadran.setDevicePixelRatio(ratio);
+    FondCadran.fill(palette().color(QPalette::Window));
+    QPainter peintre(&FondCadran);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    const QRectF cadran = Cadran();
+    const QPointF centre = cadran.center();
+    const double rayon = cadran.width() / 2.0;
+
+    peintre.setPen(QPen(Encre, 3));
+    peintre.setBrush(Qt::white);
+    peintre.drawEllipse(centre, rayon, rayon);
+
+    // The relay's tolerance, ±10° about twelve o'clock.
+    QPainterPath secteur(centre);
+    const QRectF arc(centre.x() - rayon + 4, centre.y() - rayon + 4, 2 * rayon - 8, 2 * rayon - 8);
+    secteur.arcTo(arc, 80.0, 20.0);
+    secteur.closeSubpath();
+    peintre.setPen(Qt::NoPen);
+    peintre.setBrush(Tolerance);
+    peintre.drawPath(secteur);
+
+    for (int k = 0; k < 36; ++k) {
+        const double a = k * pi / 18.0;
+        const bool grande = k % 3 == 0;
+        peintre.setPen(QPen(Encre, grande ? 3 : 1.5));
+        peintre.drawLine(Sur(centre, rayon - (grande ? 16 : 9), a), Sur(centre, rayon - 2, a));
+    }
+
+    // The two directions, each with its arrow along the rim.
+    const QFont police = Police(12, true);
+    peintre.setFont(police);
+    const QFontMetrics mesure(police, this);
+    for (const int sens : {-1, 1}) {
+        const QString mot = sens > 0 ? QStringLiteral("RAPIDE") : QStringLiteral("LENT");
+        const QPointF ou = Sur(centre, rayon * 0.5, sens * pi * 0.62);
+        peintre.setPen(Encre);
+        peintre.drawText(QPointF(ou.x() - mesure.horizontalAdvance(mot) / 2.0, ou.y() + mesure.ascent() / 2.0), mot);
+        const double r = rayon * 0.74;
+        QPainterPath fleche(Sur(centre, r, sens * pi * 0.35));
+        const double debut = 90.0 - sens * pi * 0.35 * 180.0 / pi;
+        fleche.arcTo(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), debut, -sens * 30.0);
+        peintre.setPen(QPen(Encre, 3));
+        peintre.setBrush(Qt::NoBrush);
+        peintre.drawPath(fleche);
+        const double fin = sens * (pi * 0.35 + 30.0 * pi / 180.0);
+        const QPointF bout = Sur(centre, r, fin);
+        const double tangente = fin + sens * pi / 2;
+        peintre.setBrush(Encre);
+        peintre.setPen(Qt::NoPen);
+        const QPointF pointe[3] = {bout + QPointF(9 * std::sin(tangente), -9 * std::cos(tangente)), Sur(bout, 6, fin),
+                                   Sur(bout, -6, fin)};
+        peintre.drawPolygon(pointe, 3);
+    }
+}
+
+void TSynchronoscope::paintEvent(QPaintEvent *event)
+{
+    if (FondCadran.size() != size() * devicePixelRatioF())
+        PrepareCadran();
+    QPainter peintre(this);
+    const QRegion &sale = event->region();
+    peintre.drawPixmap(0, 0, FondCadran);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    const QRectF cadran = Cadran();
+    const QPointF centre = cadran.center();
+    const double rayon = cadran.width() / 2.0;
+    if (Dixiemes && sale.intersects(RectAiguille(Dixiemes))) {
+        const double a = *Dixiemes * pi / 1800.0;
+        peintre.setPen(QPen(CouleurAiguille, 6, Qt::SolidLine, Qt::RoundCap));
+        peintre.drawLine(Sur(centre, -rayon * 0.15, a), Sur(centre, rayon - 12, a));
+    }
+    peintre.setPen(Qt::NoPen);
+    peintre.setBrush(Encre);
+    peintre.drawEllipse(centre, 8.0, 8.0);
+
+    peintre.setPen(EncreLecture);
+    if (sale.intersects(RectTexte(0))) {
+        peintre.setFont(PoliceAngle);
+        peintre.drawText(RectTexte(0), Qt::AlignCenter, Angle);
+    }
+    if (sale.intersects(RectTexte(1))) {
+        peintre.setFont(PoliceSens);
+        peintre.drawText(RectTexte(1), Qt::AlignCenter, Sens);
+    }
+}
+
+} // namespace tavelor

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "TInstrument.h"
+
+#include <QPixmap>
+
+#include <optional>
+
+namespace tavelor {
+
+// The synchroscope: a needle at θ1, the angle of stator phase 1 to the grid phase wired
+// to it, 0 at twelve o'clock and clockwise when the machine runs fast; the ±10° of the
+// relay's tolerance marked at the top. Under it the angle and whether the machine runs
+// fast, slow or in step.
+class TSynchronoscope : public TInstrument {
+    Q_OBJECT
+
+public:
+    explicit TSynchronoscope(QWidget *parent);
+
+    // theta1 in rad; none hides the needle, `raison` then says why.
+    void DefinitAiguille(std::optional<double> theta1, int sens, const QString &raison);
+    // The needle's angle as drawn, in tenths of a degree, clockwise from twelve o'clock.
+    std::optional<int> Aiguille() const { return Dixiemes; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void PrepareCadran();
+    QRectF Cadran() const;
+    // Where the needle at `dixiemes` lies, its width and the hub included.
+    QRect RectAiguille(std::optional<int> dixiemes) const;
+    QRect RectTexte(int ligne) const;
+
+    const QFont PoliceAngle;
+    const QFont PoliceSens;
+    std::optional<int> Dixiemes;
+    QString Angle;
+    QString Sens;
+    QPixmap FondCadran; // the dial without its needle, drawn once per size
+};
+
+} // namespace tavelor
