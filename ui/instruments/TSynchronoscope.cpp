@@ -18,11 +18,30 @@ constexpr double pi = std::numbers::pi;
 const QColor CouleurAiguille(170, 0, 0);
 const QColor Tolerance(0, 150, 0);
 constexpr int HauteurTextes = 64;
+constexpr int RayonMoyeu = 8;
 
 // The point at `angle` (rad, clockwise from twelve o'clock) on a circle about `centre`.
 QPointF Sur(QPointF centre, double rayon, double angle)
 {
     return {centre.x() + rayon * std::sin(angle), centre.y() - rayon * std::cos(angle)};
+}
+
+// The hub the needle turns on, drawn once.
+const QImage &Moyeu(qreal ratio)
+{
+    static QImage moyeu;
+    if (!moyeu.isNull() && moyeu.devicePixelRatio() == ratio)
+        return moyeu;
+    const int cote = static_cast<int>(std::ceil((2 * RayonMoyeu + 2) * ratio));
+    moyeu = QImage(cote, cote, QImage::Format_ARGB32_Premultiplied);
+    moyeu.setDevicePixelRatio(ratio);
+    moyeu.fill(Qt::transparent);
+    QPainter peintre(&moyeu);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    peintre.setPen(Qt::NoPen);
+    peintre.setBrush(TInstrument::Encre);
+    peintre.drawEllipse(QPointF(RayonMoyeu + 1, RayonMoyeu + 1), RayonMoyeu, RayonMoyeu);
+    return moyeu;
 }
 
 } // namespace
@@ -165,14 +184,20 @@ void TSynchronoscope::paintEvent(QPaintEvent *event)
     const QRectF cadran = Cadran();
     const QPointF centre = cadran.center();
     const double rayon = cadran.width() / 2.0;
+    // The needle as a filled quadrilateral and the hub as a picture: a stroked line's round
+    // caps and an antialiased circle would cost more than the rest of the dial each time.
     if (Dixiemes && sale.intersects(RectAiguille(Dixiemes))) {
         const double a = *Dixiemes * pi / 1800.0;
-        peintre.setPen(QPen(CouleurAiguille, 6, Qt::SolidLine, Qt::RoundCap));
-        peintre.drawLine(Sur(centre, -rayon * 0.15, a), Sur(centre, rayon - 12, a));
+        const QPointF queue = Sur(centre, -rayon * 0.15, a);
+        const QPointF pointe = Sur(centre, rayon - 12, a);
+        const QPointF cote = Sur(QPointF(), 3.0, a + pi / 2);
+        const QPointF aiguille[4] = {queue + cote, pointe + cote, pointe - cote, queue - cote};
+        peintre.setPen(Qt::NoPen);
+        peintre.setBrush(CouleurAiguille);
+        peintre.drawPolygon(aiguille, 4);
     }
-    peintre.setPen(Qt::NoPen);
-    peintre.setBrush(Encre);
-    peintre.drawEllipse(centre, 8.0, 8.0);
+    const QImage &moyeu = Moyeu(devicePixelRatioF());
+    peintre.drawImage(centre - QPointF(RayonMoyeu + 1, RayonMoyeu + 1), moyeu);
 
     peintre.setPen(EncreLecture);
     if (sale.intersects(RectTexte(0))) {
