@@ -6,6 +6,7 @@
 
 #include "TCapturesBanc.h"
 #include "TCapturesDocs.h"
+#include "TCapturesInstruments.h"
 #include "TGalerie.h"
 
 #include <QApplication>
@@ -20,7 +21,8 @@ int main(int argc, char *argv[])
     const bool galerie = tavelor::TGalerie(dossier + QStringLiteral("/galerie")).Tout();
     const bool banc = tavelor::TCapturesBanc(dossier).Tout();
     const bool docs = tavelor::TCapturesDocs(dossier + QStringLiteral("/docs")).Tout();
-    const bool ok = galerie && banc && docs;
+    const bool instruments = tavelor::TCapturesInstruments(dossier, dossier + QStringLiteral("/docs")).Tout();
+    const bool ok = galerie && banc && docs && instruments;
     std::printf("%s: %s\n", qPrintable(dossier), ok ? "pictures written" : "some pictures failed");
     return ok ? 0 : 1;
 }
