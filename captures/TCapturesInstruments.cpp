@@ -1,6 +1,7 @@
 #include "TCapturesInstruments.h"
 
 #include "Manipulations.h"
+#include "TChronos.h"
 #include "TFenetres.h"
 #include "TForm1.h"
 #include "TFormInstruments.h"
@@ -68,6 +69,26 @@ bool TCapturesInstruments::Tout()
     cable(false);
     regle(1497, 47, 25.0);
     capture("instruments-ordre-inverse.png");
+    // The same wrong order seen on the bench's own windows, the stars made to coincide and
+    // the histories filled: two switch voltages stay large.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        instruments.hide();
+        regle(1500, 47, 0.0);
+        banc.Chronos1->setEnable(false);
+        for (std::size_t i = 0; i < modele.VR1.Valeurs.size(); ++i)
+            modele.Chronos1Timer();
+        banc.Chronos1->setEnable(true);
+        Attend(300);
+        QRect zone;
+        for (const QWidget *fenetre : QApplication::topLevelWidgets())
+            if (fenetre->isVisible())
+                zone |= fenetre->frameGeometry();
+        ok = QGuiApplication::primaryScreen()
+                 ->grabWindow(0, zone.x(), zone.y(), zone.width(), zone.height())
+                 .save(Dossier.filePath(QStringLiteral("ecran-ordre-inverse.png"))) &&
+             ok;
+        fenetres.MontreInstruments();
+    }
 
     cable(true);
     regle(1500, 47, 0.0);
