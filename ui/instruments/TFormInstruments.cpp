@@ -175,32 +175,27 @@ void TFormInstruments::Suit()
 void TFormInstruments::SuitSynchronisation()
 {
     const TSynchronisation s = TInstruments::Synchronisation(Modele, Cablage);
-    const int x = qEnvironmentVariableIntValue("TAVELOR_X");
-    if (x != 1)
-        for (std::size_t k = 0; k < Lampes.size(); ++k)
-            Lampes[k]->DefinitEtat(s.Lampes[k]);
-    if (x == 4)
-        return;
+    for (std::size_t k = 0; k < Lampes.size(); ++k)
+        Lampes[k]->DefinitEtat(s.Lampes[k]);
 
     const bool pole1 = Modele.Connexion[0] >= 1 && Modele.Connexion[0] <= 3;
     const QString sansAngle = pole1 ? QStringLiteral("machine à l'arrêt") : QStringLiteral("phase 1 non raccordée");
-    if (x != 2)
-        Synchronoscope->DefinitAiguille(s.Theta1, s.Sens, sansAngle);
-    if (x == 3)
-        return;
+    Synchronoscope->DefinitAiguille(s.Theta1, s.Sens, sansAngle);
 
+    const QString ecartTension = Volts(s.EcartTension);
+    const QString ecartFrequence = Hertz(s.EcartFrequence);
+    const QString ordre = Ordre(s.Ordre);
     TensionMachine->DefinitTexte(Volts(s.VMachine));
-    EcartTension->DefinitTexte(Volts(s.EcartTension));
+    EcartTension->DefinitTexte(ecartTension);
     FrequenceMachine->DefinitTexte(Hertz(s.FMachine));
-    EcartFrequence->DefinitTexte(Hertz(s.EcartFrequence));
-    OrdrePhases->DefinitTexte(Ordre(s.Ordre));
+    EcartFrequence->DefinitTexte(ecartFrequence);
+    OrdrePhases->DefinitTexte(ordre);
 
     const QString ecart = QStringLiteral("écart ");
-    Conditions[0]->DefinitEtat(s.Conditions.Ordre, s.Ordre == TOrdreConstate::CablageIncomplet
-                                                       ? Ordre(s.Ordre)
-                                                       : QStringLiteral("ordre ") + Ordre(s.Ordre));
-    Conditions[1]->DefinitEtat(s.Conditions.Frequence, ecart + Hertz(s.EcartFrequence));
-    Conditions[2]->DefinitEtat(s.Conditions.Tension, ecart + Volts(s.EcartTension));
+    Conditions[0]->DefinitEtat(s.Conditions.Ordre,
+                               s.Ordre == TOrdreConstate::CablageIncomplet ? ordre : QStringLiteral("ordre ") + ordre);
+    Conditions[1]->DefinitEtat(s.Conditions.Frequence, ecart + ecartFrequence);
+    Conditions[2]->DefinitEtat(s.Conditions.Tension, ecart + ecartTension);
     Conditions[3]->DefinitEtat(s.Conditions.Phase, s.Theta1 ? ecart + Degres(*s.Theta1) : sansAngle);
 }
 

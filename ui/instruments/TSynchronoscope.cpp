@@ -67,8 +67,11 @@ void TSynchronoscope::DefinitAiguille(std::optional<double> theta1, int sens, co
     }
     // Only what moved is painted again: the needle's old and new places, a changed text.
     QRegion sale;
-    if (dixiemes != Dixiemes)
-        sale += RectAiguille(Dixiemes) | RectAiguille(dixiemes);
+    std::optional<int> pas;
+    if (dixiemes)
+        pas = static_cast<int>(std::lround(static_cast<double>(*dixiemes) / DixiemesParPas));
+    if (pas != PasAiguille)
+        sale += RectAiguille(PasAiguille) | RectAiguille(pas);
     if (angle != Angle)
         sale += RectTexte(0);
     if (texteSens != Sens)
@@ -76,20 +79,21 @@ void TSynchronoscope::DefinitAiguille(std::optional<double> theta1, int sens, co
     if (sale.isEmpty())
         return;
     Dixiemes = dixiemes;
+    PasAiguille = pas;
     Angle = angle;
     Sens = texteSens;
     DefinitLecture(Angle + QStringLiteral(", ") + Sens);
     update(sale);
 }
 
-QRect TSynchronoscope::RectAiguille(std::optional<int> dixiemes) const
+QRect TSynchronoscope::RectAiguille(std::optional<int> pas) const
 {
     const QRectF cadran = Cadran();
     const QPointF centre = cadran.center();
     QRectF rect(centre, centre);
-    if (dixiemes) {
+    if (pas) {
         const double rayon = cadran.width() / 2.0;
-        const double a = *dixiemes * pi / 1800.0;
+        const double a = *pas * DixiemesParPas * pi / 1800.0;
         rect = QRectF(Sur(centre, -rayon * 0.15, a), Sur(centre, rayon - 12, a)).normalized();
     }
     return rect.adjusted(-10, -10, 10, 10).toAlignedRect();
@@ -186,8 +190,8 @@ void TSynchronoscope::paintEvent(QPaintEvent *event)
     const double rayon = cadran.width() / 2.0;
     // The needle as a filled quadrilateral and the hub as a picture: a stroked line's round
     // caps and an antialiased circle would cost more than the rest of the dial each time.
-    if (Dixiemes && sale.intersects(RectAiguille(Dixiemes))) {
-        const double a = *Dixiemes * pi / 1800.0;
+    if (PasAiguille && sale.intersects(RectAiguille(PasAiguille))) {
+        const double a = *PasAiguille * DixiemesParPas * pi / 1800.0;
         const QPointF queue = Sur(centre, -rayon * 0.15, a);
         const QPointF pointe = Sur(centre, rayon - 12, a);
         const QPointF cote = Sur(QPointF(), 3.0, a + pi / 2);

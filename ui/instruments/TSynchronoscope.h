@@ -20,8 +20,11 @@ public:
 
     // theta1 in rad; none hides the needle, `raison` then says why.
     void DefinitAiguille(std::optional<double> theta1, int sens, const QString &raison);
-    // The needle's angle as drawn, in tenths of a degree, clockwise from twelve o'clock.
+    // The angle read, in tenths of a degree, clockwise from twelve o'clock.
     std::optional<int> Aiguille() const { return Dixiemes; }
+    // The needle is drawn in steps of half a degree: finer would not show, and its
+    // antialiased edges cost more than the rest of the dial.
+    static constexpr int DixiemesParPas = 5;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -30,13 +33,14 @@ protected:
 private:
     void PrepareCadran();
     QRectF Cadran() const;
-    // Where the needle at `dixiemes` lies, its width and the hub included.
-    QRect RectAiguille(std::optional<int> dixiemes) const;
+    // Where the needle at `pas` (half degrees) lies, its width and the hub included.
+    QRect RectAiguille(std::optional<int> pas) const;
     QRect RectTexte(int ligne) const;
 
     const QFont PoliceAngle;
     const QFont PoliceSens;
     std::optional<int> Dixiemes;
+    std::optional<int> PasAiguille; // where the needle is drawn, in half degrees
     QString Angle;
     QString Sens;
     QPixmap FondCadran; // the dial without its needle, drawn once per size
