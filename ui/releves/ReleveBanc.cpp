@@ -1,6 +1,7 @@
 #include "ReleveBanc.h"
 
 #include "FixedLocal.h"
+#include "TInstruments.h"
 #include "TLoisMachine.h"
 #include "TModele.h"
 
@@ -35,10 +36,11 @@ TReleve ReleveBanc(const TModele &modele, const TLectureAfficheurs &afficheurs)
         return r;
     compteur(C::I, TAfficheurBanc::afficheurI);
     compteur(C::Pu, TAfficheurBanc::afficheurPu);
-    r[C::Q] = Instrument(TLoisMachine::PuissanceReactive(modele.Ev, modele.delta), 0);
-    const double S = 3.0 * TLoisMachine::V * modele.I;
-    r[C::CosPhi] = S == 0.0 ? TMesure{std::nullopt, "—"} : Instrument(modele.Pu / S, 3);
-    r[C::Delta] = Instrument(modele.delta * degres, 1);
+    // The very values the power instruments show.
+    const TPuissances puissances = TInstruments::Puissances(modele);
+    r[C::Q] = Instrument(puissances.Q, 0);
+    r[C::CosPhi] = puissances.CosPhi ? Instrument(*puissances.CosPhi, 3) : TMesure{std::nullopt, "—"};
+    r[C::Delta] = Instrument(puissances.Delta * degres, 1);
     compteur(C::Cm, TAfficheurBanc::afficheurCm);
     compteur(C::Pa, TAfficheurBanc::afficheurPa);
     return r;
