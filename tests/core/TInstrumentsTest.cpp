@@ -1,5 +1,6 @@
 #include "TInstruments.h"
 
+#include "ExcitationPour.h"
 #include "TBornesBanc.h"
 #include "TCablage.h"
 #include "TModele.h"
@@ -20,17 +21,7 @@ using L = TLoisMachine;
 constexpr double pi = std::numbers::pi;
 constexpr double degre = pi / 180.0;
 
-// Excitation giving the asked EMF at 1500 rpm; the characteristic rises over 0..1.2 A.
-double IePour(double ev)
-{
-    double bas = 0.0;
-    double haut = 1.2;
-    for (int i = 0; i < 200; ++i) {
-        const double milieu = (bas + haut) / 2.0;
-        (L::FemAVide(milieu, 1500.0) < ev ? bas : haut) = milieu;
-    }
-    return (bas + haut) / 2.0;
-}
+using test::IePour;
 
 TNbComplexe Phaseur(double module, double angle)
 {

@@ -1,5 +1,6 @@
 #include "TModele.h"
 
+#include "ExcitationPour.h"
 #include "TCablage.h"
 #include "TVueEnregistreuse.h"
 
@@ -21,17 +22,7 @@ double Degres(double radians)
     return radians * 180.0 / pi;
 }
 
-// Excitation giving the asked EMF at 1500 rpm; the characteristic rises over 0..1.2 A.
-double IePour(double ev)
-{
-    double bas = 0.0;
-    double haut = 1.2;
-    for (int i = 0; i < 200; ++i) {
-        const double milieu = (bas + haut) / 2.0;
-        (TModele::FemAVide(milieu, 1500.0) < ev ? bas : haut) = milieu;
-    }
-    return (bas + haut) / 2.0;
-}
+using test::IePour;
 
 class TModeleTest : public ::testing::Test {
 protected:
