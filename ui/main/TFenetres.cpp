@@ -28,6 +28,18 @@
 
 namespace tavelor {
 
+namespace {
+
+// A tool window asked for: shown, in front, with the focus.
+void AuPremierPlan(QWidget *fenetre)
+{
+    fenetre->show();
+    fenetre->raise();
+    fenetre->activateWindow();
+}
+
+} // namespace
+
 TFenetres::TFenetres(TFabriqueCourbes fabrique)
     : Form1(std::make_unique<TForm1>()), FormVecteurCouplage(std::make_unique<TFormVecteurCouplage>()),
       FormOscillogrammes(std::make_unique<TFormOscillogrammes>()), FabriqueCourbes(fabrique)
@@ -57,10 +69,6 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
     QObject::connect(Form1.get(), &TForm1::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
     QObject::connect(Form1.get(), &TForm1::demandeInstruments, Form1.get(), [this] { MontreInstruments(); });
     QObject::connect(Form1.get(), &TForm1::demandeReleves, Form1.get(), [this] { MontreReleves(); });
-    // F4 opens the table from any window of the program.
-    auto *table = new QShortcut(QKeySequence(Qt::Key_F4), Form1.get());
-    table->setContext(Qt::ApplicationShortcut);
-    QObject::connect(table, &QShortcut::activated, Form1.get(), [this] { MontreReleves(); });
     // F9 records the point from any window of the program.
     auto *releve = new QShortcut(QKeySequence(Qt::Key_F9), Form1.get());
     releve->setContext(Qt::ApplicationShortcut);
@@ -180,11 +188,8 @@ TFenetreCourbes *TFenetres::FenetreCourbes()
 
 void TFenetres::MontreCourbes()
 {
-    if (!FenetreCourbes())
-        return;
-    FormCourbes->show();
-    FormCourbes->raise();
-    FormCourbes->activateWindow();
+    if (TFenetreCourbes *courbes = FenetreCourbes())
+        AuPremierPlan(courbes);
 }
 
 void TFenetres::MontreInstruments()
@@ -194,9 +199,7 @@ void TFenetres::MontreInstruments()
         FormInstruments->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
         Form1->DefinitZone(TZoneDessin::Instruments, [fenetre = FormInstruments.get()] { fenetre->Suit(); });
     }
-    FormInstruments->show();
-    FormInstruments->raise();
-    FormInstruments->activateWindow();
+    AuPremierPlan(FormInstruments.get());
 }
 
 TFenetreReleves *TFenetres::FenetreReleves()
@@ -231,10 +234,7 @@ TFenetreReleves *TFenetres::FenetreReleves()
 
 void TFenetres::MontreReleves()
 {
-    TFenetreReleves *releves = FenetreReleves();
-    releves->show();
-    releves->raise();
-    releves->activateWindow();
+    AuPremierPlan(FenetreReleves());
 }
 
 void TFenetres::ReleveLePoint()

@@ -306,9 +306,9 @@ void TForm1::OrdreTabulation()
 void TForm1::CreeRaccourcis()
 {
     // The tools from any window of the program; a modal box in front keeps them to itself.
-    // F4, the measurements table, comes with the table.
-    const std::array<std::pair<Qt::Key, void (TForm1::*)()>, 2> outils{
-        {{Qt::Key_F2, &TForm1::demandeCourbes}, {Qt::Key_F3, &TForm1::demandeInstruments}}};
+    const std::array<std::pair<Qt::Key, void (TForm1::*)()>, 3> outils{{{Qt::Key_F2, &TForm1::demandeCourbes},
+                                                                        {Qt::Key_F3, &TForm1::demandeInstruments},
+                                                                        {Qt::Key_F4, &TForm1::demandeReleves}}};
     for (const auto &[touche, signal] : outils) {
         auto *raccourci = new QShortcut(QKeySequence(touche), this);
         raccourci->setContext(Qt::ApplicationShortcut);
