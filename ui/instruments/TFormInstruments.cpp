@@ -30,22 +30,22 @@ const QString Espace = QStringLiteral("\u00a0");
 
 QString Volts(double u)
 {
-    return FixedLocal(u, 15, 1) + Espace + QStringLiteral("V");
+    return TexteInstrument(u, TGrandeurInstrument::Tension) + Espace + QStringLiteral("V");
 }
 
 QString Hertz(double f)
 {
-    return FixedLocal(f, 15, 2) + Espace + QStringLiteral("Hz");
+    return TexteInstrument(f, TGrandeurInstrument::Frequence) + Espace + QStringLiteral("Hz");
 }
 
 QString Degres(double angle)
 {
-    return FixedLocal(angle * 180.0 / std::numbers::pi, 15, 1) + QStringLiteral("°");
+    return TexteInstrument(angle * 180.0 / std::numbers::pi, TGrandeurInstrument::Angle) + QStringLiteral("°");
 }
 
 QString Puissance(double x, const char *unite)
 {
-    return FixedLocal(x, 15, 0) + Espace + QString::fromLatin1(unite);
+    return TexteInstrument(x, TGrandeurInstrument::Puissance) + Espace + QString::fromLatin1(unite);
 }
 
 QString Ordre(TOrdreConstate ordre)
@@ -209,7 +209,7 @@ void TFormInstruments::SuitPuissances()
         const QString courant = p.Retard > 0   ? QStringLiteral("courant en retard")
                                 : p.Retard < 0 ? QStringLiteral("courant en avance")
                                                : QStringLiteral("courant en phase");
-        FacteurPuissance->DefinitLignes({FixedLocal(*p.CosPhi, 15, 3), courant});
+        FacteurPuissance->DefinitLignes({TexteInstrument(*p.CosPhi, TGrandeurInstrument::FacteurPuissance), courant});
     } else {
         FacteurPuissance->DefinitTexte(QStringLiteral("—"));
     }

@@ -34,7 +34,9 @@ TLampeSynchro::TLampeSynchro(const QString &nom, QWidget *parent)
 void TLampeSynchro::DefinitEtat(const TLampe &lampe)
 {
     const int niveau = lampe.Raccordee ? static_cast<int>(std::lround(lampe.Eclat * NiveauxEclat)) : 0;
-    const QString tension = lampe.Raccordee ? FixedLocal(lampe.U, 15, 1) + QStringLiteral("\u00a0V") : QString();
+    const QString tension = lampe.Raccordee
+                                ? TexteInstrument(lampe.U, TGrandeurInstrument::Tension) + QStringLiteral("\u00a0V")
+                                : QString();
     const QString etat = !lampe.Raccordee ? QStringLiteral("non raccordée")
                          : lampe.Allumee  ? QStringLiteral("allumée")
                                           : QStringLiteral("éteinte");

@@ -60,7 +60,7 @@ void TSynchronoscope::DefinitAiguille(std::optional<double> theta1, int sens, co
     if (theta1) {
         const double degres = *theta1 * 180.0 / pi;
         dixiemes = static_cast<int>(std::lround(degres * 10.0));
-        angle = FixedLocal(degres, 15, 1) + QStringLiteral("°");
+        angle = TexteInstrument(degres, TGrandeurInstrument::Angle) + QStringLiteral("°");
         texteSens = sens > 0   ? QStringLiteral("machine trop rapide")
                     : sens < 0 ? QStringLiteral("machine trop lente")
                                : QStringLiteral("au synchronisme");

@@ -12,9 +12,9 @@ namespace {
 // Radians to degrees, as an angle is read out.
 constexpr double degres = 180.0 / TLoisMachine::Pi;
 
-TMesure Instrument(double valeur, int decimales)
+TMesure Instrument(double valeur, TGrandeurInstrument grandeur)
 {
-    return {valeur, FixedLocal(valeur, 15, decimales).toStdString()};
+    return {valeur, TexteInstrument(valeur, grandeur).toStdString()};
 }
 
 } // namespace
@@ -30,7 +30,7 @@ TReleve ReleveBanc(const TModele &modele, const TLectureAfficheurs &afficheurs)
     r.Couplee = modele.Couplage;
     compteur(C::N, TAfficheurBanc::afficheurN);
     compteur(C::Ie, TAfficheurBanc::afficheurIe);
-    r[C::Ev] = Instrument(modele.Ev, 1);
+    r[C::Ev] = Instrument(modele.Ev, TGrandeurInstrument::Tension);
     compteur(C::V, TAfficheurBanc::afficheurV);
     if (!modele.Couplage)
         return r;
@@ -38,9 +38,10 @@ TReleve ReleveBanc(const TModele &modele, const TLectureAfficheurs &afficheurs)
     compteur(C::Pu, TAfficheurBanc::afficheurPu);
     // The very values the power instruments show.
     const TPuissances puissances = TInstruments::Puissances(modele);
-    r[C::Q] = Instrument(puissances.Q, 0);
-    r[C::CosPhi] = puissances.CosPhi ? Instrument(*puissances.CosPhi, 3) : TMesure{std::nullopt, "—"};
-    r[C::Delta] = Instrument(puissances.Delta * degres, 1);
+    r[C::Q] = Instrument(puissances.Q, TGrandeurInstrument::Puissance);
+    r[C::CosPhi] = puissances.CosPhi ? Instrument(*puissances.CosPhi, TGrandeurInstrument::FacteurPuissance)
+                                     : TMesure{std::nullopt, "—"};
+    r[C::Delta] = Instrument(puissances.Delta * degres, TGrandeurInstrument::Angle);
     compteur(C::Cm, TAfficheurBanc::afficheurCm);
     compteur(C::Pa, TAfficheurBanc::afficheurPa);
     return r;

@@ -19,8 +19,8 @@ struct TLectureAfficheur {
 using TLectureAfficheurs = std::function<TLectureAfficheur(TAfficheurBanc)>;
 
 // The operating point as the bench shows it now: N, Ie, V, I, Pu, Cm and Pa as their
-// meters read, Ev, Q, cos φ and δ as the instruments write them (FixedLocal(x, 15, d):
-// 1 decimal for volts and degrees, none for powers, 3 for cos φ). Uncoupled, the
+// meters read, Ev, Q, cos φ and δ as the instruments write them (TexteInstrument).
+// Uncoupled, the
 // quantities of the coupled machine are left empty; cos φ reads "—" when S = 3·V·I is 0.
 TReleve ReleveBanc(const TModele &modele, const TLectureAfficheurs &afficheurs);
 
