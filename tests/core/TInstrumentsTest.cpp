@@ -87,17 +87,7 @@ TEST(TInstruments, LampeSelonLAngleEntreLesDeuxPhases)
 // the two others at √3·V = 398.4 V; at any angle two of them stay lit.
 TEST_F(TInstrumentsTest, LampesSelonLOrdreDesPhases)
 {
-    const struct {
-        double aleatoire;
-        TBorne r2, r3;
-        bool ordreJuste;
-    } cas[] = {
-        {0.75, ShapeR2, ShapeR3, true},
-        {0.25, ShapeR2, ShapeR3, false},
-        {0.75, ShapeR3, ShapeR2, false},
-        {0.25, ShapeR3, ShapeR2, true},
-    };
-    for (const auto &c : cas) {
+    for (const TCasCablage &c : CasCablages) {
         SCOPED_TRACE(testing::Message() << c.aleatoire << (c.ordreJuste ? " juste" : " inverse"));
         cablage.BitBtnRecableClick();
         Cable(c.aleatoire, c.r2, c.r3);

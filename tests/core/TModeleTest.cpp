@@ -1,6 +1,7 @@
 #include "TModele.h"
 
 #include "ExcitationPour.h"
+#include "TBornesBanc.h"
 #include "TCablage.h"
 #include "TVueEnregistreuse.h"
 
@@ -387,18 +388,8 @@ TEST_F(TModeleTest, TracesDesPolesGeleesTantQueLeCablageEstIncomplet)
 TEST_F(TModeleTest, TensionsDesPolesSelonLOrdreDuCablage)
 {
     using enum TBorne;
-    const struct {
-        double aleatoire; // below 0.5 the stator phases behind S2 and S3 are swapped
-        TBorne r2, r3;    // the grid terminals wired to S2 and S3
-        bool ordreJuste;
-    } cas[] = {
-        {0.75, ShapeR2, ShapeR3, true},
-        {0.25, ShapeR2, ShapeR3, false},
-        {0.75, ShapeR3, ShapeR2, false},
-        {0.25, ShapeR3, ShapeR2, true},
-    };
     const double V = TModele::V;
-    for (const auto &c : cas) {
+    for (const TCasCablage &c : CasCablages) {
         SCOPED_TRACE(testing::Message() << c.aleatoire << (c.ordreJuste ? " juste" : " inverse"));
         cablage.BitBtnRecableClick();
         cablage.PreparerAffichage(c.aleatoire, {});
