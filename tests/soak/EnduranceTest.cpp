@@ -92,11 +92,11 @@ struct TRegimeAttendu {
     std::complex<double> EvDelta, I; // Ev∠δ and I = (Ev∠δ − V) / (jX), generator convention
 
     TRegimeAttendu(double Ie, double Cm)
-        : N(60.0 * TModele::f / TModele::p), Ev(FemAVide(Ie, N)), Pu(Cm * pi * N / 30.0),
-          sinDelta(Pu * X() / (3.0 * TModele::V * Ev)), delta(std::asin(sinDelta)), EvDelta(std::polar(Ev, delta)),
-          I((EvDelta - TModele::V) / std::complex<double>(0.0, X()))
+        : N(60.0 * TLoisMachine::f / TLoisMachine::p), Ev(FemAVide(Ie, N)), Pu(Cm * pi * N / 30.0),
+          sinDelta(Pu * X() / (3.0 * TLoisMachine::V * Ev)), delta(std::asin(sinDelta)), EvDelta(std::polar(Ev, delta)),
+          I((EvDelta - TLoisMachine::V) / std::complex<double>(0.0, X()))
     {}
-    static double X() { return TModele::Ls * 2.0 * pi * TModele::f; }
+    static double X() { return TLoisMachine::Ls * 2.0 * pi * TLoisMachine::f; }
 };
 
 class TEndurance : public ::testing::Test {
@@ -270,7 +270,8 @@ public:
     {
         std::vector<QLineEdit *> champs;
         if (Fenetres->formEchellesDiagVect()->isVisible())
-            champs.insert(champs.end(), {Fenetres->formEchellesDiagVect()->EditV, Fenetres->formEchellesDiagVect()->EditI});
+            champs.insert(champs.end(),
+                          {Fenetres->formEchellesDiagVect()->EditV, Fenetres->formEchellesDiagVect()->EditI});
         if (Fenetres->FormOrigine()->isVisible())
             champs.insert(champs.end(), {Fenetres->FormOrigine()->EditX, Fenetres->FormOrigine()->EditY});
         if (champs.empty())
@@ -506,7 +507,7 @@ public:
         montre(b.afficheurPa, m.Pa, 0);
         montre(b.afficheurCm, NOuCmLu(), 1);
         if (!bascule)
-            montre(b.afficheurV, TModele::V, 1);
+            montre(b.afficheurV, TLoisMachine::V, 1);
         return fautes;
     }
 

@@ -1,5 +1,6 @@
 #include "TFormVecteurs.h"
 
+#include "Angles.h"
 #include "CouleurQt.h"
 #include "FixedLocal.h"
 #include "TCanevasQt.h"
@@ -21,7 +22,6 @@
 #include <QVBoxLayout>
 
 #include <cmath>
-#include <numbers>
 
 namespace tavelor {
 
@@ -305,7 +305,7 @@ void TFormVecteurs::PaintBox1MouseMove(QMouseEvent *event)
 // it had before this move.
 void TFormVecteurs::Rapporteur2MouseMove(QMouseEvent *)
 {
-    const double degres = Rapporteur2->Valeur() * 180.0 / std::numbers::pi;
+    const double degres = Degres(Rapporteur2->Valeur());
     chaine_richeMesures->setchaine(QStringLiteral("01") + FixedLocal(degres, 3, 1) + QStringLiteral(" °]}"));
 }
 
