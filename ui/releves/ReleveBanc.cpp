@@ -44,6 +44,7 @@ TReleve ReleveBanc(const TModele &modele, const TLectureAfficheurs &afficheurs)
     r[C::Delta] = Instrument(puissances.Delta * degres, TGrandeurInstrument::Angle);
     compteur(C::Cm, TAfficheurBanc::afficheurCm);
     compteur(C::Pa, TAfficheurBanc::afficheurPa);
+    r[C::Fonctionnement] = {std::nullopt, TInstruments::NomFonctionnement(puissances.Fonctionnement)};
     return r;
 }
 
