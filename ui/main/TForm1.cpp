@@ -118,6 +118,18 @@ void TForm1::CreeComposants()
     connect(PopupMenuBanc->addAction(QStringLiteral("Instruments…")), &QAction::triggered, this,
             &TForm1::demandeInstruments);
     connect(PopupMenuBanc->addAction(QStringLiteral("Relevés…")), &QAction::triggered, this, &TForm1::demandeReleves);
+    // The operator's own opening of the switch, offered only while it is closed.
+    OuvrirInterrupteur = new QAction(QStringLiteral("Ouvrir l'interrupteur"), PopupMenuBanc);
+    connect(OuvrirInterrupteur, &QAction::triggered, this, [this] {
+        if (Modele.Couplage)
+            Cablage.Decoupler();
+    });
+    connect(PopupMenuBanc, &QMenu::aboutToShow, this, [this] {
+        if (Modele.Couplage)
+            PopupMenuBanc->addAction(OuvrirInterrupteur);
+        else
+            PopupMenuBanc->removeAction(OuvrirInterrupteur);
+    });
 
     afficheurIe = CreeAfficheur("afficheurIe", D::afficheurIe, 2);
     afficheurI = CreeAfficheur("afficheurI", D::afficheurI, 2);
@@ -216,6 +228,8 @@ void TForm1::CreeComposants()
     TrackBarN->setObjectName(QStringLiteral("TrackBarN"));
     TrackBarN->setGeometry(D::TrackBarN);
     TrackBarN->setTickPosition(QSlider::TicksBelow);
+    // One rpm a notch of the wheel, as an arrow key: every speed can be set by either alone.
+    TrackBarN->DefinitUnPasParCran(true);
     TrackBarChange(TTrackBarBanc::TrackBarN, Modele.TrackBarN);
     connect(TrackBarN, &QSlider::valueChanged, this, &TForm1::TrackBarNChange);
 
@@ -555,9 +569,11 @@ void TForm1::Clignotant(bool enMarche)
     }
 }
 
-void TForm1::Message(std::string_view texte)
+void TForm1::Message(std::string_view texte, std::string_view detail)
 {
-    QMessageBox boite(QMessageBox::Information, QStringLiteral("Tavelor"), Texte(texte), QMessageBox::Ok, this);
+    QMessageBox boite(detail.empty() ? QMessageBox::Information : QMessageBox::Warning, QStringLiteral("Tavelor"),
+                      Texte(texte), QMessageBox::Ok, this);
+    boite.setInformativeText(Texte(detail));
     boite.exec();
 }
 
@@ -590,7 +606,8 @@ void TForm1::TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat)
     const QSignalBlocker bloqueur(cible);
     cible->setRange(etat.Min, etat.Max);
     cible->setTickInterval(etat.Frequence);
-    cible->setPageStep(etat.Frequence);
+    // Ten rpm a page on the speed bar; the torque bar pages by its tick marks.
+    cible->setPageStep(trackBar == TTrackBarBanc::TrackBarN && !Modele.Couplage ? 10 : etat.Frequence);
     cible->setValue(etat.Position);
     cible->setEnabled(etat.Enabled);
     // Read by assistive tools as Ie in A, N in rpm or the torque in N·m.
@@ -601,6 +618,7 @@ void TForm1::TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat)
                                                  : QStringLiteral("Réglage vitesse"));
         TrackBarN->DefinitLecture(0.0, Modele.Couplage ? 0.1 : 1.0,
                                   Modele.Couplage ? QStringLiteral("N·m") : QStringLiteral("tr/min"));
+        TrackBarN->setToolTip(etat.Enabled ? QString() : QStringLiteral("Câblez d'abord les six bornes"));
     }
 }
 
