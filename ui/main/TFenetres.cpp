@@ -1,6 +1,7 @@
 #include "TFenetres.h"
 
 #include "ReleveBanc.h"
+#include "TActionsOutils.h"
 #include "TChargeurCourbes.h"
 #include "TChronos.h"
 #include "TFenetreReleves.h"
@@ -20,7 +21,6 @@
 #include "Taxes.h"
 #include "TformEchellesDiagVect.h"
 
-#include <QShortcut>
 #include <QTimer>
 
 #include <chrono>
@@ -42,7 +42,8 @@ void AuPremierPlan(QWidget *fenetre)
 
 TFenetres::TFenetres(TFabriqueCourbes fabrique)
     : Form1(std::make_unique<TForm1>()), FormVecteurCouplage(std::make_unique<TFormVecteurCouplage>()),
-      FormOscillogrammes(std::make_unique<TFormOscillogrammes>()), FabriqueCourbes(fabrique)
+      FormOscillogrammes(std::make_unique<TFormOscillogrammes>()), Outils(std::make_unique<TActionsOutils>()),
+      FabriqueCourbes(fabrique)
 {
     Form1->DefinitFenetre(TFenetreBanc::VecteurCouplage, FormVecteurCouplage.get());
     Form1->DefinitFenetre(TFenetreBanc::Oscillogrammes, FormOscillogrammes.get());
@@ -74,13 +75,11 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
     // Closing either phasor window closes the program, as "Quitter" does.
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
                      &TForm1::BitBtnFermerClick);
-    QObject::connect(Form1.get(), &TForm1::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
-    QObject::connect(Form1.get(), &TForm1::demandeInstruments, Form1.get(), [this] { MontreInstruments(); });
-    QObject::connect(Form1.get(), &TForm1::demandeReleves, Form1.get(), [this] { MontreReleves(); });
-    // F9 records the point from any window of the program.
-    auto *releve = new QShortcut(QKeySequence(Qt::Key_F9), Form1.get());
-    releve->setContext(Qt::ApplicationShortcut);
-    QObject::connect(releve, &QShortcut::activated, Form1.get(), [this] { ReleveLePoint(); });
+    Outils->Ajoute(QStringLiteral("Courbes caractéristiques…"), Qt::Key_F2, [this] { MontreCourbes(); });
+    Outils->Ajoute(QStringLiteral("Instruments…"), Qt::Key_F3, [this] { MontreInstruments(); });
+    Outils->Ajoute(QStringLiteral("Relevés…"), Qt::Key_F4, [this] { MontreReleves(); });
+    Outils->Ajoute(QStringLiteral("Relever le point"), Qt::Key_F9, [this] { ReleveLePoint(); });
+    Form1->DefinitOutils(*Outils);
     // Recorded points that were never saved are not lost by a click on "Quitter".
     Form1->DefinitConfirmationQuitter([this] { return !FormReleves || FormReleves->ConfirmeQuitter(); });
 }
@@ -110,9 +109,7 @@ TFormVecteurs *TFenetres::FormVecteurs()
     Form1->DefinitFenetre(TFenetreBanc::Vecteurs, Vecteurs.get());
     Form1->DefinitZone(TZoneDessin::PaintBoxVecteurs, Vecteurs->PaintBox1);
     QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeFermeture, Form1.get(), &TForm1::BitBtnFermerClick);
-    QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
-    QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeInstruments, Form1.get(), [this] { MontreInstruments(); });
-    QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeReleves, Form1.get(), [this] { MontreReleves(); });
+    Vecteurs->DefinitOutils(*Outils);
     return Vecteurs.get();
 }
 

@@ -18,6 +18,7 @@ class TFormAide;
 class TFormChoixVect;
 class TFenetreReleves;
 class TFormInstruments;
+class TActionsOutils;
 
 // The nine windows of the program, each created once and handed to the main window;
 // they live until the program ends. The three shown at start are made with the program,
@@ -62,6 +63,9 @@ public:
     std::unique_ptr<TFenetreCourbes> FormCourbes;
     std::unique_ptr<TFenetreReleves> FormReleves;
     std::unique_ptr<TFormInstruments> FormInstruments;
+    // Curves (F2), instruments (F3), measurements (F4), record the point (F9): every
+    // menu that offers the tools shows these.
+    std::unique_ptr<TActionsOutils> Outils;
 
 private:
     std::unique_ptr<TFormAPropos> APropos;
