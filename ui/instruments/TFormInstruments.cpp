@@ -251,7 +251,8 @@ void TFormInstruments::SuitBilan()
     }
     const TBilanCouplage bilan = TInstruments::Bilan(*fermeture);
     const QString verdict = QString::fromStdString(bilan.Verdict);
-    Bilan->DefinitEncre(bilan.Conditions.Remplies() ? QColor(0, 120, 0) : QColor(190, 0, 0));
+    const bool bon = bilan.Conditions.Remplies() && !bilan.PerteSynchronisme;
+    Bilan->DefinitEncre(bon ? QColor(0, 120, 0) : QColor(190, 0, 0));
     const TEcartsCouplage &e = bilan.Ecarts;
     const QString theta = e.Theta1 ? EnDegres(*e.Theta1) : QStringLiteral("—");
     Bilan->DefinitLignes({verdict, QStringLiteral("À la fermeture\u00a0: Δf = %1, ΔU = %2, θ = %3")

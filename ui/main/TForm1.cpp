@@ -114,6 +114,18 @@ void TForm1::CreeComposants()
                        "l'interrupteur triphasé et le réseau 400 V, 50 Hz"));
     PopupMenuBanc = new QMenu(this);
     PopupMenuBanc->setObjectName(QStringLiteral("PopupMenuBanc"));
+    // The operator's own opening of the switch, offered only while it is closed, after the tools.
+    OuvrirInterrupteur = new QAction(QStringLiteral("Ouvrir l'interrupteur"), PopupMenuBanc);
+    connect(OuvrirInterrupteur, &QAction::triggered, this, [this] {
+        if (Modele.Couplage)
+            Cablage.Decoupler();
+    });
+    connect(PopupMenuBanc, &QMenu::aboutToShow, this, [this] {
+        if (Modele.Couplage)
+            PopupMenuBanc->addAction(OuvrirInterrupteur);
+        else
+            PopupMenuBanc->removeAction(OuvrirInterrupteur);
+    });
 
     afficheurIe = CreeAfficheur("afficheurIe", D::afficheurIe, 2);
     afficheurI = CreeAfficheur("afficheurI", D::afficheurI, 2);
@@ -212,6 +224,8 @@ void TForm1::CreeComposants()
     TrackBarN->setObjectName(QStringLiteral("TrackBarN"));
     TrackBarN->setGeometry(D::TrackBarN);
     TrackBarN->setTickPosition(QSlider::TicksBelow);
+    // One rpm a notch of the wheel, as an arrow key: every speed can be set by either alone.
+    TrackBarN->DefinitUnPasParCran(true);
     TrackBarChange(TTrackBarBanc::TrackBarN, Modele.TrackBarN);
     connect(TrackBarN, &QSlider::valueChanged, this, &TForm1::TrackBarNChange);
 
@@ -549,9 +563,11 @@ void TForm1::Clignotant(bool enMarche)
     }
 }
 
-void TForm1::Message(std::string_view texte)
+void TForm1::Message(std::string_view texte, std::string_view detail)
 {
-    QMessageBox boite(QMessageBox::Information, QStringLiteral("Tavelor"), Texte(texte), QMessageBox::Ok, this);
+    QMessageBox boite(detail.empty() ? QMessageBox::Information : QMessageBox::Warning, QStringLiteral("Tavelor"),
+                      Texte(texte), QMessageBox::Ok, this);
+    boite.setInformativeText(Texte(detail));
     boite.exec();
 }
 
@@ -584,7 +600,8 @@ void TForm1::TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat)
     const QSignalBlocker bloqueur(cible);
     cible->setRange(etat.Min, etat.Max);
     cible->setTickInterval(etat.Frequence);
-    cible->setPageStep(etat.Frequence);
+    // Ten rpm a page on the speed bar; the torque bar pages by its tick marks.
+    cible->setPageStep(trackBar == TTrackBarBanc::TrackBarN && !Modele.Couplage ? 10 : etat.Frequence);
     cible->setValue(etat.Position);
     cible->setEnabled(etat.Enabled);
     // Read by assistive tools as Ie in A, N in rpm or the torque in N·m.
@@ -595,6 +612,7 @@ void TForm1::TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat)
                                                  : QStringLiteral("Réglage vitesse"));
         TrackBarN->DefinitLecture(0.0, Modele.Couplage ? 0.1 : 1.0,
                                   Modele.Couplage ? QStringLiteral("N·m") : QStringLiteral("tr/min"));
+        TrackBarN->setToolTip(etat.Enabled ? QString() : QStringLiteral("Câblez d'abord les six bornes"));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "TFormInstruments.h"
 
 #include "BancTest.h"
+#include "ReponseurMessages.h"
 #include "TAnnonce.h"
 #include "TFormOscillogrammes.h"
 #include "TFormVecteurs.h"
@@ -251,7 +252,7 @@ TEST_F(TFormInstrumentsTest, ConditionsAuxBordsDeLaTolerance)
     EXPECT_TRUE(Instruments().Conditions[2]->Remplie()) << Instruments().Conditions[2]->Lecture().toStdString();
 }
 
-// The report after a good and after a brutal closing, said once each; the power meters.
+// The report after a good closing and after a protective opening, said once each; the power meters.
 TEST_F(TFormInstrumentsTest, BilanPuisPuissancesAuxEtatsTemoins)
 {
     TFormInstruments &f = Instruments();
@@ -315,17 +316,21 @@ TEST_F(TFormInstrumentsTest, BilanPuisPuissancesAuxEtatsTemoins)
     Tics(1);
     EXPECT_TRUE(f.PageSynchronisation->isVisible());
     EXPECT_EQ(f.Bilan->Lignes().front(), QStringLiteral("Couplage dans de bonnes conditions")) << "kept";
-    Regle(1530, 0.3);
-    Decale(30 * degre);
-    Modele().VS1.Valeurs.back() = Modele().VR1.Valeurs.back();
+    // Closed again and driven beyond the stability limit: the protection opens the switch,
+    // and the report says so.
+    Regle(1500, 0.47);
+    Decale(0.0);
     cablage.BitBtnFermeInterClick();
     ASSERT_TRUE(Modele().Couplage);
-    Tics(1);
-    const QString brutal =
-        QStringLiteral("Couplage brutal\u00a0: même fréquence, même tension et en phase non remplies");
-    EXPECT_EQ(f.Bilan->Lignes(),
-              (QStringList{brutal, "À la fermeture\u00a0: Δf = 1,00\u00a0Hz, ΔU = -67,7\u00a0V, θ = 30,0°"}));
-    EXPECT_EQ(f.AnnonceBilan->accessibleName(), QStringLiteral("Bilan du couplage\u00a0: ") + brutal);
+    Modele().PositionneTrackBar(TTrackBarBanc::TrackBarN, 200);
+    TReponseurMessages reponseur;
+    Tics(2);
+    ASSERT_FALSE(Modele().Couplage);
+    EXPECT_EQ(reponseur.Textes, QStringList{"Le fonctionnement est instable"});
+    const QString perte =
+        QStringLiteral("Perte de synchronisme\u00a0: la machine a décroché et l'interrupteur s'est ouvert");
+    EXPECT_EQ(f.Bilan->Lignes().front(), perte);
+    EXPECT_EQ(f.AnnonceBilan->accessibleName(), QStringLiteral("Bilan du couplage\u00a0: ") + perte);
     EXPECT_TRUE(f.AnnonceBilan->isVisible());
     // Shown again, the window says nothing it has said.
     f.hide();
