@@ -243,7 +243,7 @@ void TRapporteur::mouseReleaseEvent(QMouseEvent *event)
 
 void TRapporteur::MetAJourDescription()
 {
-    setAccessibleDescription(FixedLocal(Angle * 180.0 / Pi, 3, 1) + QStringLiteral("°"));
+    setAccessibleDescription(TexteNombre(Angle * 180.0 / Pi, 3, 1) + QStringLiteral("°"));
 }
 
 } // namespace tavelor

@@ -64,9 +64,10 @@ QList<QPointF> CercleFiniA(const TCourbe &cercle, int fin)
     return points.mid(k) + points.mid(1, k);
 }
 
-QString Nombre(double x, int decimales)
+// Written as the instruments and the table write the same quantity.
+QString Nombre(double x, TGrandeurInstrument grandeur)
 {
-    return FixedLocal(x, 12, decimales);
+    return TexteInstrument(x, grandeur);
 }
 
 QLabel *CreeLecture()
@@ -344,7 +345,7 @@ void TFormCourbes::SuitAVide()
     if (VitesseAVide == N)
         return;
     VitesseAVide = N;
-    AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, 0)));
+    AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, TGrandeurInstrument::Vitesse)));
     Remplace(AVideN, Points(C::CaracteristiqueAVide(N)));
     const double EvHaut = std::max({C::FemMaximale(N), C::FemMaximale(C::NSynchrone), TModele::V});
     TGraphiqueCourbes::Gradue(GraphiqueAVide->AxeY, 0.0, 1.05 * EvHaut);
@@ -361,9 +362,9 @@ void TFormCourbes::SuitAngle()
     // Room above the peak for the halves' labels.
     TGraphiqueCourbes::Gradue(GraphiqueAngle->AxeY, -std::max(500.0, 1.3 * Pmax), std::max(500.0, 1.3 * Pmax));
     const double hauteur = GraphiqueAngle->AxeY->max();
-    Angle->setName(QStringLiteral("Pu(δ) à Ev = %1 V").arg(Nombre(Ev, 1)));
+    Angle->setName(QStringLiteral("Pu(δ) à Ev = %1 V").arg(Nombre(Ev, TGrandeurInstrument::Tension)));
     Remplace(Angle, Points(C::PuissanceAngle(Ev), 1.0 / degre));
-    LimitesPmax->setName(QStringLiteral("±Pmax = %1 W").arg(Nombre(Pmax, 0)));
+    LimitesPmax->setName(QStringLiteral("±Pmax = %1 W").arg(Nombre(Pmax, TGrandeurInstrument::Puissance)));
     const double limite = C::AngleLimite / degre;
     const double alerte = TModele::AngleAlerte / degre;
     Remplace(LimitesPmax, {QPointF(-limite, -Pmax), QPointF(limite, Pmax)});
@@ -403,7 +404,7 @@ void TFormCourbes::SuitPQ()
     const double Ev = TModele::FemAVide(Modele.Ie, Modele.N);
     if (EvCercle != Ev) {
         EvCercle = Ev;
-        CercleFem->setName(QStringLiteral("Ev = %1 V").arg(Nombre(Ev, 1)));
+        CercleFem->setName(QStringLiteral("Ev = %1 V").arg(Nombre(Ev, TGrandeurInstrument::Tension)));
         // Named at the bottom of the limit, out of the way of a generator's point.
         Remplace(CercleFem, CercleFiniA(C::CercleFem(Ev), -90));
     }
@@ -415,7 +416,7 @@ void TFormCourbes::SuitPQ()
         ICercle.reset();
     } else if (ICercle != Modele.I) {
         ICercle = Modele.I;
-        CercleCourant->setName(QStringLiteral("I = %1 A").arg(Nombre(Modele.I, 2)));
+        CercleCourant->setName(QStringLiteral("I = %1 A").arg(Nombre(Modele.I, TGrandeurInstrument::Courant)));
         // Named at its top, clear of the Ev circle's name.
         Remplace(CercleCourant, CercleFiniA(C::CercleCourant(Modele.I), 90));
     }
@@ -456,7 +457,7 @@ void TFormCourbes::CalculeCourbeCourante()
     const double puissance = std::abs(Modele.Pu);
     PuissanceCourante = puissance;
     const double N = Modele.N;
-    CourbeVCourante->setName(QStringLiteral("|Pu| = %1 W").arg(Nombre(puissance, 0)));
+    CourbeVCourante->setName(QStringLiteral("|Pu| = %1 W").arg(Nombre(puissance, TGrandeurInstrument::Puissance)));
     Remplace(CourbeVCourante, Points(C::CourbeV(puissance, N)));
     PoseLieux(N, puissance);
 }
@@ -465,9 +466,9 @@ void TFormCourbes::AffichePoints()
 {
     const TModele &m = Modele;
     PosePoint(PointAVide, QPointF(m.Ie, m.Ev));
-    Lecture(
-        LectureAVide,
-        QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, Ev = %2 V").arg(Nombre(m.Ie, 2), Nombre(m.Ev, 1)));
+    Lecture(LectureAVide,
+            QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, Ev = %2 V")
+                .arg(Nombre(m.Ie, TGrandeurInstrument::Courant), Nombre(m.Ev, TGrandeurInstrument::Tension)));
     if (!m.Couplage) {
         PosePoint(PointAngle, std::nullopt);
         PosePoint(PointV, std::nullopt);
@@ -479,13 +480,15 @@ void TFormCourbes::AffichePoints()
     PosePoint(PointAngle, QPointF(m.delta / degre, m.Pu));
     PosePoint(PointV, QPointF(m.Ie, m.I));
     Lecture(LectureAngle, QStringLiteral("Point de fonctionnement\u00A0: δ = %1°, Pu = %2 W")
-                              .arg(Nombre(m.delta / degre, 1), Nombre(m.Pu, 0)));
-    Lecture(LectureV,
-            QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, I = %2 A").arg(Nombre(m.Ie, 2), Nombre(m.I, 2)));
+                              .arg(Nombre(m.delta / degre, TGrandeurInstrument::Angle),
+                                   Nombre(m.Pu, TGrandeurInstrument::Puissance)));
+    Lecture(LectureV, QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, I = %2 A")
+                          .arg(Nombre(m.Ie, TGrandeurInstrument::Courant), Nombre(m.I, TGrandeurInstrument::Courant)));
     const double Q = C::PuissanceReactive(m.Ev, m.delta);
     PosePoint(PointPQ, QPointF(Q, m.Pu));
     Lecture(LecturePQ,
-            QStringLiteral("Point de fonctionnement\u00A0: Q = %1 var, P = %2 W").arg(Nombre(Q, 0), Nombre(m.Pu, 0)));
+            QStringLiteral("Point de fonctionnement\u00A0: Q = %1 var, P = %2 W")
+                .arg(Nombre(Q, TGrandeurInstrument::Puissance), Nombre(m.Pu, TGrandeurInstrument::Puissance)));
 }
 
 void TFormCourbes::Lecture(QLabel *lecture, const QString &texte)

@@ -30,17 +30,17 @@ const QString Espace = QStringLiteral("\u00a0");
 
 QString Volts(double u)
 {
-    return TexteInstrument(u, TGrandeurInstrument::Tension) + Espace + QStringLiteral("V");
+    return TexteInstrument(u, TGrandeurInstrument::Tension, QStringLiteral("\u00a0V"));
 }
 
 QString Hertz(double f)
 {
-    return TexteInstrument(f, TGrandeurInstrument::Frequence) + Espace + QStringLiteral("Hz");
+    return TexteInstrument(f, TGrandeurInstrument::Frequence, QStringLiteral("\u00a0Hz"));
 }
 
 QString Degres(double angle)
 {
-    return TexteInstrument(angle * 180.0 / std::numbers::pi, TGrandeurInstrument::Angle) + QStringLiteral("°");
+    return TexteInstrument(angle * 180.0 / std::numbers::pi, TGrandeurInstrument::Angle, QStringLiteral("°"));
 }
 
 QString Puissance(double x, const char *unite)

@@ -151,7 +151,7 @@ TEST_F(TFormInstrumentsTest, ChaqueInstrumentSeLitCommeIlSAffiche)
     EXPECT_EQ(f.TensionReseau->Lecture(), QStringLiteral("230,0\u00a0V"));
     EXPECT_EQ(f.TensionMachine->Lecture(), QStringLiteral("225,7\u00a0V"));
     EXPECT_EQ(f.FrequenceMachine->Lecture(), QStringLiteral("49,00\u00a0Hz"));
-    EXPECT_EQ(f.EcartFrequence->Lecture(), QStringLiteral("-1,00\u00a0Hz"));
+    EXPECT_EQ(f.EcartFrequence->Lecture(), QStringLiteral("\u22121,00\u00a0Hz"));
     EXPECT_EQ(f.OrdrePhases->Lecture(), QStringLiteral("identique"));
     EXPECT_EQ(f.Bilan->Lecture(), QStringLiteral("pas encore de couplage"));
     EXPECT_TRUE(f.PageSynchronisation->isVisible());
@@ -217,7 +217,7 @@ TEST_F(TFormInstrumentsTest, SensDuSynchronoscope)
         ASSERT_TRUE(s.Aiguille().has_value());
         EXPECT_EQ(*s.Aiguille(), c.sens * 7) << c.n;
         EXPECT_EQ(s.Lecture(), QString::fromUtf8(c.sens > 0   ? "0,7°, "
-                                                 : c.sens < 0 ? "-0,7°, "
+                                                 : c.sens < 0 ? "\u22120,7°, "
                                                               : "0,0°, ") +
                                    QString::fromUtf8(c.texte));
     }
@@ -237,7 +237,7 @@ TEST_F(TFormInstrumentsTest, ConditionsAuxBordsDeLaTolerance)
     } cas[] = {
         {1503, 10.0, "remplie, écart 0,10\u00a0Hz", "remplie, écart 10,0°"},
         {1504, 10.2, "non remplie, écart 0,13\u00a0Hz", "non remplie, écart 10,2°"},
-        {1497, -10.0, "remplie, écart -0,10\u00a0Hz", "remplie, écart -10,0°"},
+        {1497, -10.0, "remplie, écart \u22120,10\u00a0Hz", "remplie, écart \u221210,0°"},
     };
     for (const auto &c : cas) {
         Regle(c.n, 0.47);
@@ -274,7 +274,7 @@ TEST_F(TFormInstrumentsTest, BilanPuisPuissancesAuxEtatsTemoins)
         int ie, couple;
         QStringList lectures, cosPhi;
     } etats[] = {
-        {47, 100, {"1571\u00a0W", "-690\u00a0var", "1716\u00a0VA", "47,6°"}, {"0,916", "courant en avance"}},
+        {47, 100, {"1571\u00a0W", "\u2212690\u00a0var", "1716\u00a0VA", "47,6°"}, {"0,916", "courant en avance"}},
         {100, 0, {"0\u00a0W", "913\u00a0var", "913\u00a0VA", "0,0°"}, {"0,000", "courant en retard"}},
     };
     for (const auto &e : etats) {
@@ -301,7 +301,7 @@ TEST_F(TFormInstrumentsTest, BilanPuisPuissancesAuxEtatsTemoins)
     const QString brutal =
         QStringLiteral("Couplage brutal\u00a0: même fréquence, même tension et en phase non remplies");
     EXPECT_EQ(f.Bilan->Lignes(),
-              (QStringList{brutal, "À la fermeture\u00a0: Δf = 1,00\u00a0Hz, ΔU = -67,7\u00a0V, θ = 30,0°"}));
+              (QStringList{brutal, "À la fermeture\u00a0: Δf = 1,00\u00a0Hz, ΔU = \u221267,7\u00a0V, θ = 30,0°"}));
     EXPECT_EQ(f.AnnonceBilan->accessibleName(), QStringLiteral("Bilan du couplage\u00a0: ") + brutal);
     EXPECT_TRUE(f.AnnonceBilan->isVisible());
     // Shown again, the window says nothing it has said.
