@@ -63,9 +63,10 @@ QList<QPointF> CercleFiniA(const TCourbe &cercle, int fin)
     return points.mid(k) + points.mid(1, k);
 }
 
-QString Nombre(double x, int decimales)
+// Written as the instruments and the table write the same quantity.
+QString Nombre(double x, TGrandeurInstrument grandeur)
 {
-    return FixedLocal(x, 12, decimales);
+    return TexteInstrument(x, grandeur);
 }
 
 QLabel *CreeLecture()
@@ -343,7 +344,7 @@ void TFormCourbes::SuitAVide()
     if (VitesseAVide == N)
         return;
     VitesseAVide = N;
-    AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, 0)));
+    AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, TGrandeurInstrument::Vitesse)));
     Remplace(AVideN, Points(C::CaracteristiqueAVide(N)));
     const double EvHaut = std::max({C::FemMaximale(N), C::FemMaximale(L::NSynchrone), L::V});
     TGraphiqueCourbes::Gradue(GraphiqueAVide->AxeY, 0.0, 1.05 * EvHaut);
@@ -360,9 +361,9 @@ void TFormCourbes::SuitAngle()
     // Room above the peak for the halves' labels.
     TGraphiqueCourbes::Gradue(GraphiqueAngle->AxeY, -std::max(500.0, 1.3 * Pmax), std::max(500.0, 1.3 * Pmax));
     const double hauteur = GraphiqueAngle->AxeY->max();
-    Angle->setName(QStringLiteral("Pu(δ) à Ev = %1 V").arg(Nombre(Ev, 1)));
+    Angle->setName(QStringLiteral("Pu(δ) à Ev = %1 V").arg(Nombre(Ev, TGrandeurInstrument::Tension)));
     Remplace(Angle, Points(C::PuissanceAngle(Ev), true));
-    LimitesPmax->setName(QStringLiteral("±Pmax = %1 W").arg(Nombre(Pmax, 0)));
+    LimitesPmax->setName(QStringLiteral("±Pmax = %1 W").arg(Nombre(Pmax, TGrandeurInstrument::Puissance)));
     const double limite = Degres(C::AngleLimite);
     const double alerte = Degres(TModele::AngleAlerte);
     Remplace(LimitesPmax, {QPointF(-limite, -Pmax), QPointF(limite, Pmax)});
@@ -402,7 +403,7 @@ void TFormCourbes::SuitPQ()
     const double Ev = Modele.Ev;
     if (EvCercle != Ev) {
         EvCercle = Ev;
-        CercleFem->setName(QStringLiteral("Ev = %1 V").arg(Nombre(Ev, 1)));
+        CercleFem->setName(QStringLiteral("Ev = %1 V").arg(Nombre(Ev, TGrandeurInstrument::Tension)));
         // Named at the bottom of the limit, out of the way of a generator's point.
         Remplace(CercleFem, CercleFiniA(C::CercleFem(Ev), -90));
     }
@@ -414,7 +415,7 @@ void TFormCourbes::SuitPQ()
         ICercle.reset();
     } else if (ICercle != Modele.I) {
         ICercle = Modele.I;
-        CercleCourant->setName(QStringLiteral("I = %1 A").arg(Nombre(Modele.I, 2)));
+        CercleCourant->setName(QStringLiteral("I = %1 A").arg(Nombre(Modele.I, TGrandeurInstrument::Courant)));
         // Named at its top, clear of the Ev circle's name.
         Remplace(CercleCourant, CercleFiniA(C::CercleCourant(Modele.I), 90));
     }
@@ -455,7 +456,7 @@ void TFormCourbes::CalculeCourbeCourante()
     const double puissance = std::abs(Modele.Pu);
     PuissanceCourante = puissance;
     const double N = Modele.N;
-    CourbeVCourante->setName(QStringLiteral("|Pu| = %1 W").arg(Nombre(puissance, 0)));
+    CourbeVCourante->setName(QStringLiteral("|Pu| = %1 W").arg(Nombre(puissance, TGrandeurInstrument::Puissance)));
     Remplace(CourbeVCourante, Points(C::CourbeV(puissance, N)));
     PoseLieux(N, puissance);
 }
@@ -464,9 +465,9 @@ void TFormCourbes::AffichePoints()
 {
     const TModele &m = Modele;
     PosePoint(PointAVide, QPointF(m.Ie, m.Ev));
-    Lecture(
-        LectureAVide,
-        QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, Ev = %2 V").arg(Nombre(m.Ie, 2), Nombre(m.Ev, 1)));
+    Lecture(LectureAVide,
+            QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, Ev = %2 V")
+                .arg(Nombre(m.Ie, TGrandeurInstrument::Courant), Nombre(m.Ev, TGrandeurInstrument::Tension)));
     if (!m.Couplage) {
         PosePoint(PointAngle, std::nullopt);
         PosePoint(PointV, std::nullopt);
@@ -478,13 +479,15 @@ void TFormCourbes::AffichePoints()
     PosePoint(PointAngle, QPointF(Degres(m.delta), m.Pu));
     PosePoint(PointV, QPointF(m.Ie, m.I));
     Lecture(LectureAngle, QStringLiteral("Point de fonctionnement\u00A0: δ = %1°, Pu = %2 W")
-                              .arg(Nombre(Degres(m.delta), 1), Nombre(m.Pu, 0)));
-    Lecture(LectureV,
-            QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, I = %2 A").arg(Nombre(m.Ie, 2), Nombre(m.I, 2)));
+                              .arg(Nombre(Degres(m.delta), TGrandeurInstrument::Angle),
+                                   Nombre(m.Pu, TGrandeurInstrument::Puissance)));
+    Lecture(LectureV, QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, I = %2 A")
+                          .arg(Nombre(m.Ie, TGrandeurInstrument::Courant), Nombre(m.I, TGrandeurInstrument::Courant)));
     const double Q = L::PuissanceReactive(m.Ev, m.delta);
     PosePoint(PointPQ, QPointF(Q, m.Pu));
     Lecture(LecturePQ,
-            QStringLiteral("Point de fonctionnement\u00A0: Q = %1 var, P = %2 W").arg(Nombre(Q, 0), Nombre(m.Pu, 0)));
+            QStringLiteral("Point de fonctionnement\u00A0: Q = %1 var, P = %2 W")
+                .arg(Nombre(Q, TGrandeurInstrument::Puissance), Nombre(m.Pu, TGrandeurInstrument::Puissance)));
 }
 
 void TFormCourbes::Lecture(QLabel *lecture, const QString &texte)

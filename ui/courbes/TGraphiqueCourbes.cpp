@@ -48,8 +48,12 @@ TGraphiqueCourbes::TGraphiqueCourbes(const QString &titreX, const QString &titre
       ActionCopierDonnees(new QAction(QStringLiteral("Copier les données"), this))
 {
     auto *graphique = new QChart;
+    // The regional decimal separator, but never thousands grouped: "3 000" or "3,000"
+    // read as two numbers, or as 3, beside meters that write "3000".
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     graphique->setLocalizeNumbers(true);
-    graphique->setLocale(QLocale());
+    graphique->setLocale(locale);
     graphique->setBackgroundRoundness(0);
     graphique->setMargins(QMargins(4, 4, 4, 4));
     graphique->addAxis(AxeX, Qt::AlignBottom);

@@ -30,7 +30,7 @@ const QString Espace = QStringLiteral("\u00a0");
 
 QString Volts(double u)
 {
-    return TexteInstrument(u, TGrandeurInstrument::Tension) + Espace + QStringLiteral("V");
+    return TexteInstrument(u, TGrandeurInstrument::Tension, QStringLiteral("\u00a0V"));
 }
 
 QStringList TensionsSimpleEtComposee(double v)
@@ -40,12 +40,12 @@ QStringList TensionsSimpleEtComposee(double v)
 
 QString Hertz(double f)
 {
-    return TexteInstrument(f, TGrandeurInstrument::Frequence) + Espace + QStringLiteral("Hz");
+    return TexteInstrument(f, TGrandeurInstrument::Frequence, QStringLiteral("\u00a0Hz"));
 }
 
 QString EnDegres(double angle)
 {
-    return TexteInstrument(Degres(angle), TGrandeurInstrument::Angle) + QStringLiteral("°");
+    return TexteInstrument(Degres(angle), TGrandeurInstrument::Angle, QStringLiteral("°"));
 }
 
 QString Puissance(double x, const char *unite)

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -34,28 +35,30 @@ TLampeSynchro::TLampeSynchro(const QString &nom, QWidget *parent)
 void TLampeSynchro::DefinitEtat(const TLampe &lampe)
 {
     const int niveau = lampe.Raccordee ? static_cast<int>(std::lround(lampe.Eclat * NiveauxEclat)) : 0;
-    const QString tension = lampe.Raccordee
-                                ? TexteInstrument(lampe.U, TGrandeurInstrument::Tension) + QStringLiteral("\u00a0V")
-                                : QString();
+    const QString tension =
+        lampe.Raccordee ? TexteInstrument(lampe.U, TGrandeurInstrument::Tension, QStringLiteral("\u00a0V")) : QString();
     const QString etat = !lampe.Raccordee ? QStringLiteral("non raccordée")
                          : lampe.Allumee  ? QStringLiteral("allumée")
                                           : QStringLiteral("éteinte");
     // Only what looks different is painted again: mostly the voltage, at every tick.
-    QRegion sale;
+    // Rectangles, not a region: a region is made on the heap.
+    std::array<QRect, 3> sale;
+    std::size_t n = 0;
     if (niveau != Niveau || lampe.Raccordee != Raccordee)
-        sale += RectAmpoule();
+        sale[n++] = RectAmpoule();
     if (tension != Tension)
-        sale += RectLigne(0);
+        sale[n++] = RectLigne(0);
     if (etat != Etat)
-        sale += RectLigne(1);
-    if (sale.isEmpty())
+        sale[n++] = RectLigne(1);
+    if (n == 0)
         return;
     Raccordee = lampe.Raccordee;
     Niveau = niveau;
     Tension = tension;
     Etat = etat;
     DefinitLecture(Raccordee ? Tension + QStringLiteral(", ") + Etat : Etat);
-    update(sale);
+    for (std::size_t i = 0; i < n; ++i)
+        update(sale[i]);
 }
 
 QRect TLampeSynchro::RectAmpoule() const

@@ -14,7 +14,8 @@ constexpr int Marge = 6;
 
 TLecture::TLecture(const QString &nom, TDisposition disposition, int pointsNom, int pointsLecture, QWidget *parent)
     : TInstrument(nom, parent), Disposition(disposition), PoliceNom(Police(pointsNom, false)),
-      PoliceLecture(Police(pointsLecture, true))
+      PoliceLecture(Police(pointsLecture, true)), MesureNom(PoliceNom, this), MesureLecture(PoliceLecture, this),
+      LargeurNom(MesureNom.horizontalAdvance(nom) + 2 * Marge)
 {}
 
 void TLecture::DefinitLignes(const QStringList &lignes)
@@ -29,6 +30,13 @@ void TLecture::DefinitLignes(const QStringList &lignes)
                                   : QRect(0, nom.bottom() + 1, width(), height() - nom.bottom() - 1));
 }
 
+// Most ticks leave the text alone: compared before any list is made.
+void TLecture::DefinitTexte(const QString &texte)
+{
+    if (LignesLues.size() != 1 || LignesLues.front() != texte)
+        DefinitLignes(QStringList{texte});
+}
+
 void TLecture::DefinitEncre(const QColor &encre)
 {
     if (encre == EncreLignes)
@@ -39,9 +47,8 @@ void TLecture::DefinitEncre(const QColor &encre)
 
 QRect TLecture::RectNom() const
 {
-    const QFontMetrics mesure(PoliceNom, this);
-    const int largeur = mesure.horizontalAdvance(accessibleName()) + 2 * Marge;
-    return Disposition == EnLigne ? QRect(0, 0, largeur, height()) : QRect(0, 0, width(), Marge + mesure.height());
+    return Disposition == EnLigne ? QRect(0, 0, LargeurNom, height())
+                                  : QRect(0, 0, width(), Marge + MesureNom.height());
 }
 
 void TLecture::paintEvent(QPaintEvent *event)
@@ -49,8 +56,8 @@ void TLecture::paintEvent(QPaintEvent *event)
     QPainter peintre(this);
     const bool nomSale = event->region().intersects(RectNom());
     peintre.setRenderHint(QPainter::TextAntialiasing);
-    const QFontMetrics mesureNom(PoliceNom, this);
-    const QFontMetrics mesure(PoliceLecture, this);
+    const QFontMetrics &mesureNom = MesureNom;
+    const QFontMetrics &mesure = MesureLecture;
     const int hauteurLignes = static_cast<int>(LignesLues.size()) * mesure.height();
 
     int y = Disposition == EnLigne ? (height() - mesureNom.height()) / 2 : Marge;

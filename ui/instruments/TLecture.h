@@ -2,6 +2,7 @@
 
 #include "TInstrument.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace tavelor {
@@ -21,7 +22,7 @@ public:
     void DefinitLignes(const QStringList &lignes);
     // The reading's colour; deep blue unless told.
     void DefinitEncre(const QColor &encre);
-    void DefinitTexte(const QString &texte) { DefinitLignes(QStringList{texte}); }
+    void DefinitTexte(const QString &texte);
     const QStringList &Lignes() const { return LignesLues; }
 
 protected:
@@ -33,6 +34,9 @@ private:
     TDisposition Disposition;
     QFont PoliceNom;
     QFont PoliceLecture;
+    QFontMetrics MesureNom;
+    QFontMetrics MesureLecture;
+    int LargeurNom;
     QStringList LignesLues;
     QColor EncreLignes = EncreLecture;
 };

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <array>
 #include <cmath>
 
 namespace tavelor {
@@ -60,30 +61,35 @@ void TSynchronoscope::DefinitAiguille(std::optional<double> theta1, int sens, co
     if (theta1) {
         const double degres = Degres(*theta1);
         dixiemes = static_cast<int>(std::lround(degres * 10.0));
-        angle = TexteInstrument(degres, TGrandeurInstrument::Angle) + QStringLiteral("°");
+        angle = TexteInstrument(degres, TGrandeurInstrument::Angle, QStringLiteral("°"));
         texteSens = sens > 0   ? QStringLiteral("machine trop rapide")
                     : sens < 0 ? QStringLiteral("machine trop lente")
                                : QStringLiteral("au synchronisme");
     }
     // Only what moved is painted again: the needle's old and new places, a changed text.
-    QRegion sale;
+    // Rectangles, not a region: a region is made on the heap.
+    std::array<QRect, 4> sale;
+    std::size_t n = 0;
     std::optional<int> pas;
     if (dixiemes)
         pas = static_cast<int>(std::lround(static_cast<double>(*dixiemes) / DixiemesParPas));
-    if (pas != PasAiguille)
-        sale += RectAiguille(PasAiguille) | RectAiguille(pas);
+    if (pas != PasAiguille) {
+        sale[n++] = RectAiguille(PasAiguille);
+        sale[n++] = RectAiguille(pas);
+    }
     if (angle != Angle)
-        sale += RectTexte(0);
+        sale[n++] = RectTexte(0);
     if (texteSens != Sens)
-        sale += RectTexte(1);
-    if (sale.isEmpty())
+        sale[n++] = RectTexte(1);
+    if (n == 0)
         return;
     Dixiemes = dixiemes;
     PasAiguille = pas;
     Angle = angle;
     Sens = texteSens;
     DefinitLecture(Angle + QStringLiteral(", ") + Sens);
-    update(sale);
+    for (std::size_t i = 0; i < n; ++i)
+        update(sale[i]);
 }
 
 QRect TSynchronoscope::RectAiguille(std::optional<int> pas) const

@@ -53,9 +53,12 @@ TVoyantCondition::TVoyantCondition(const QString &nom, QWidget *parent)
 
 void TVoyantCondition::DefinitEtat(bool remplie, const QString &ecart)
 {
+    if (!Lecture().isEmpty() && remplie == Rempli && ecart == Ecart)
+        return;
     if (remplie != Rempli)
         update(RectVoyant());
     Rempli = remplie;
+    Ecart = ecart;
     if (DefinitLecture((remplie ? QStringLiteral("remplie") : QStringLiteral("non remplie")) + QStringLiteral(", ") +
                        ecart))
         update(RectLigne(1));

@@ -28,6 +28,7 @@ private:
     const int HauteurNom;
     const int HauteurEtat;
     bool Rempli = false;
+    QString Ecart;
 };
 
 } // namespace tavelor

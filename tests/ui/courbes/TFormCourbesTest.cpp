@@ -265,7 +265,7 @@ TEST_F(TFormCourbesTest, LecturesSelonLaLangue)
 TEST_F(TFormCourbesTest, DiagrammePQ)
 {
     const double X = 0.238 * 100 * M_PI, centre = -3 * 230.0 * 230.0 / X;
-    for (const auto &[ie, cm, lecture] : {std::tuple(113, 100, QStringLiteral("Q = -690 var, P = 1571 W")),
+    for (const auto &[ie, cm, lecture] : {std::tuple(113, 100, QStringLiteral("Q = \u2212690 var, P = 1571 W")),
                                           std::tuple(60, 0, QStringLiteral("Q = 913 var, P = 0 W"))}) {
         fenetres = std::make_unique<TFenetres>(CreeFormCourbes);
         fenetres->MontreCourbes();

@@ -152,7 +152,7 @@ TEST_F(TFormInstrumentsTest, ChaqueInstrumentSeLitCommeIlSAffiche)
     EXPECT_EQ(f.TensionReseau->Lignes(), (QStringList{"230,0\u00a0V", "U\u00a0=\u00a0398,4\u00a0V"}));
     EXPECT_EQ(f.TensionMachine->Lignes(), (QStringList{"225,7\u00a0V", "U\u00a0=\u00a0391,0\u00a0V"}));
     EXPECT_EQ(f.FrequenceMachine->Lecture(), QStringLiteral("49,00\u00a0Hz"));
-    EXPECT_EQ(f.EcartFrequence->Lecture(), QStringLiteral("-1,00\u00a0Hz"));
+    EXPECT_EQ(f.EcartFrequence->Lecture(), QStringLiteral("\u22121,00\u00a0Hz"));
     EXPECT_EQ(f.OrdrePhases->Lecture(), QStringLiteral("identique"));
     EXPECT_EQ(f.Bilan->Lecture(), QStringLiteral("pas encore de couplage"));
     EXPECT_TRUE(f.PageSynchronisation->isVisible());
@@ -218,7 +218,7 @@ TEST_F(TFormInstrumentsTest, SensDuSynchronoscope)
         ASSERT_TRUE(s.Aiguille().has_value());
         EXPECT_EQ(*s.Aiguille(), c.sens * 7) << c.n;
         EXPECT_EQ(s.Lecture(), QString::fromUtf8(c.sens > 0   ? "0,7°, "
-                                                 : c.sens < 0 ? "-0,7°, "
+                                                 : c.sens < 0 ? "\u22120,7°, "
                                                               : "0,0°, ") +
                                    QString::fromUtf8(c.texte));
     }
@@ -238,7 +238,7 @@ TEST_F(TFormInstrumentsTest, ConditionsAuxBordsDeLaTolerance)
     } cas[] = {
         {1503, 10.0, "remplie, écart 0,10\u00a0Hz", "remplie, écart 10,0°"},
         {1504, 10.2, "non remplie, écart 0,13\u00a0Hz", "non remplie, écart 10,2°"},
-        {1497, -10.0, "remplie, écart -0,10\u00a0Hz", "remplie, écart -10,0°"},
+        {1497, -10.0, "remplie, écart \u22120,10\u00a0Hz", "remplie, écart \u221210,0°"},
     };
     for (const auto &c : cas) {
         Regle(c.n, 0.47);
@@ -280,13 +280,13 @@ TEST_F(TFormInstrumentsTest, BilanPuisPuissancesAuxEtatsTemoins)
     } etats[] = {
         {47,
          100,
-         {"1571\u00a0W, fournie au réseau", "-690\u00a0var, absorbée", "1716\u00a0VA", "47,6°"},
+         {"1571\u00a0W, fournie au réseau", "\u2212690\u00a0var, absorbée", "1716\u00a0VA", "47,6°"},
          {"0,916", "courant en avance sur V"},
          "alternateur, sous-excitée",
          "en convention générateur\u00a0: courant compté sortant de la machine"},
         {47,
          -100,
-         {"-1571\u00a0W, absorbée", "-690\u00a0var, absorbée", "1716\u00a0VA", "-47,6°"},
+         {"\u22121571\u00a0W, absorbée", "\u2212690\u00a0var, absorbée", "1716\u00a0VA", "\u221247,6°"},
          {"0,916", "courant en retard sur V"},
          "moteur, sous-excitée",
          "en convention récepteur\u00a0: courant compté entrant dans la machine"},

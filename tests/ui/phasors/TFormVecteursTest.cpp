@@ -154,7 +154,7 @@ TEST_F(TFormVecteursTest, ProtractorReadOutLagsOneMove)
     for (QPoint p : {QPoint(200, 108), QPoint(108, 10), QPoint(20, 108), QPoint(150, 60)}) {
         const double avant = r.Valeur() * 180 / std::numbers::pi;
         Souris(r, QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
-        EXPECT_EQ(Lecture(), QStringLiteral("01") + FixedLocal(avant, 3, 1) + QStringLiteral(" °]}"));
+        EXPECT_EQ(Lecture(), QStringLiteral("01") + TexteNombre(avant, 3, 1) + QStringLiteral("°]}"));
     }
     Souris(r, QEvent::MouseButtonRelease, {150, 60}, Qt::LeftButton, Qt::NoButton);
     // Over the diagram, the angle stays on display.
