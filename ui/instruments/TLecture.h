@@ -24,6 +24,11 @@ public:
     void DefinitTexte(const QString &texte) { DefinitLignes(QStringList{texte}); }
     const QStringList &Lignes() const { return LignesLues; }
 
+    // Room for the caption and the widest reading shown so far: it only grows, so that a
+    // changing number does not lay the window out again at every tick.
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -35,6 +40,7 @@ private:
     QFont PoliceLecture;
     QStringList LignesLues;
     QColor EncreLignes = EncreLecture;
+    int LargeurLignes = 0;
 };
 
 } // namespace tavelor
