@@ -180,7 +180,7 @@ TFenetreCourbes *TFenetres::FenetreCourbes()
         }
     }
     FormCourbes.reset(FabriqueCourbes(Form1->Modele));
-    FormCourbes->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
+    FormCourbes->DefinitPlacement(Form1.get(), TFenetreSecondaire::PlacementOutil, false);
     FormCourbes->DefinitReleves(&Releves);
     Form1->DefinitZone(TZoneDessin::Courbes, [fenetre = FormCourbes.get()] { fenetre->Suit(); });
     return FormCourbes.get();
@@ -196,7 +196,7 @@ void TFenetres::MontreInstruments()
 {
     if (!FormInstruments) {
         FormInstruments = std::make_unique<TFormInstruments>(Form1->Modele, Form1->Cablage);
-        FormInstruments->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
+        FormInstruments->DefinitPlacement(Form1.get(), TFenetreSecondaire::PlacementOutil, false);
         Form1->DefinitZone(TZoneDessin::Instruments, [fenetre = FormInstruments.get()] { fenetre->Suit(); });
     }
     AuPremierPlan(FormInstruments.get());
@@ -207,7 +207,7 @@ TFenetreReleves *TFenetres::FenetreReleves()
     if (FormReleves)
         return FormReleves.get();
     FormReleves = std::make_unique<TFenetreReleves>(Releves);
-    FormReleves->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
+    FormReleves->DefinitPlacement(Form1.get(), TFenetreSecondaire::PlacementOutil, false);
     // The meters are the bench's: the table reads them through here, never the window.
     FormReleves->DefinitReleve([banc = Form1.get()] {
         const std::array<Tafficheur *, 7> afficheurs{banc->afficheurIe, banc->afficheurI,  banc->afficheurPu,

@@ -4,6 +4,7 @@
 #include "TChronos.h"
 #include "TForm1.h"
 #include "TFormAide.h"
+#include "TFormInstruments.h"
 #include "TFormVecteurs.h"
 #include "TGeometrieAffichage.h"
 #include "TModele.h"
@@ -12,6 +13,8 @@
 
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -102,6 +105,35 @@ TEST(TFenetres, HiddenWindowsAreMadeWhenFirstAskedFor)
     EXPECT_TRUE(fenetres.FormAide()->isVisible());
     EXPECT_EQ(fenetres.FormVecteurs()->PaintBox1->height(), TGeometrieAffichage{}.HauteurDiagramme);
     EXPECT_TRUE(existe("tavelor::TFormChoixVect"));
+}
+
+// A tool window opens wholly on the screen, and next time where the user left it; a place
+// left on a screen that is no longer there comes back whole on this one.
+TEST(TFenetres, OutilsOuvertsSurLEcranPuisOuLUtilisateurLesALaisses)
+{
+    test::Application();
+    QSettings().remove(QStringLiteral("fenetres"));
+    const QRect dispo = QGuiApplication::primaryScreen()->availableGeometry();
+    {
+        TFenetres fenetres;
+        fenetres.Montre();
+        fenetres.MontreInstruments();
+        EXPECT_TRUE(dispo.contains(fenetres.FormInstruments->frameGeometry()));
+        fenetres.FormInstruments->resize(fenetres.FormInstruments->minimumSize());
+        fenetres.FormInstruments->move(37, 41);
+    }
+    for (const QPoint laissee : {QPoint(37, 41), QPoint(5000, 4000)}) {
+        TFenetres fenetres;
+        fenetres.Montre();
+        fenetres.MontreInstruments();
+        TFormInstruments &instruments = *fenetres.FormInstruments;
+        const QRect place = instruments.frameGeometry();
+        EXPECT_TRUE(dispo.contains(place)) << laissee.x();
+        if (laissee.x() < dispo.right())
+            EXPECT_EQ(instruments.pos(), laissee);
+        instruments.move(laissee == QPoint(37, 41) ? QPoint(5000, 4000) : laissee);
+        instruments.close();
+    }
 }
 
 } // namespace
