@@ -171,6 +171,26 @@ TFormInstruments::TFormInstruments(const TModele &modele, const TCablage &cablag
     Titre->setText(QStringLiteral("Avant le couplage\u00a0: instruments de synchronisation"));
     TensionReseau->DefinitTexte(Volts(TLoisMachine::V));
     FrequenceReseau->DefinitTexte(Hertz(TLoisMachine::f));
+    for (std::size_t k = 0; k < Lampes.size(); ++k)
+        Lampes[k]->setToolTip(QStringLiteral("Lampe branchée aux bornes du pôle %1 de l'interrupteur\u00a0: "
+                                             "éteinte quand la machine et le réseau y sont en phase")
+                                  .arg(k + 1));
+    Synchronoscope->setToolTip(QStringLiteral("Synchroscope\u00a0: l'aiguille indique le déphasage entre la "
+                                              "phase 1 de la machine et le réseau\u00a0; coupler quand elle est "
+                                              "dans la zone verte, en haut"));
+    OrdrePhases->setToolTip(QStringLiteral("Ordre de succession des phases de la machine comparé à celui du réseau"));
+    // The tolerances the conditions are judged by.
+    const QString bulles[4] = {
+        QStringLiteral("Les phases de la machine se succèdent dans le même ordre que celles du réseau"),
+        QStringLiteral("La fréquence de la machine est celle du réseau, à %1 près")
+            .arg(Hertz(TInstruments::ToleranceFrequence)),
+        QStringLiteral("La tension de la machine est celle du réseau, à %1 près")
+            .arg(Volts(TInstruments::ToleranceTension)),
+        QStringLiteral("La phase 1 de la machine est en phase avec le réseau, à %1 près")
+            .arg(Degres(TInstruments::TolerancePhase))};
+    for (std::size_t k = 0; k < Conditions.size(); ++k)
+        Conditions[k]->setToolTip(QStringLiteral("Condition de couplage\u00a0: ") + bulles[k]);
+    Bilan->setToolTip(QStringLiteral("Les conditions relevées au dernier couplage"));
     // The longest texts they will show, so that the first layout has room for them.
     Bilan->DefinitLignes(
         {QStringLiteral("Conditions non remplies"),
