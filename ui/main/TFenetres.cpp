@@ -1,6 +1,7 @@
 #include "TFenetres.h"
 
 #include "ReleveBanc.h"
+#include "TActionsOutils.h"
 #include "TChargeurCourbes.h"
 #include "TChronos.h"
 #include "TFenetreReleves.h"
@@ -20,7 +21,8 @@
 #include "Taxes.h"
 #include "TformEchellesDiagVect.h"
 
-#include <QShortcut>
+#include <QAction>
+#include <QMenu>
 #include <QTimer>
 
 #include <chrono>
@@ -42,7 +44,8 @@ void AuPremierPlan(QWidget *fenetre)
 
 TFenetres::TFenetres(TFabriqueCourbes fabrique)
     : Form1(std::make_unique<TForm1>()), FormVecteurCouplage(std::make_unique<TFormVecteurCouplage>()),
-      FormOscillogrammes(std::make_unique<TFormOscillogrammes>()), FabriqueCourbes(fabrique)
+      FormOscillogrammes(std::make_unique<TFormOscillogrammes>()), Outils(std::make_unique<TActionsOutils>()),
+      FabriqueCourbes(fabrique)
 {
     Form1->DefinitFenetre(TFenetreBanc::VecteurCouplage, FormVecteurCouplage.get());
     Form1->DefinitFenetre(TFenetreBanc::Oscillogrammes, FormOscillogrammes.get());
@@ -66,13 +69,18 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
     // Closing either phasor window closes the program, as "Quitter" does.
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
                      &TForm1::BitBtnFermerClick);
-    QObject::connect(Form1.get(), &TForm1::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
-    QObject::connect(Form1.get(), &TForm1::demandeInstruments, Form1.get(), [this] { MontreInstruments(); });
-    QObject::connect(Form1.get(), &TForm1::demandeReleves, Form1.get(), [this] { MontreReleves(); });
-    // F9 records the point from any window of the program.
-    auto *releve = new QShortcut(QKeySequence(Qt::Key_F9), Form1.get());
-    releve->setContext(Qt::ApplicationShortcut);
-    QObject::connect(releve, &QShortcut::activated, Form1.get(), [this] { ReleveLePoint(); });
+    Outils->Ajoute(QStringLiteral("Courbes caractéristiques…"), Qt::Key_F2, [this] { MontreCourbes(); });
+    Outils->Ajoute(QStringLiteral("Instruments…"), Qt::Key_F3, [this] { MontreInstruments(); });
+    Outils->Ajoute(QStringLiteral("Relevés…"), Qt::Key_F4, [this] { MontreReleves(); });
+    Outils->Ajoute(QStringLiteral("Relever le point"), Qt::Key_F9, [this] { ReleveLePoint(); });
+    // Closed by the user before coupling, the oscillograms come back from here rather than
+    // by a re-wiring; once coupled the model keeps them hidden, and so does this item.
+    ActionOscillogrammes = Outils->Ajoute(QStringLiteral("Oscillogrammes"), QKeySequence(), [this] {
+        if (!Form1->Modele.Couplage)
+            AuPremierPlan(FormOscillogrammes.get());
+    });
+    QObject::connect(Form1->PopupMenuBanc, &QMenu::aboutToShow, Form1.get(), [this] { ActionOscillogrammesAJour(); });
+    Form1->DefinitOutils(*Outils);
     // Recorded points that were never saved are not lost by a click on "Quitter".
     Form1->DefinitConfirmationQuitter([this] { return !FormReleves || FormReleves->ConfirmeQuitter(); });
 }
@@ -102,9 +110,8 @@ TFormVecteurs *TFenetres::FormVecteurs()
     Form1->DefinitFenetre(TFenetreBanc::Vecteurs, Vecteurs.get());
     Form1->DefinitZone(TZoneDessin::PaintBoxVecteurs, Vecteurs->PaintBox1);
     QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeFermeture, Form1.get(), &TForm1::BitBtnFermerClick);
-    QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
-    QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeInstruments, Form1.get(), [this] { MontreInstruments(); });
-    QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeReleves, Form1.get(), [this] { MontreReleves(); });
+    Vecteurs->DefinitOutils(*Outils);
+    QObject::connect(Vecteurs->Outils1, &QMenu::aboutToShow, Vecteurs.get(), [this] { ActionOscillogrammesAJour(); });
     return Vecteurs.get();
 }
 
@@ -184,6 +191,15 @@ TFenetreCourbes *TFenetres::FenetreCourbes()
     FormCourbes->DefinitReleves(&Releves);
     Form1->DefinitZone(TZoneDessin::Courbes, [fenetre = FormCourbes.get()] { fenetre->Suit(); });
     return FormCourbes.get();
+}
+
+void TFenetres::ActionOscillogrammesAJour()
+{
+    const bool couple = Form1->Modele.Couplage;
+    ActionOscillogrammes->setEnabled(!couple);
+    ActionOscillogrammes->setToolTip(couple ? QStringLiteral("Les oscillogrammes reviennent à l'ouverture de "
+                                                             "l'interrupteur")
+                                            : QStringLiteral("Afficher la fenêtre des oscillogrammes"));
 }
 
 void TFenetres::MontreCourbes()

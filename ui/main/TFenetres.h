@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class QAction;
+
 namespace tavelor {
 
 class TForm1;
@@ -18,6 +20,7 @@ class TFormAide;
 class TFormChoixVect;
 class TFenetreReleves;
 class TFormInstruments;
+class TActionsOutils;
 
 // The nine windows of the program, each created once and handed to the main window;
 // they live until the program ends. The three shown at start are made with the program,
@@ -62,8 +65,14 @@ public:
     std::unique_ptr<TFenetreCourbes> FormCourbes;
     std::unique_ptr<TFenetreReleves> FormReleves;
     std::unique_ptr<TFormInstruments> FormInstruments;
+    // Curves (F2), instruments (F3), measurements (F4), record the point (F9), and the
+    // oscillograms back: every menu that offers the tools shows these.
+    std::unique_ptr<TActionsOutils> Outils;
 
 private:
+    // Offered only while uncoupled, when the oscillograms may be shown.
+    void ActionOscillogrammesAJour();
+    QAction *ActionOscillogrammes = nullptr;
     std::unique_ptr<TFormAPropos> APropos;
     std::unique_ptr<TformEchellesDiagVect> EchellesDiagVect;
     std::unique_ptr<TFormOrigine> Origine;

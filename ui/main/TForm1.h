@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace tavelor {
 
+class TActionsOutils;
 class TAnnonce;
 class TCanevasQt;
 class TChronos;
@@ -58,6 +59,8 @@ public:
     void DefinitConfirmationQuitter(std::function<bool()> confirme) { ConfirmeQuitter = std::move(confirme); }
     // Ends the program without asking: a session that ends or a signal cannot wait for an answer.
     void QuitteSansDemander();
+    // The tools, in the picture's context menu and from their keys in every window.
+    void DefinitOutils(TActionsOutils &outils);
     // Stops the clock for good, before the windows it repaints are destroyed.
     void ArreteChronos();
 
@@ -91,13 +94,6 @@ public:
 
 public slots:
     void BitBtnFermerClick();
-
-signals:
-    // The tools, from the picture's context menu, and from their keys in any window:
-    // "Courbes caractéristiques…" (F2), "Instruments…" (F3), "Relevés…".
-    void demandeCourbes();
-    void demandeInstruments();
-    void demandeReleves();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -88,7 +88,8 @@ TEST_F(TFormInstrumentsTest, OuverteALaDemandeParLesMenusEtLesTouches)
     QStringList articles;
     for (const QAction *a : banc.PopupMenuBanc->actions())
         articles << a->text();
-    EXPECT_EQ(articles, (QStringList{"Courbes caractéristiques…", "Instruments…", "Relevés…"}));
+    EXPECT_EQ(articles, (QStringList{"Courbes caractéristiques…", "Instruments…", "Relevés…", "Relever le point",
+                                     "Oscillogrammes"}));
 
     // F3 from another window than the bench.
     Fenetres->FormOscillogrammes->activateWindow();
@@ -116,8 +117,8 @@ TEST_F(TFormInstrumentsTest, OuverteALaDemandeParLesMenusEtLesTouches)
 
     TFormVecteurs *diagramme = Fenetres->FormVecteurs();
     EXPECT_EQ(diagramme->Outils1->title(), QStringLiteral("Outils"));
-    EXPECT_EQ(diagramme->Outils1->actions().size(), 3);
-    diagramme->Instruments1->trigger();
+    EXPECT_EQ(diagramme->Outils1->actions().size(), 4);
+    diagramme->Outils1->actions()[1]->trigger();
     EXPECT_EQ(Fenetres->FormInstruments.get(), fenetre);
     EXPECT_TRUE(fenetre->isVisible());
 }
