@@ -40,13 +40,19 @@ bool TCapturesOutils::Tout()
     };
     for (const bool couple : {false, true}) {
         const QString etat = couple ? QStringLiteral("couple") : QStringLiteral("libre");
-        if (couple) {
-            TForm1 &banc = *fenetres.Form1;
+        TForm1 &banc = *fenetres.Form1;
+        if (!couple) {
+            // Wired but for the last grid terminal, turning a little slow: lamps at all glows,
+            // and one terminal waiting for its partner.
             const bool direct = banc.Cablage.Tag(TBorne::ShapeS2) == 2;
             for (TBorne borne : {TBorne::ShapeS1, TBorne::ShapeR1, direct ? TBorne::ShapeS2 : TBorne::ShapeS3,
-                                 TBorne::ShapeR2, direct ? TBorne::ShapeS3 : TBorne::ShapeS2, TBorne::ShapeR3})
+                                 TBorne::ShapeR2, direct ? TBorne::ShapeS3 : TBorne::ShapeS2})
                 banc.Cablage.ShapeS1MouseUp(borne);
             banc.TrackBarIe->setValue(160 - 47);
+            ecran(QStringLiteral("banc-attente"));
+            banc.Cablage.ShapeS1MouseUp(TBorne::ShapeR3);
+            banc.TrackBarN->setValue(1440);
+        } else {
             banc.TrackBarN->setValue(1500);
             banc.Modele.AligneRotor();
             banc.Modele.MiseAJourModele();
