@@ -103,6 +103,10 @@ void TGraphiqueCourbes::AttacheAuxAxes(QAbstractSeries *serie)
     chart()->addSeries(serie);
     serie->attachAxis(AxeX);
     serie->attachAxis(AxeY);
+    // A zone has no stroke to draw in its legend entry: a square of its colour says it.
+    if (serie->type() == QAbstractSeries::SeriesTypeArea)
+        for (QLegendMarker *nom : chart()->legend()->markers(serie))
+            nom->setShape(QLegend::MarkerShapeRectangle);
 }
 
 QLineSeries *TGraphiqueCourbes::AjouteCourbe(const QString &nom, QColor couleur, qreal epaisseur, Qt::PenStyle style)

@@ -21,6 +21,11 @@ TEST(TPlacementOutilTest, PremiereOuvertureSurLEcranSansCouvrirQuandIlYALaPlace)
     } cas[] = {
         {"room beside the bench", {800, 640}, {0, 0, 1920, 1080}, {Banc}, {770, 0, 800, 640}},
         {"room under the bench", {700, 400}, {0, 0, 780, 1080}, {Banc}, {0, 390, 700, 400}},
+        {"room at its smallest only: grown back as far as the room goes",
+         {889, 676},
+         {0, 0, 1920, 1080},
+         {Banc, Vecteurs, Oscillo},
+         {1230, 0, 690, 676}},
         {"no room: a caption lower than the bench", {800, 640}, Ecran, {Banc, Vecteurs, Oscillo}, {42, 42, 800, 640}},
         {"and the next one lower again",
          {800, 640},
