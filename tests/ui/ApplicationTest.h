@@ -21,7 +21,11 @@ inline QApplication &Application()
     static QTemporaryDir reglages;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, reglages.path());
-    static QApplication *application = new QApplication(argc, argv);
+    static QApplication *application = [] {
+        auto *a = new QApplication(argc, argv);
+        QApplication::setOrganizationName(QStringLiteral("tavelor-test"));
+        return a;
+    }();
     return *application;
 }
 

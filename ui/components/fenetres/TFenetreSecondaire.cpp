@@ -108,9 +108,20 @@ QString TFenetreSecondaire::CleMemoire() const
     return QStringLiteral("fenetres/") + (objectName().isEmpty() ? windowTitle() : objectName());
 }
 
+// Only a program that names where its settings go (the application itself) keeps them;
+// benchmarks and other tools that drive the windows leave the user's settings alone.
+namespace {
+
+bool AvecMemoire()
+{
+    return !QCoreApplication::organizationName().isEmpty();
+}
+
+} // namespace
+
 void TFenetreSecondaire::RetientPlace()
 {
-    if (Placement == PlacementOutil && DejaPlacee)
+    if (Placement == PlacementOutil && DejaPlacee && AvecMemoire())
         QSettings().setValue(CleMemoire(), saveGeometry());
 }
 
@@ -127,7 +138,7 @@ void TFenetreSecondaire::PlaceOutil()
                         refCadre.bottom() - ref.bottom());
     const QSize minimum = minimumSize().grownBy(bord);
     QRect cadre;
-    if (const QByteArray memoire = QSettings().value(CleMemoire()).toByteArray();
+    if (const QByteArray memoire = AvecMemoire() ? QSettings().value(CleMemoire()).toByteArray() : QByteArray();
         !memoire.isEmpty() && restoreGeometry(memoire)) {
         // Where the user left it, brought back whole on this screen if it was on another.
         cadre = TPlacementOutil::SurLEcran(geometry().marginsAdded(bord), dispo);
