@@ -347,7 +347,7 @@ void TFormCourbes::SuitAVide()
     VitesseAVide = N;
     AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, 0)));
     // At 1500 rpm the two curves are one: the reference would hide under it, named twice.
-    const bool aLaReference = std::abs(N - C::NSynchrone) < 0.5;
+    const bool aLaReference = std::abs(N - L::NSynchrone) < 0.5;
     if (AVide1500->isVisible() == aLaReference)
         AVide1500->setVisible(!aLaReference);
     Remplace(AVideN, Points(C::CaracteristiqueAVide(N)));
@@ -514,7 +514,7 @@ void TFormCourbes::PlaceEtiquettes()
     const QRectF m = EtiquetteMoteur->boundingRect();
     EtiquetteGeneratrice->setPos(haut + QPointF(-g.width() / 2, 6.0));
     EtiquetteMoteur->setPos(bas - QPointF(m.width() / 2, m.height() + 6.0));
-    const double crete = EvAngle ? C::PuissanceMax(*EvAngle) : 0.0;
+    const double crete = EvAngle ? L::PuissanceMax(*EvAngle) : 0.0;
     const double place = graphique->mapToPosition(QPointF(0.0, crete)).y() - haut.y();
     const bool logent = place >= g.height() + 8.0 && graphique->plotArea().width() >= 2.2 * g.width();
     EtiquetteGeneratrice->setVisible(logent);
