@@ -117,7 +117,7 @@ TEST_F(TFormInstrumentsTest, OuverteALaDemandeParLesMenusEtLesTouches)
 
     TFormVecteurs *diagramme = Fenetres->FormVecteurs();
     EXPECT_EQ(diagramme->Outils1->title(), QStringLiteral("Outils"));
-    EXPECT_EQ(diagramme->Outils1->actions().size(), 4);
+    EXPECT_EQ(diagramme->Outils1->actions().size(), 5);
     diagramme->Outils1->actions()[1]->trigger();
     EXPECT_EQ(Fenetres->FormInstruments.get(), fenetre);
     EXPECT_TRUE(fenetre->isVisible());
