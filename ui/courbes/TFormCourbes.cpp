@@ -130,7 +130,6 @@ TFormCourbes::TFormCourbes(const TModele &modele, QWidget *parent)
       Modele(modele)
 {
     // Unlike the bench's side windows, this one is resized at will.
-    setMinimumSize(480, 360);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     auto *disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(4, 4, 4, 4);
@@ -142,6 +141,9 @@ TFormCourbes::TFormCourbes(const TModele &modele, QWidget *parent)
     Onglets->addTab(new TPageCourbes(GraphiqueAngle, LectureAngle), QStringLiteral("Puissance et angle interne"));
     Onglets->addTab(new TPageCourbes(GraphiqueV, LectureV), QStringLiteral("Courbes en V"));
     Onglets->addTab(new TPageCourbes(GraphiquePQ, LecturePQ), QStringLiteral("Puissances P et Q"));
+    // Every tab in view, never behind scroll arrows: the window is no narrower than the tabs.
+    Onglets->setUsesScrollButtons(false);
+    setMinimumSize(disposition->totalMinimumSize().expandedTo(QSize(560, 420)));
     CreeAVide();
     CreeAngle();
     CreeV();
@@ -345,6 +347,10 @@ void TFormCourbes::SuitAVide()
         return;
     VitesseAVide = N;
     AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, TGrandeurInstrument::Vitesse)));
+    // At 1500 rpm the two curves are one: the reference would hide under it, named twice.
+    const bool aLaReference = std::abs(N - L::NSynchrone) < 0.5;
+    if (AVide1500->isVisible() == aLaReference)
+        AVide1500->setVisible(!aLaReference);
     Remplace(AVideN, Points(C::CaracteristiqueAVide(N)));
     const double EvHaut = std::max({C::FemMaximale(N), C::FemMaximale(L::NSynchrone), L::V});
     TGraphiqueCourbes::Gradue(GraphiqueAVide->AxeY, 0.0, 1.05 * EvHaut);
@@ -500,6 +506,8 @@ void TFormCourbes::Lecture(QLabel *lecture, const QString &texte)
 
 void TFormCourbes::PlaceEtiquettes()
 {
+    // They sit in the room the axis leaves above the peak (and below the trough); a plot
+    // too small for them there goes without, rather than have them over the curve.
     // Each half named in its own quadrant, along the edge the curve stays away from.
     QChart *graphique = GraphiqueAngle->chart();
     const double hauteur = GraphiqueAngle->AxeY->max();
@@ -509,6 +517,11 @@ void TFormCourbes::PlaceEtiquettes()
     const QRectF m = EtiquetteMoteur->boundingRect();
     EtiquetteGeneratrice->setPos(haut + QPointF(-g.width() / 2, 6.0));
     EtiquetteMoteur->setPos(bas - QPointF(m.width() / 2, m.height() + 6.0));
+    const double crete = EvAngle ? L::PuissanceMax(*EvAngle) : 0.0;
+    const double place = graphique->mapToPosition(QPointF(0.0, crete)).y() - haut.y();
+    const bool logent = place >= g.height() + 8.0 && graphique->plotArea().width() >= 2.2 * g.width();
+    EtiquetteGeneratrice->setVisible(logent);
+    EtiquetteMoteur->setVisible(logent);
 }
 
 } // namespace tavelor

@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tavelor {
 
 namespace {
@@ -22,7 +24,16 @@ void TLecture::DefinitLignes(const QStringList &lignes)
 {
     if (lignes == LignesLues)
         return;
+    const bool autreNombre = lignes.size() != LignesLues.size();
     LignesLues = lignes;
+    const QFontMetrics mesure(PoliceLecture, this);
+    int largeur = 0;
+    for (const QString &ligne : lignes)
+        largeur = std::max(largeur, mesure.horizontalAdvance(ligne));
+    if (largeur > LargeurLignes || autreNombre) {
+        LargeurLignes = std::max(largeur, LargeurLignes);
+        updateGeometry();
+    }
     DefinitLecture(lignes.join(QStringLiteral(", ")));
     // The caption stays as it is.
     const QRect nom = RectNom();
@@ -43,6 +54,17 @@ void TLecture::DefinitEncre(const QColor &encre)
         return;
     EncreLignes = encre;
     update();
+}
+
+QSize TLecture::minimumSizeHint() const
+{
+    const QFontMetrics mesureNom(PoliceNom, this);
+    const QFontMetrics mesure(PoliceLecture, this);
+    const int nom = mesureNom.horizontalAdvance(accessibleName());
+    const int lignes = std::max<int>(1, static_cast<int>(LignesLues.size())) * mesure.height();
+    if (Disposition == EnLigne)
+        return {nom + LargeurLignes + 5 * Marge, std::max(mesureNom.height(), lignes) + Marge};
+    return {std::max(nom, LargeurLignes) + 2 * Marge, 2 * Marge + mesureNom.height() + lignes};
 }
 
 QRect TLecture::RectNom() const

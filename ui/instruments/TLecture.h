@@ -25,6 +25,11 @@ public:
     void DefinitTexte(const QString &texte);
     const QStringList &Lignes() const { return LignesLues; }
 
+    // Room for the caption and the widest reading shown so far: it only grows, so that a
+    // changing number does not lay the window out again at every tick.
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -39,6 +44,7 @@ private:
     int LargeurNom;
     QStringList LignesLues;
     QColor EncreLignes = EncreLecture;
+    int LargeurLignes = 0;
 };
 
 } // namespace tavelor

@@ -106,6 +106,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // Each terminal's mark and tooltip after a click or a re-wiring.
+    void MarqueBornes();
     void FormShow();
     void FormPaint(TCanevasQt &canevas);
     void TrackBarIeChange(int position);

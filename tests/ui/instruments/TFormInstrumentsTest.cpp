@@ -15,6 +15,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <numbers>
 
@@ -87,7 +89,8 @@ TEST_F(TFormInstrumentsTest, OuverteALaDemandeParLesMenusEtLesTouches)
     QStringList articles;
     for (const QAction *a : banc.PopupMenuBanc->actions())
         articles << a->text();
-    EXPECT_EQ(articles, (QStringList{"Courbes caractéristiques…", "Instruments…", "Relevés…", "Relever le point"}));
+    EXPECT_EQ(articles, (QStringList{"Courbes caractéristiques…", "Instruments…", "Relevés…", "Relever le point",
+                                     "Oscillogrammes"}));
 
     // F3 from another window than the bench.
     Fenetres->FormOscillogrammes->activateWindow();
@@ -115,7 +118,7 @@ TEST_F(TFormInstrumentsTest, OuverteALaDemandeParLesMenusEtLesTouches)
 
     TFormVecteurs *diagramme = Fenetres->FormVecteurs();
     EXPECT_EQ(diagramme->Outils1->title(), QStringLiteral("Outils"));
-    EXPECT_EQ(diagramme->Outils1->actions().size(), 4);
+    EXPECT_EQ(diagramme->Outils1->actions().size(), 5);
     diagramme->Outils1->actions()[1]->trigger();
     EXPECT_EQ(Fenetres->FormInstruments.get(), fenetre);
     EXPECT_TRUE(fenetre->isVisible());
@@ -336,6 +339,50 @@ TEST_F(TFormInstrumentsTest, BilanPuisPuissancesAuxEtatsTemoins)
     f.hide();
     f.show();
     EXPECT_FALSE(f.AnnonceBilan->isVisible());
+}
+
+// At its smallest (one column, scrolled) and at its first size (two columns), in both pages
+// and at whatever scale the run has (CTest runs this at 1 and 2): no instrument or text
+// overlaps another, and each has at least the room its texts need.
+TEST_F(TFormInstrumentsTest, RienNeSeChevaucheNiNEstCoupe)
+{
+    TFormInstruments &fenetre = Instruments();
+    const QSize premiere = fenetre.size();
+    EXPECT_LE(fenetre.minimumWidth(), 640);
+    EXPECT_LE(fenetre.minimumHeight(), 400);
+    for (const bool couple : {false, true}) {
+        if (couple) {
+            Cable(TCablageTest::EnOrdre);
+            Regle(1500, 0.47);
+            Decale(0.0);
+            Fenetres->Form1->Cablage.BitBtnFermeInterClick();
+            Tics(1);
+            ASSERT_TRUE(fenetre.PagePuissances->isVisible());
+        }
+        for (const QSize taille : {fenetre.minimumSize(), premiere}) {
+            fenetre.resize(taille);
+            fenetre.Suit();
+            QCoreApplication::processEvents();
+            QList<QWidget *> feuilles;
+            for (QWidget *w : fenetre.findChildren<QWidget *>())
+                if (w->isVisibleTo(&fenetre) && (qobject_cast<TInstrument *>(w) || qobject_cast<QLabel *>(w)))
+                    feuilles << w;
+            ASSERT_GE(feuilles.size(), couple ? 7 : 17);
+            const auto rect = [&](const QWidget *w) { return QRect(w->mapTo(&fenetre, QPoint()), w->size()); };
+            for (qsizetype i = 0; i < feuilles.size(); ++i) {
+                const QWidget *a = feuilles[i];
+                EXPECT_GE(a->width(), a->minimumSizeHint().width()) << a->accessibleName().toStdString();
+                EXPECT_GE(a->height(), a->minimumSizeHint().height()) << a->accessibleName().toStdString();
+                for (qsizetype j = i + 1; j < feuilles.size(); ++j)
+                    EXPECT_FALSE(rect(a).intersects(rect(feuilles[j])))
+                        << a->accessibleName().toStdString() << " / " << feuilles[j]->accessibleName().toStdString()
+                        << " at " << taille.width() << "x" << taille.height();
+            }
+            // Never cut sideways: the page reflows rather than scrolling across.
+            const auto *defilement = fenetre.findChild<QScrollArea *>();
+            EXPECT_FALSE(defilement->horizontalScrollBar()->isVisible()) << taille.width();
+        }
+    }
 }
 
 } // namespace

@@ -806,5 +806,47 @@ TEST_F(TForm1Test, ClosingAPhasorWindowEndsTheEventLoop)
     EXPECT_TRUE(Fenetres->FormVecteurCouplage->isVisible()) << "the phasor window refuses its own closing";
 }
 
+// Each clicked terminal shows whether it is wired or still waits for a partner on the other
+// side, two of a side in a row included; a re-wiring clears the marks. Its tooltip says so.
+TEST_F(TForm1Test, LesBornesMontrentCeQuiLeurAEteDit)
+{
+    TForm1 *f = Form();
+    using M = TShape::TMarque;
+    const M _ = TShape::SansMarque, fil = TShape::Reliee, versR = TShape::AttendADroite, versS = TShape::AttendAGauche;
+    const struct {
+        std::vector<TShape *> clics;
+        std::array<M, 6> marques; // S1, S2, S3, R1, R2, R3
+    } cas[] = {
+        {{f->ShapeS1}, {versR, _, _, _, _, _}},
+        {{f->ShapeR2}, {_, _, _, _, versS, _}},
+        {{f->ShapeS1, f->ShapeR2}, {fil, _, _, _, fil, _}},
+        {{f->ShapeR2, f->ShapeS3}, {_, _, fil, _, fil, _}},
+        // The second of a side clicked in a row takes the partner; the first is left without.
+        {{f->ShapeS1, f->ShapeS2, f->ShapeR3}, {versR, fil, _, _, _, fil}},
+        {{f->ShapeS1, f->ShapeS2, f->ShapeR3, f->ShapeR1, f->ShapeS3}, {versR, fil, fil, fil, _, fil}},
+    };
+    const std::array<TShape *, 6> bornes{f->ShapeS1, f->ShapeS2, f->ShapeS3, f->ShapeR1, f->ShapeR2, f->ShapeR3};
+    for (const auto &c : cas) {
+        f->BitBtnRecable->click();
+        for (TShape *borne : c.clics)
+            Clique(borne);
+        std::array<M, 6> marques{};
+        for (std::size_t i = 0; i < 6; ++i) {
+            marques[i] = bornes[i]->Marque();
+            const QString bulle = bornes[i]->toolTip();
+            EXPECT_TRUE(bulle.startsWith(bornes[i]->accessibleName())) << bulle.toStdString();
+            EXPECT_EQ(bulle.contains(QStringLiteral("sans fil")), marques[i] == versR || marques[i] == versS)
+                << bulle.toStdString();
+        }
+        EXPECT_EQ(marques, c.marques) << c.clics.size();
+    }
+    f->BitBtnRecable->click();
+    for (const TShape *borne : bornes)
+        EXPECT_EQ(borne->Marque(), TShape::SansMarque);
+    EXPECT_TRUE(f->BitBtnFermeInter->toolTip().contains(QStringLiteral("indisponible")));
+    CableEnOrdre();
+    EXPECT_FALSE(f->BitBtnFermeInter->toolTip().contains(QStringLiteral("indisponible")));
+}
+
 } // namespace
 } // namespace tavelor
