@@ -25,22 +25,22 @@ TEST(TRelevesTest, TexteEnteteLignesChoisiesEtGuillemets)
     releves.Ajoute(Ligne("1500", true));
     releves.Ajoute(Ligne("1;2\"3", false));
     const std::string entete =
-        "N (tr/min);Ie (A);Ev (V);V (V);I (A);Pu (W);Q (var);cos φ;δ (°);Cm (N·m);Pa (W);État\r\n";
+        "N (tr/min);Ie (A);Ev (V);V (V);I (A);Pu (W);Q (var);cos φ;δ (°);Cm (N·m);Pa (W);État;Série;Commentaire\r\n";
     const struct {
         std::vector<std::size_t> lignes;
         std::string attendu;
     } cas[] = {
-        {{}, entete + "1500;0,47;;;;;;;;;;couplée\r\n\"1;2\"\"3\";0,47;;;;;;;;;;non couplée\r\n"},
-        {{1, 0}, entete + "\"1;2\"\"3\";0,47;;;;;;;;;;non couplée\r\n1500;0,47;;;;;;;;;;couplée\r\n"},
-        {{0}, entete + "1500;0,47;;;;;;;;;;couplée\r\n"},
+        {{}, entete + "1500;0,47;;;;;;;;;;couplée;;\r\n\"1;2\"\"3\";0,47;;;;;;;;;;non couplée;;\r\n"},
+        {{1, 0}, entete + "\"1;2\"\"3\";0,47;;;;;;;;;;non couplée;;\r\n1500;0,47;;;;;;;;;;couplée;;\r\n"},
+        {{0}, entete + "1500;0,47;;;;;;;;;;couplée;;\r\n"},
     };
     for (const auto &c : cas)
         EXPECT_EQ(releves.Texte(';', "\r\n", c.lignes), c.attendu);
     EXPECT_EQ(releves.Texte('\t', "\n", {0}).substr(0, 11), "N (tr/min)\t");
 }
 
-// A row is saved once copied, exported or reported; the others stay unsaved, also after
-// a deletion moves them.
+// A row is saved once exported; the others stay unsaved, also after a deletion moves
+// them, and a saved row whose series or comment changes is unsaved again.
 TEST(TRelevesTest, LignesSauveesUneParUne)
 {
     TReleves releves;
@@ -56,6 +56,11 @@ TEST(TRelevesTest, LignesSauveesUneParUne)
     EXPECT_TRUE(releves.NonSauvees());
     releves.MarqueSauvees();
     EXPECT_FALSE(releves.NonSauvees());
+    releves.DefinitCommentaire(0, "à refaire");
+    EXPECT_TRUE(releves.NonSauvees());
+    releves.MarqueSauvees();
+    releves.DefinitSerie(1, "Courbe en V");
+    EXPECT_TRUE(releves.NonSauvees());
     const auto version = releves.Version();
     releves.Efface();
     EXPECT_NE(releves.Version(), version);

@@ -5,17 +5,22 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace tavelor::test {
 
-// Created on first use and kept to the end of the run.
+// Created on first use and kept to the end of the run; the data and settings folders are
+// the test ones, never the user's.
 inline QApplication &Application()
 {
     static int argc = 1;
     static char nom[] = "tavelor-test";
     static char *argv[] = {nom, nullptr};
-    static QApplication *application = new QApplication(argc, argv);
+    static QApplication *application = [] {
+        QStandardPaths::setTestModeEnabled(true);
+        return new QApplication(argc, argv);
+    }();
     return *application;
 }
 

@@ -20,6 +20,8 @@
 #include "Taxes.h"
 #include "TformEchellesDiagVect.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QShortcut>
 #include <QTimer>
 
@@ -208,6 +210,12 @@ TFenetreReleves *TFenetres::FenetreReleves()
         return FormReleves.get();
     FormReleves = std::make_unique<TFenetreReleves>(Releves);
     FormReleves->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
+    FormReleves->DefinitRecuperation(&Recuperation);
+    Recuperation.Avertit = [fenetre = FormReleves.get()](const QString &message) {
+        QMessageBox boite(QMessageBox::Warning, QStringLiteral("Relevés"), message, QMessageBox::Ok,
+                          QApplication::activeWindow() ? QApplication::activeWindow() : fenetre);
+        boite.exec();
+    };
     // The meters are the bench's: the table reads them through here, never the window.
     FormReleves->DefinitReleve([banc = Form1.get()] {
         const std::array<Tafficheur *, 7> afficheurs{banc->afficheurIe, banc->afficheurI,  banc->afficheurPu,
@@ -246,6 +254,12 @@ void TFenetres::ReleveLePoint()
         releves->show();
         releves->setAttribute(Qt::WA_ShowWithoutActivating, false);
     }
+}
+
+void TFenetres::ProposeReprise()
+{
+    if (Recuperation.Existe() && FenetreReleves()->ProposeReprise())
+        MontreReleves();
 }
 
 void TFenetres::Montre()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TFenetreCourbes.h"
+#include "TRecuperationReleves.h"
 #include "TReleves.h"
 
 #include <memory>
@@ -39,6 +40,8 @@ public:
     // Appends the operating point to the table (F9 in every window); a hidden table is
     // shown beside, without taking the focus, so that the new row is seen.
     void ReleveLePoint();
+    // At start: offers back the points the previous session left unexported.
+    void ProposeReprise();
     // The lab's instruments, created at the first call: shown and brought to the front.
     void MontreInstruments();
 
@@ -55,6 +58,8 @@ public:
 
     // The recorded points, shared by the table and the curves; they outlive both.
     TReleves Releves;
+    // Where they are kept until exported.
+    TRecuperationReleves Recuperation;
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TFormVecteurCouplage> FormVecteurCouplage;
     std::unique_ptr<TFormOscillogrammes> FormOscillogrammes;

@@ -7,11 +7,13 @@
 #include "TFormCourbes.h"
 #include "TFormVecteurs.h"
 #include "TModeleReleves.h"
+#include "TRecuperationReleves.h"
 #include "Tafficheur.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -30,8 +32,9 @@ namespace {
 
 using C = TColonneReleve;
 
-// Answers each Yes/No question with the next of `Reponses` (No once they run out) and
-// keeps its text; any other box is acknowledged.
+// Answers each Yes/No question with the next of `Reponses` (No once they run out), a box
+// of other choices with the button named by the next of `Boutons`, and keeps its text;
+// any other box is acknowledged.
 class TRepondeurQuestions {
 public:
     TRepondeurQuestions()
@@ -44,6 +47,12 @@ public:
             Textes << boite->text();
             if (QAbstractButton *ok = boite->button(QMessageBox::Ok))
                 return ok->click();
+            if (!boite->button(QMessageBox::Yes)) {
+                const QString nom = Boutons.isEmpty() ? QStringLiteral("Annuler") : Boutons.takeFirst();
+                for (QAbstractButton *bouton : boite->buttons())
+                    if (bouton->text() == nom)
+                        return bouton->click();
+            }
             const bool oui = !Reponses.isEmpty() && Reponses.takeFirst();
             boite->button(oui ? QMessageBox::Yes : QMessageBox::No)->click();
         });
@@ -51,6 +60,7 @@ public:
     }
     QTimer Minuterie;
     QList<bool> Reponses;
+    QStringList Boutons;
     QStringList Textes;
 };
 
@@ -66,9 +76,12 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Fenetres->Form1.get()));
         Fenetres->Form1->Chronos1->setEnable(false);
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        Fenetres->Recuperation.Supprime();
     }
     void TearDown() override
     {
+        if (Fenetres)
+            Fenetres->Recuperation.Supprime();
         test::TBancTest::TearDown();
         QLocale::setDefault(QLocale::c());
     }
@@ -219,13 +232,14 @@ TEST_F(TFenetreRelevesTest, CsvSelonLaLocale)
         const QStringList lignes = QString::fromUtf8(octets.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         ASSERT_EQ(lignes.size(), 3);
         QStringList entete;
-        for (int k = 0; k < int(NombreColonnesReleve); ++k)
+        for (int k = 0; k <= TModeleReleves::ColonneCommentaire; ++k)
             entete << TModeleReleves::Entete(k);
         EXPECT_EQ(lignes[0].split(c.separateur), entete);
         EXPECT_EQ(entete[int(C::Delta)], QStringLiteral("δ (°)"));
         for (int r = 0; r < 2; ++r) {
+            // The series, after the readings, may hold the separator and be quoted.
             const QStringList champs = lignes[r + 1].split(c.separateur);
-            EXPECT_EQ(champs, Cellules(r));
+            EXPECT_EQ(champs.mid(0, int(NombreColonnesReleve)), Cellules(r).mid(0, int(NombreColonnesReleve)));
             EXPECT_TRUE(champs[int(C::Ie)].contains(c.decimale)) << champs[int(C::Ie)].toStdString();
             EXPECT_TRUE(champs[int(C::CosPhi)].contains(c.decimale));
         }
@@ -281,13 +295,14 @@ TEST_F(TFenetreRelevesTest, EcritureAtomiqueQuandLaCibleNePeutEtreEcrite)
     std::signal(SIGXFSZ, ancienGestionnaire);
 }
 
-// "Quitter" asks only while some row has been neither exported, copied nor reported
-// since it was recorded; a signal never asks.
+// "Quitter" asks only while some row has not been exported since it was recorded: a copy
+// or a report does not count; a signal never asks.
 TEST_F(TFenetreRelevesTest, QuitterDemandeSeulementAvecDesLignesNonSauvees)
 {
     Couple();
     QTemporaryDir dossier;
-    const QString question = QStringLiteral("Les relevés n'ont pas été exportés. Quitter quand même\u00A0?");
+    const QString question = QStringLiteral("Les relevés n'ont pas été exportés. Ils seront proposés au prochain "
+                                            "lancement. Quitter quand même\u00A0?");
     const struct {
         std::function<void(TFenetreReleves &)> avant;
         QList<bool> reponses;
@@ -309,16 +324,14 @@ TEST_F(TFenetreRelevesTest, QuitterDemandeSeulementAvecDesLignesNonSauvees)
              t.Tableau->clearSelection();
              t.CopierClick();
          },
-         {},
-         false,
-         true},
-        {[&](TFenetreReleves &t) {
-             t.ReleveLePoint();
-             t.EcritCompteRendu(dossier.filePath(QStringLiteral("r.pdf")));
-         },
-         {},
-         false,
-         true},
+         {false},
+         true,
+         false},
+        {[&](TFenetreReleves &t) { t.EcritCompteRendu(dossier.filePath(QStringLiteral("r.pdf"))); },
+         {false},
+         true,
+         false},
+        {[&](TFenetreReleves &t) { t.Exporte(dossier.filePath(QStringLiteral("r.csv"))); }, {}, false, true},
     };
     int k = 0;
     for (const auto &c : cas) {
@@ -382,7 +395,7 @@ TEST_F(TFenetreRelevesTest, ClavierTriEtLecteurDEcran)
     }
 }
 
-// A report of a dozen points: an A4 PDF of one or two pages, whose rows count as saved.
+// A report of a dozen points: an A4 PDF of one or two pages; its rows are still to export.
 TEST_F(TFenetreRelevesTest, CompteRenduSurUneOuDeuxPages)
 {
     Couple();
@@ -394,7 +407,7 @@ TEST_F(TFenetreRelevesTest, CompteRenduSurUneOuDeuxPages)
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("compte-rendu.pdf"));
     ASSERT_TRUE(Table().EcritCompteRendu(chemin));
-    EXPECT_FALSE(Fenetres->Releves.NonSauvees());
+    EXPECT_TRUE(Fenetres->Releves.NonSauvees());
     QFile fichier(chemin);
     ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
     const QByteArray pdf = fichier.readAll();
@@ -403,6 +416,200 @@ TEST_F(TFenetreRelevesTest, CompteRenduSurUneOuDeuxPages)
     EXPECT_GE(pages, 1);
     EXPECT_LE(pages, 2);
     EXPECT_FALSE(Fenetres->FormCourbes->isVisible()) << "the curves are drawn, not shown";
+}
+
+// Every change of the rows is on disk before the table shows it: a point recorded, a
+// comment typed, a row deleted. Exported, the file goes; recorded again, it comes back,
+// and the next session takes it back whole (Oui) or finds it kept aside under its date (Non).
+TEST_F(TFenetreRelevesTest, RecuperationEcriteAvantQueLaLigneSAffiche)
+{
+    TRecuperationReleves &recuperation = Fenetres->Recuperation;
+    const auto surDisque = [&] {
+        QFile fichier(recuperation.Chemin());
+        return fichier.open(QIODevice::ReadOnly) ? QString::fromUtf8(fichier.readAll()) : QString();
+    };
+    QStringList vusALAffichage;
+    QObject::connect(Table().Tri, &QAbstractItemModel::rowsInserted, [&] { vusALAffichage << surDisque(); });
+    Regle(1470, 0.47);
+    Tics(1);
+    Table().ReleveLePoint();
+    Couple();
+    Table().ReleveLePoint();
+    ASSERT_EQ(vusALAffichage.size(), 2);
+    EXPECT_EQ(vusALAffichage[0].count(QStringLiteral("\r\n")), 2) << vusALAffichage[0].toStdString();
+    EXPECT_TRUE(vusALAffichage[0].contains(QStringLiteral(";non couplée;Caractéristique à vide;")));
+    EXPECT_EQ(vusALAffichage[1].count(QStringLiteral("\r\n")), 3);
+
+    TModeleReleves &modele = *Table().Modele;
+    QStringList vusAuChangement;
+    QObject::connect(&modele, &QAbstractItemModel::dataChanged, [&] { vusAuChangement << surDisque(); });
+    ASSERT_TRUE(modele.setData(modele.index(1, TModeleReleves::ColonneCommentaire), QStringLiteral("à refaire")));
+    ASSERT_EQ(vusAuChangement.size(), 1);
+    EXPECT_TRUE(vusAuChangement[0].contains(QStringLiteral(";à refaire\r\n")));
+    Table().ReleveLePoint();
+    // The sorting proxy drops a row as its source is about to: a deletion is checked at the
+    // source, where it is done.
+    QObject::connect(&modele, &QAbstractItemModel::rowsRemoved, [&] { vusAuChangement << surDisque(); });
+    modele.Supprime({2});
+    ASSERT_EQ(vusAuChangement.size(), 2);
+    EXPECT_EQ(vusAuChangement[1].toStdString(), vusAuChangement[0].toStdString());
+
+    QTemporaryDir dossier;
+    ASSERT_TRUE(Table().Exporte(dossier.filePath(QStringLiteral("r.csv"))));
+    EXPECT_FALSE(recuperation.Existe()) << "exported, nothing is left to lose";
+    Table().ReleveLePoint();
+    ASSERT_TRUE(recuperation.Existe());
+    const QString session = surDisque();
+
+    for (const bool reprend : {true, false}) {
+        SCOPED_TRACE(reprend);
+        TReleves autres;
+        TFenetreReleves suivante(autres);
+        suivante.DefinitRecuperation(&recuperation);
+        TRepondeurQuestions repondeur;
+        repondeur.Reponses = {reprend};
+        EXPECT_EQ(suivante.ProposeReprise(), reprend);
+        EXPECT_EQ(repondeur.Textes.value(0), QStringLiteral("Reprendre les relevés de la séance précédente\u00A0?"));
+        if (reprend) {
+            EXPECT_EQ(QString::fromStdString("\xEF\xBB\xBF" + autres.Texte(';', "\r\n")), session);
+            EXPECT_TRUE(autres.NonSauvees()) << "taken back, still to export";
+            EXPECT_TRUE(recuperation.Existe());
+            continue;
+        }
+        EXPECT_TRUE(autres.Lignes().empty());
+        EXPECT_FALSE(recuperation.Existe());
+        const QFileInfoList deCote = QDir(QFileInfo(recuperation.Chemin()).path())
+                                         .entryInfoList({QStringLiteral("releves-du-*.csv")}, QDir::Files);
+        ASSERT_EQ(deCote.size(), 1);
+        EXPECT_TRUE(repondeur.Textes.value(1).contains(deCote[0].fileName()));
+        QFile garde(deCote[0].filePath());
+        ASSERT_TRUE(garde.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(garde.readAll()), session);
+        garde.remove();
+    }
+}
+
+// A recovery folder that cannot be written (a file stands in its place, which holds for
+// root too): the program says so once, keeps every row and goes on; the quit question
+// then promises nothing.
+TEST_F(TFenetreRelevesTest, RecuperationImpossibleDitUneFois)
+{
+    QTemporaryDir dossier;
+    QFile bloc(dossier.filePath(QStringLiteral("bloc")));
+    ASSERT_TRUE(bloc.open(QIODevice::WriteOnly));
+    bloc.close();
+    TRecuperationReleves impossible(dossier.filePath(QStringLiteral("bloc/tavelor")));
+    QStringList messages;
+    impossible.Avertit = [&](const QString &message) { messages << message; };
+    Table().DefinitRecuperation(&impossible);
+    for (int k = 0; k < 3; ++k)
+        Table().ReleveLePoint();
+    EXPECT_EQ(Table().Modele->rowCount(), 3);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Les relevés ne peuvent pas être mis en sûreté")));
+    TRepondeurQuestions repondeur;
+    EXPECT_FALSE(Table().ConfirmeQuitter());
+    EXPECT_EQ(repondeur.Textes,
+              QStringList{QStringLiteral("Les relevés n'ont pas été exportés. Quitter quand même\u00A0?")});
+    Table().DefinitRecuperation(&Fenetres->Recuperation);
+}
+
+// Export, open, export again gives the same bytes in either locale, after the rows or in
+// their place as the user chooses; opened rows count as saved.
+TEST_F(TFenetreRelevesTest, OuvrirRelitLExportDansLesDeuxLocales)
+{
+    Couple();
+    QTemporaryDir dossier;
+    for (const QLocale &locale : {QLocale(QLocale::French, QLocale::France), QLocale::c()}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        QLocale::setDefault(locale);
+        Table().Modele->Efface();
+        for (int couple : {100, 0}) {
+            Modele().PositionneTrackBar(TTrackBarBanc::TrackBarN, couple);
+            Tics(1);
+            Table().ReleveLePoint();
+        }
+        Table().Modele->setData(Table().Modele->index(0, TModeleReleves::ColonneCommentaire),
+                                QStringLiteral("δ proche de 50°, «\u00A0stable\u00A0»; ok"));
+        const QString premier = dossier.filePath(QStringLiteral("premier.csv"));
+        const QString second = dossier.filePath(QStringLiteral("second.csv"));
+        ASSERT_TRUE(Table().Exporte(premier));
+        const struct {
+            QString bouton;
+            int lignes;
+        } choix[] = {{QStringLiteral("Remplacer"), 2}, {QStringLiteral("Ajouter"), 4}, {QStringLiteral("Annuler"), 4}};
+        for (const auto &c : choix) {
+            TRepondeurQuestions repondeur;
+            repondeur.Boutons = {c.bouton};
+            Table().Ouvre(premier);
+            EXPECT_EQ(Table().Modele->rowCount(), c.lignes) << c.bouton.toStdString();
+            EXPECT_FALSE(Fenetres->Releves.NonSauvees());
+            if (c.lignes == 2) {
+                ASSERT_TRUE(Table().Exporte(second));
+                QFile a(premier), b(second);
+                ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+                EXPECT_EQ(a.readAll(), b.readAll());
+            }
+        }
+    }
+}
+
+// A file the program did not write is refused with its line and its reason, and the
+// table is left as it was.
+TEST_F(TFenetreRelevesTest, OuvrirRefuseUnFichierEtranger)
+{
+    Table().ReleveLePoint();
+    const std::string avant = Fenetres->Releves.Texte(';', "\n");
+    QTemporaryDir dossier;
+    const struct {
+        QByteArray contenu;
+        QString message;
+    } cas[] = {
+        {"Nom;Groupe\nDupont;B2\n", QStringLiteral("ligne 1\u00A0: ce n'est pas un fichier de relevés")},
+        {QByteArray::fromStdString(Fenetres->Releves.Texte(';', "\r\n")) + "1500;x;;;;;;;;;;couplée;;\r\n",
+         QStringLiteral("ligne 3\u00A0: colonne «\u00A0Ie (A)\u00A0»\u00A0: «\u00A0x\u00A0» n'est pas un nombre")},
+    };
+    for (const auto &c : cas) {
+        const QString chemin = dossier.filePath(QStringLiteral("etranger.csv"));
+        QFile fichier(chemin);
+        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        fichier.write(c.contenu);
+        fichier.close();
+        TRepondeurQuestions repondeur;
+        EXPECT_FALSE(Table().Ouvre(chemin));
+        ASSERT_EQ(repondeur.Textes.size(), 1);
+        EXPECT_TRUE(repondeur.Textes[0].contains(c.message)) << repondeur.Textes[0].toStdString();
+        EXPECT_EQ(Fenetres->Releves.Texte(';', "\n"), avant);
+    }
+}
+
+// A point goes into the series the state suggests unless one is chosen or typed.
+TEST_F(TFenetreRelevesTest, SerieDApresLEtatOuChoisie)
+{
+    const struct {
+        bool couple;
+        int couple10; // the torque bar's position, tenths of N·m
+        QString choisie, attendue;
+    } cas[] = {
+        {false, 0, TFenetreReleves::SerieAutomatique, QStringLiteral("Caractéristique à vide")},
+        {true, 100, TFenetreReleves::SerieAutomatique, QStringLiteral("Courbe en V, P = 1571 W")},
+        {true, -100, TFenetreReleves::SerieAutomatique, QStringLiteral("Courbe en V, P = -1571 W")},
+        {true, 0, TFenetreReleves::SerieAutomatique, QStringLiteral("Compensateur synchrone")},
+        {true, 0, QStringLiteral("  Compensateur, Ie croissant "), QStringLiteral("Compensateur, Ie croissant")},
+    };
+    for (const auto &c : cas) {
+        if (c.couple && !Modele().Couplage)
+            Couple();
+        if (c.couple) {
+            Modele().PositionneTrackBar(TTrackBarBanc::TrackBarN, c.couple10);
+            Tics(1);
+        }
+        Table().ComboSerie->setCurrentText(c.choisie);
+        Table().ReleveLePoint();
+        EXPECT_EQ(Cellules(Table().Modele->rowCount() - 1)[TModeleReleves::ColonneSerie], c.attendue);
+    }
+    EXPECT_GE(Table().ComboSerie->findText(QStringLiteral("Courbe en V, P = 1571 W")), 1)
+        << "a recorded series can be chosen again";
 }
 
 } // namespace
