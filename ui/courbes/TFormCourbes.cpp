@@ -263,7 +263,9 @@ void TFormCourbes::PoseReleves()
         QList<QPointF> points;
         if (Releves)
             for (const TReleve &r : Releves->Lignes())
-                if (r[marque.X].Valeur && r[marque.Y].Valeur)
+                if (r[marque.X].Valeur && r[marque.Y].Valeur &&
+                    !(ModeTP &&
+                      (TReleves::NonMesurable(marque.X, r.Couplee) || TReleves::NonMesurable(marque.Y, r.Couplee))))
                     points.append(QPointF(*r[marque.X].Valeur, *r[marque.Y].Valeur));
         Remplace(marque.Serie, points);
         // Named in the legend only when there is something to name; the legend does not
@@ -297,9 +299,52 @@ QImage TFormCourbes::Image(qreal echelle)
     return image;
 }
 
+std::vector<std::pair<QString, QImage>> TFormCourbes::ImagesReleves(qreal echelle)
+{
+    PoseReleves();
+    const int vue = Onglets->currentIndex();
+    std::vector<std::pair<QString, QImage>> images;
+    const std::array<QScatterSeries *, 4> releves{RelevesAVide, RelevesAngle, RelevesV, RelevesPQ}; // by tab
+    for (int onglet = 0; onglet < Onglets->count(); ++onglet) {
+        if (releves[static_cast<std::size_t>(onglet)]->count() == 0)
+            continue;
+        // Each tab brought up to date as if in view, then the one in view put back.
+        Onglets->setCurrentIndex(onglet);
+        images.emplace_back(Onglets->tabText(onglet), Image(echelle));
+    }
+    Onglets->setCurrentIndex(vue);
+    return images;
+}
+
 QString TFormCourbes::TitreVue() const
 {
     return Onglets->tabText(Onglets->currentIndex());
+}
+
+void TFormCourbes::DefinitModeTP(bool actif)
+{
+    ModeTP = actif;
+    // What the theory draws: the student is to find it from the points.
+    std::vector<QAbstractSeries *> theorie{AVideN,     AVide1500,  LigneV,          Angle,          LimitesPmax,
+                                           LieuLimite, LieuAlerte, CourbeVCourante, ZoneInstablePQ, LimitePQ,
+                                           AlertePQ,   CercleFem,  CercleCourant};
+    theorie.insert(theorie.end(), std::begin(ZonesAlerte), std::end(ZonesAlerte));
+    theorie.insert(theorie.end(), std::begin(ZonesInstables), std::end(ZonesInstables));
+    theorie.insert(theorie.end(), CourbesV.begin(), CourbesV.end());
+    for (QAbstractSeries *serie : theorie)
+        serie->setVisible(!actif);
+    // The read-outs give δ, Ev and the limits in numbers.
+    for (QLabel *lecture : {LectureAVide, LectureAngle, LectureV, LecturePQ})
+        lecture->setVisible(!actif);
+    // Shown again, the zones' second halves keep out of the legend.
+    GraphiqueAngle->CacheDeLaLegende(ZonesInstables[1]);
+    GraphiqueAngle->CacheDeLaLegende(ZonesAlerte[1]);
+    for (auto *graphique : {GraphiqueAVide, GraphiqueAngle, GraphiqueV, GraphiquePQ})
+        graphique->viewport()->update();
+    setWindowTitle(actif ? QStringLiteral("Courbes caractéristiques — mode TP")
+                         : QStringLiteral("Courbes caractéristiques"));
+    VersionReleves.reset();
+    PoseReleves();
 }
 
 TFenetreCourbes *CreeFormCourbes(const TModele &modele)

@@ -38,6 +38,8 @@ public:
     void DefinitReleves(const TReleves *releves) override;
     QImage Image(qreal echelle) override;
     QString TitreVue() const override;
+    void DefinitModeTP(bool actif) override;
+    std::vector<std::pair<QString, QImage>> ImagesReleves(qreal echelle) override;
 
     // The recorded points of the measurements table on a plot, at (x, y) of every row
     // that has both, in a marker of their own: one call per plot.
@@ -98,6 +100,7 @@ private:
     std::vector<TMarqueReleves> MarquesReleves;
     const TReleves *Releves = nullptr;
     std::optional<std::uint64_t> VersionReleves; // of the recorded points placed
+    bool ModeTP = false;
 };
 
 // The window as the program's factory makes it; the module's entry point calls this.

@@ -140,6 +140,12 @@ TFormInstruments::TFormInstruments(const TModele &modele, const TCablage &cablag
     FrequenceReseau->DefinitTexte(Hertz(TLoisMachine::f));
 }
 
+void TFormInstruments::DefinitModeTP(bool actif)
+{
+    AngleInterne->setVisible(!actif);
+    setWindowTitle(actif ? QStringLiteral("Instruments — mode TP") : QStringLiteral("Instruments"));
+}
+
 void TFormInstruments::showEvent(QShowEvent *event)
 {
     TFenetreSecondaire::showEvent(event);

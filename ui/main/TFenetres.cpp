@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSettings>
 #include <QShortcut>
 #include <QTimer>
 
@@ -31,6 +32,9 @@
 namespace tavelor {
 
 namespace {
+
+// Its own group: the tool windows' places are kept under another.
+const QString CleModeTP = QStringLiteral("Seance/ModeTP");
 
 // A tool window asked for: shown, in front, with the focus.
 void AuPremierPlan(QWidget *fenetre)
@@ -75,6 +79,15 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
     auto *releve = new QShortcut(QKeySequence(Qt::Key_F9), Form1.get());
     releve->setContext(Qt::ApplicationShortcut);
     QObject::connect(releve, &QShortcut::activated, Form1.get(), [this] { ReleveLePoint(); });
+    {
+        const QSignalBlocker blocage(Form1->ActionModeTP);
+        Form1->ActionModeTP->setChecked(QSettings().value(CleModeTP, false).toBool());
+    }
+    DefinitModeTP(Form1->ActionModeTP->isChecked());
+    QObject::connect(Form1->ActionModeTP, &QAction::toggled, Form1.get(), [this](bool actif) {
+        QSettings().setValue(CleModeTP, actif);
+        DefinitModeTP(actif);
+    });
     // Recorded points that were never saved are not lost by a click on "Quitter".
     Form1->DefinitConfirmationQuitter([this] { return !FormReleves || FormReleves->ConfirmeQuitter(); });
 }
@@ -184,6 +197,7 @@ TFenetreCourbes *TFenetres::FenetreCourbes()
     FormCourbes.reset(FabriqueCourbes(Form1->Modele));
     FormCourbes->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
     FormCourbes->DefinitReleves(&Releves);
+    FormCourbes->DefinitModeTP(ModeTP_);
     Form1->DefinitZone(TZoneDessin::Courbes, [fenetre = FormCourbes.get()] { fenetre->Suit(); });
     return FormCourbes.get();
 }
@@ -200,6 +214,7 @@ void TFenetres::MontreInstruments()
         FormInstruments = std::make_unique<TFormInstruments>(Form1->Modele, Form1->Cablage);
         FormInstruments->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
         Form1->DefinitZone(TZoneDessin::Instruments, [fenetre = FormInstruments.get()] { fenetre->Suit(); });
+        FormInstruments->DefinitModeTP(ModeTP_);
     }
     AuPremierPlan(FormInstruments.get());
 }
@@ -211,6 +226,7 @@ TFenetreReleves *TFenetres::FenetreReleves()
     FormReleves = std::make_unique<TFenetreReleves>(Releves);
     FormReleves->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
     FormReleves->DefinitRecuperation(&Recuperation);
+    FormReleves->DefinitModeTP(ModeTP_);
     Recuperation.Avertit = [fenetre = FormReleves.get()](const QString &message) {
         QMessageBox boite(QMessageBox::Warning, QStringLiteral("Relevés"), message, QMessageBox::Ok,
                           QApplication::activeWindow() ? QApplication::activeWindow() : fenetre);
@@ -232,8 +248,8 @@ TFenetreReleves *TFenetres::FenetreReleves()
         if (Vecteurs && Form1->Modele.Couplage)
             images.Diagramme = Vecteurs->ImageDiagramme();
         if (TFenetreCourbes *courbes = FenetreCourbes()) {
-            images.Courbes = courbes->Image(2.0);
-            images.TitreCourbes = courbes->TitreVue();
+            for (auto &[titre, image] : courbes->ImagesReleves(2.0))
+                images.Courbes.push_back({titre, std::move(image)});
         }
         return images;
     });
@@ -254,6 +270,17 @@ void TFenetres::ReleveLePoint()
         releves->show();
         releves->setAttribute(Qt::WA_ShowWithoutActivating, false);
     }
+}
+
+void TFenetres::DefinitModeTP(bool actif)
+{
+    ModeTP_ = actif;
+    if (FormCourbes)
+        FormCourbes->DefinitModeTP(actif);
+    if (FormReleves)
+        FormReleves->DefinitModeTP(actif);
+    if (FormInstruments)
+        FormInstruments->DefinitModeTP(actif);
 }
 
 void TFenetres::ProposeReprise()

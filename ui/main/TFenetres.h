@@ -42,6 +42,10 @@ public:
     void ReleveLePoint();
     // At start: offers back the points the previous session left unexported.
     void ProposeReprise();
+    // The practical-work mode, applied to every tool window, made or yet to be made, and
+    // remembered from one session to the next.
+    void DefinitModeTP(bool actif);
+    bool ModeTP() const { return ModeTP_; }
     // The lab's instruments, created at the first call: shown and brought to the front.
     void MontreInstruments();
 
@@ -76,6 +80,7 @@ private:
     std::unique_ptr<TFormAide> Aide;
     std::unique_ptr<TFormChoixVect> ChoixVect;
     TFabriqueCourbes FabriqueCourbes;
+    bool ModeTP_ = false;
 };
 
 } // namespace tavelor

@@ -118,6 +118,12 @@ void TForm1::CreeComposants()
     connect(PopupMenuBanc->addAction(QStringLiteral("Instruments…")), &QAction::triggered, this,
             &TForm1::demandeInstruments);
     connect(PopupMenuBanc->addAction(QStringLiteral("Relevés…")), &QAction::triggered, this, &TForm1::demandeReleves);
+    PopupMenuBanc->addSeparator();
+    ActionModeTP = PopupMenuBanc->addAction(QStringLiteral("Mode TP (sans courbes théoriques ni δ)"));
+    ActionModeTP->setCheckable(true);
+    ActionModeTP->setToolTip(QStringLiteral("Pour l'enseignant\u00A0: les courbes ne montrent que les points relevés, "
+                                            "et ce que le banc réel ne mesure pas (δ, Ev une fois couplée) "
+                                            "disparaît des instruments, des relevés et du compte rendu"));
 
     afficheurIe = CreeAfficheur("afficheurIe", D::afficheurIe, 2);
     afficheurI = CreeAfficheur("afficheurI", D::afficheurI, 2);

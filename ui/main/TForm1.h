@@ -86,6 +86,8 @@ public:
     TAnnonce *AnnonceAlerte;
     QPushButton *BitBtnRecable, *BitBtnFermeInter, *BitBtnAide, *BitBtnAPropos, *BitBtnFermer;
     QMenu *PopupMenuBanc; // right click on the bench picture
+    // The teacher's switch of the practical-work mode, in that menu; TFenetres keeps it.
+    QAction *ActionModeTP;
     QTimer TimerWarning;
     std::unique_ptr<TChronos> Chronos1;
 

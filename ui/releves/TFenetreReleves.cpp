@@ -9,17 +9,22 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTableView>
@@ -40,6 +45,10 @@ QPushButton *CreeBouton(const QString &texte, const QString &nom, const QString 
     return bouton;
 }
 
+// Beside the practical-work mode, apart from the tool windows' places.
+const QString CleEtudiants = QStringLiteral("Seance/Etudiants");
+const QString CleGroupe = QStringLiteral("Seance/Groupe");
+
 } // namespace
 
 const QString TFenetreReleves::SerieAutomatique = QStringLiteral("D'après l'état du banc");
@@ -57,11 +66,14 @@ TFenetreReleves::TFenetreReleves(TReleves &releves, QWidget *parent)
       BoutonOuvrir(CreeBouton(QStringLiteral("Ouvrir…"), QStringLiteral("Ouvrir des relevés"),
                               QStringLiteral("Relire un fichier CSV exporté par Tavelor"))),
       BoutonCompteRendu(CreeBouton(QStringLiteral("Compte rendu (PDF)…"), QStringLiteral("Compte rendu en PDF"),
-                                   QStringLiteral("Enregistrer le tableau, le diagramme et les courbes en PDF"))),
+                                   QStringLiteral("Enregistrer en PDF un compte rendu à rendre\u00A0: noms et groupe, "
+                                                  "le tableau série par série avec les commentaires, le diagramme "
+                                                  "vectoriel et chaque onglet de courbes qui montre des relevés"))),
       BoutonToutEffacer(CreeBouton(QStringLiteral("Tout effacer"), QStringLiteral("Tout effacer"),
                                    QStringLiteral("Effacer tous les relevés"))),
       ActionSupprimer(new QAction(QStringLiteral("Supprimer la ligne"), this)),
-      ActionCopier(new QAction(QStringLiteral("Copier"), this)),
+      ActionCopier(new QAction(QStringLiteral("Copier"), this)), Etudiants(QSettings().value(CleEtudiants).toString()),
+      Groupe(QSettings().value(CleGroupe).toString()),
       Dossier(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
 {
     // Unlike the bench's side windows, a table is resized at will.
@@ -280,11 +292,13 @@ bool TFenetreReleves::Exporte(const QString &chemin)
 bool TFenetreReleves::EcritCompteRendu(const QString &chemin)
 {
     TCompteRendu compteRendu(Modele->Releves);
+    compteRendu.Etudiants = Etudiants;
+    compteRendu.Groupe = Groupe;
+    compteRendu.ModeTP = Modele->ModeTP();
     if (Images) {
-        const TImagesCompteRendu images = Images();
+        TImagesCompteRendu images = Images();
         compteRendu.Diagramme = images.Diagramme;
-        compteRendu.Courbes = images.Courbes;
-        compteRendu.TitreCourbes = images.TitreCourbes;
+        compteRendu.Courbes = std::move(images.Courbes);
     }
     // A PDF is not read back: the points stay unsaved until exported.
     return Ecrit(chemin, compteRendu.Pdf());
@@ -406,8 +420,40 @@ void TFenetreReleves::Message(QMessageBox::Icon icone, const QString &texte)
     boite.exec();
 }
 
+bool TFenetreReleves::DemandeAuteurs()
+{
+    QDialog dialogue(this);
+    dialogue.setWindowTitle(QStringLiteral("Compte rendu"));
+    auto *etudiants = new QLineEdit(Etudiants);
+    auto *groupe = new QLineEdit(Groupe);
+    etudiants->setPlaceholderText(QStringLiteral("Prénom Nom, Prénom Nom"));
+    etudiants->setMinimumWidth(320);
+    auto *formulaire = new QFormLayout;
+    formulaire->addRow(QStringLiteral("Étudiants\u00A0:"), etudiants);
+    formulaire->addRow(QStringLiteral("Groupe\u00A0:"), groupe);
+    auto *boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    boutons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Continuer"));
+    boutons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+    connect(boutons, &QDialogButtonBox::accepted, &dialogue, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, &dialogue, &QDialog::reject);
+    auto *disposition = new QVBoxLayout(&dialogue);
+    disposition->addWidget(new QLabel(QStringLiteral("Pour l'en-tête du compte rendu\u00A0:")));
+    disposition->addLayout(formulaire);
+    disposition->addWidget(boutons);
+    if (dialogue.exec() != QDialog::Accepted)
+        return false;
+    Etudiants = etudiants->text().trimmed();
+    Groupe = groupe->text().trimmed();
+    QSettings reglages;
+    reglages.setValue(CleEtudiants, Etudiants);
+    reglages.setValue(CleGroupe, Groupe);
+    return true;
+}
+
 void TFenetreReleves::CompteRenduClick()
 {
+    if (!DemandeAuteurs())
+        return;
     const QString chemin =
         NomFichier(this, QStringLiteral("Compte rendu des relevés"), Dossier + QStringLiteral("/compte-rendu.pdf"),
                    QStringLiteral("Documents PDF (*.pdf)"), QStringLiteral("pdf"));

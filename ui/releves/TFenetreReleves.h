@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TCompteRendu.h"
 #include "TFenetreSecondaire.h"
 #include "TReleves.h"
 
@@ -35,10 +36,11 @@ public:
     void DefinitReleve(std::function<TReleve()> releve) { Releve = std::move(releve); }
     // Where every change of the rows is kept until they are exported.
     void DefinitRecuperation(TRecuperationReleves *recuperation) { Recuperation = recuperation; }
-    // The pictures of the report, as they stand when it is written; the curves' tab named.
+    // The pictures of the report, as they stand when it is written: the diagram (null
+    // while uncoupled) and every curves tab that shows recorded points.
     struct TImagesCompteRendu {
-        QImage Diagramme, Courbes;
-        QString TitreCourbes;
+        QImage Diagramme;
+        std::vector<TCompteRendu::TFigure> Courbes;
     };
     void DefinitImages(std::function<TImagesCompteRendu()> images) { Images = std::move(images); }
 
@@ -57,6 +59,9 @@ public:
     // At start, when the previous session left points unexported: taken back into the
     // table, or the file kept aside under its date. True when taken back.
     bool ProposeReprise();
+    // Asks the students' names and group for the report, offering the last ones; false
+    // if cancelled.
+    bool DemandeAuteurs();
     // Written whole or not at all: on failure a message says why and an earlier file
     // stays as it was. True when written.
     bool Exporte(const QString &chemin);
@@ -80,6 +85,8 @@ public:
     QComboBox *ComboSerie;
     QPushButton *BoutonRelever, *BoutonCopier, *BoutonExporter, *BoutonOuvrir, *BoutonCompteRendu, *BoutonToutEffacer;
     QAction *ActionSupprimer, *ActionCopier;
+    // The report's title block, remembered from one session to the next.
+    QString Etudiants, Groupe;
 
 private:
     // Rows of the model, in the order the view shows them; the selected ones if any.

@@ -5,7 +5,10 @@
 #include "ProcedureBanc.h"
 #include "ReponseurMessages.h"
 #include "TFormCourbes.h"
+#include "TFormInstruments.h"
 #include "TFormVecteurs.h"
+#include "TGraphiqueCourbes.h"
+#include "TLecture.h"
 #include "TModeleReleves.h"
 #include "TRecuperationReleves.h"
 #include "Tafficheur.h"
@@ -16,10 +19,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineSeries>
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScatterSeries>
+#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -610,6 +617,65 @@ TEST_F(TFenetreRelevesTest, SerieDApresLEtatOuChoisie)
     }
     EXPECT_GE(Table().ComboSerie->findText(QStringLiteral("Courbe en V, P = 1571 W")), 1)
         << "a recorded series can be chosen again";
+}
+
+// The practical-work mode, set from the bench's menu and remembered, leaves out exactly
+// what the real bench cannot measure: δ everywhere, Ev once coupled, and on the curves
+// everything but the recorded points and the live point; off, all comes back.
+TEST_F(TFenetreRelevesTest, ModeTPMasqueExactementSaListe)
+{
+    Regle(1470, 0.47);
+    Tics(1);
+    Table().ReleveLePoint();
+    Couple();
+    Modele().PositionneTrackBar(TTrackBarBanc::TrackBarN, 100);
+    Tics(1);
+    Table().ReleveLePoint();
+    Fenetres->MontreInstruments();
+    Fenetres->MontreCourbes();
+    auto *courbes = static_cast<TFormCourbes *>(Fenetres->FormCourbes.get());
+    const QStringList pleines[2] = {Cellules(0), Cellules(1)};
+    const auto visibles = [&] {
+        QStringList noms;
+        for (auto *graphique :
+             {courbes->GraphiqueAVide, courbes->GraphiqueAngle, courbes->GraphiqueV, courbes->GraphiquePQ})
+            for (QAbstractSeries *serie : graphique->chart()->series())
+                if (serie->isVisible())
+                    noms << serie->name();
+        noms.removeDuplicates();
+        noms.sort();
+        return noms;
+    };
+    const QStringList toutes = visibles();
+    for (const bool actif : {true, false}) {
+        SCOPED_TRACE(actif);
+        Banc().ActionModeTP->trigger();
+        EXPECT_EQ(QSettings().value(QStringLiteral("Seance/ModeTP")).toBool(), actif);
+        for (QWidget *fenetre : std::initializer_list<QWidget *>{&Table(), Fenetres->FormInstruments.get(), courbes})
+            EXPECT_EQ(fenetre->windowTitle().endsWith(QStringLiteral(" — mode TP")), actif);
+        for (int ligne = 0; ligne < 2; ++ligne)
+            for (int c = 0; c <= TModeleReleves::ColonneCommentaire; ++c) {
+                const bool masque = actif && (c == int(C::Delta) || (c == int(C::Ev) && ligne == 1));
+                EXPECT_EQ(Cellules(ligne)[c], masque ? QString() : pleines[ligne][c]) << ligne << " " << c;
+            }
+        EXPECT_EQ(Table().Tableau->isColumnHidden(int(C::Delta)), actif);
+        EXPECT_EQ(Fenetres->FormInstruments->AngleInterne->isVisibleTo(Fenetres->FormInstruments.get()), !actif);
+        EXPECT_TRUE(Fenetres->FormInstruments->PuissanceReactive->isVisibleTo(Fenetres->FormInstruments.get()));
+        EXPECT_EQ(visibles(), actif ? QStringList{QStringLiteral("Relevés")} : toutes);
+        // Painted over the chart: the live points stay, the moving curve and circles go.
+        for (QXYSeries *point : {courbes->PointAVide, courbes->PointAngle, courbes->PointV, courbes->PointPQ})
+            EXPECT_TRUE(point->isVisible());
+        for (QXYSeries *courbe : {courbes->CourbeVCourante, courbes->CercleFem, courbes->CercleCourant})
+            EXPECT_EQ(courbe->isVisible(), !actif);
+        EXPECT_EQ(courbes->LectureV->isHidden(), actif);
+        EXPECT_EQ(courbes->RelevesAngle->count(), actif ? 0 : 1) << "δ is not plotted when not measured";
+        EXPECT_EQ(courbes->RelevesAVide->count(), actif ? 1 : 2) << "nor Ev once coupled";
+    }
+    Banc().ActionModeTP->trigger();
+    TFenetres suivante(CreeFormCourbes);
+    EXPECT_TRUE(suivante.Form1->ActionModeTP->isChecked()) << "remembered";
+    EXPECT_TRUE(suivante.ModeTP());
+    Banc().ActionModeTP->trigger();
 }
 
 } // namespace
