@@ -23,6 +23,7 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScatterSeries>
@@ -32,6 +33,7 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
 
 namespace tavelor {
@@ -402,26 +404,41 @@ TEST_F(TFenetreRelevesTest, ClavierTriEtLecteurDEcran)
     }
 }
 
-// A report of a dozen points: an A4 PDF of one or two pages; its rows are still to export.
-TEST_F(TFenetreRelevesTest, CompteRenduSurUneOuDeuxPages)
+// A lab report of three series (the no-load characteristic, a V-curve, the compensator):
+// an A4 PDF of two pages at most, in either locale; its rows are still to export.
+TEST_F(TFenetreRelevesTest, CompteRenduDeTroisSeries)
 {
-    Couple();
-    for (int ie = 40; ie < 100; ie += 5) {
+    Regle(1500, 0.2);
+    for (int ie = 20; ie <= 80; ie += 20) {
         Modele().PositionneTrackBar(TTrackBarBanc::TrackBarIe, 160 - ie);
         Tics(1);
         Table().ReleveLePoint();
     }
+    Couple();
+    for (const int couple : {100, 0})
+        for (int ie = 40; ie <= 120; ie += 20) {
+            Modele().PositionneTrackBar(TTrackBarBanc::TrackBarIe, 160 - ie);
+            Modele().PositionneTrackBar(TTrackBarBanc::TrackBarN, couple);
+            Tics(1);
+            Table().ReleveLePoint();
+        }
+    ASSERT_EQ(Fenetres->Releves.Series().size(), 3u);
+    Table().Etudiants = QStringLiteral("Camille Martin, Léo Petit");
+    Table().Groupe = QStringLiteral("TP 3 — groupe B");
     QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(QStringLiteral("compte-rendu.pdf"));
-    ASSERT_TRUE(Table().EcritCompteRendu(chemin));
-    EXPECT_TRUE(Fenetres->Releves.NonSauvees());
-    QFile fichier(chemin);
-    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
-    const QByteArray pdf = fichier.readAll();
-    EXPECT_TRUE(pdf.startsWith("%PDF-"));
-    const qsizetype pages = pdf.count("/Type /Page\n") + pdf.count("/Type /Page ");
-    EXPECT_GE(pages, 1);
-    EXPECT_LE(pages, 2);
+    for (const QLocale &locale : {QLocale(QLocale::French, QLocale::France), QLocale::c()}) {
+        QLocale::setDefault(locale);
+        const QString chemin = dossier.filePath(locale.name() + QStringLiteral(".pdf"));
+        ASSERT_TRUE(Table().EcritCompteRendu(chemin));
+        EXPECT_TRUE(Fenetres->Releves.NonSauvees());
+        QFile fichier(chemin);
+        ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
+        const QByteArray pdf = fichier.readAll();
+        EXPECT_TRUE(pdf.startsWith("%PDF-"));
+        const qsizetype pages = pdf.count("/Type /Page\n") + pdf.count("/Type /Page ");
+        EXPECT_GE(pages, 1);
+        EXPECT_LE(pages, 2);
+    }
     EXPECT_FALSE(Fenetres->FormCourbes->isVisible()) << "the curves are drawn, not shown";
 }
 
@@ -494,6 +511,57 @@ TEST_F(TFenetreRelevesTest, RecuperationEcriteAvantQueLaLigneSAffiche)
         EXPECT_EQ(QString::fromUtf8(garde.readAll()), session);
         garde.remove();
     }
+}
+
+// The child process of SessionTueeRevientEntiere, run only by it: records three points,
+// writes the table's text on its output and waits to be killed.
+TEST_F(TFenetreRelevesTest, DISABLED_SessionEnfant)
+{
+    Regle(1470, 0.47);
+    Tics(1);
+    Table().ReleveLePoint();
+    Couple();
+    Table().ReleveLePoint();
+    Table().Modele->setData(Table().Modele->index(1, TModeleReleves::ColonneCommentaire), QStringLiteral("tué"));
+    Table().ReleveLePoint();
+    std::printf("PRET\n%s", Fenetres->Releves.Texte(';', "\r\n").c_str());
+    std::fflush(stdout);
+    QTest::qWait(60000);
+}
+
+// A session killed by SIGKILL right after its points showed comes back whole at the next
+// start, comments and series included.
+TEST_F(TFenetreRelevesTest, SessionTueeRevientEntiere)
+{
+    QProcess enfant;
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    enfant.setProcessEnvironment(environnement);
+    enfant.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=*DISABLED_SessionEnfant"),
+                                                           QStringLiteral("--gtest_also_run_disabled_tests")});
+    // The header and three rows after "PRET", then SIGKILL.
+    QByteArray sortie;
+    const auto complete = [&] {
+        const qsizetype debut = sortie.indexOf("PRET\n");
+        return debut >= 0 && sortie.mid(debut).count("\r\n") >= 4;
+    };
+    for (int k = 0; k < 600 && !complete(); ++k) {
+        enfant.waitForReadyRead(100);
+        sortie += enfant.readAllStandardOutput();
+    }
+    enfant.kill();
+    enfant.waitForFinished();
+    ASSERT_TRUE(complete()) << sortie.toStdString();
+    const QByteArray table = sortie.mid(sortie.indexOf("PRET\n") + 5);
+
+    TReleves reprises;
+    TFenetreReleves suivante(reprises);
+    suivante.DefinitRecuperation(&Fenetres->Recuperation);
+    TRepondeurQuestions repondeur;
+    repondeur.Reponses = {true};
+    ASSERT_TRUE(suivante.ProposeReprise());
+    EXPECT_EQ(QByteArray::fromStdString(reprises.Texte(';', "\r\n")), table);
+    EXPECT_EQ(reprises.Nombre(), 3u);
 }
 
 // A recovery folder that cannot be written (a file stands in its place, which holds for
