@@ -39,6 +39,25 @@ TEST(TRelevesTest, TexteEnteteLignesChoisiesEtGuillemets)
     EXPECT_EQ(releves.Texte('\t', "\n", {0}).substr(0, 11), "N (tr/min)\t");
 }
 
+// In the practical-work mode δ is written empty, and Ev once coupled: the no-load
+// characteristic keeps its EMF, read on the voltmeter before coupling.
+TEST(TRelevesTest, ModeTPLaisseVideCeQueLeBancNeMesurePas)
+{
+    TReleves releves;
+    for (const bool couplee : {false, true}) {
+        TReleve r = Ligne("1500", couplee);
+        r[TColonneReleve::Ev] = {230.4, "230,4"};
+        r[TColonneReleve::Delta] = {47.6, "47,6"};
+        r[TColonneReleve::Q] = {-690.0, "-690"};
+        releves.Ajoute(r);
+    }
+    const std::string entete = releves.Texte(';', "\n", {0}).substr(0, releves.Texte(';', "\n", {0}).find('\n') + 1);
+    EXPECT_EQ(releves.Texte(';', "\n", {}, true), entete + "1500;0,47;230,4;;;;-690;;;;;non couplée;;\n"
+                                                           "1500;0,47;;;;;-690;;;;;couplée;;\n");
+    EXPECT_EQ(releves.Texte(';', "\n", {}, false), entete + "1500;0,47;230,4;;;;-690;;47,6;;;non couplée;;\n"
+                                                            "1500;0,47;230,4;;;;-690;;47,6;;;couplée;;\n");
+}
+
 // A row is saved once exported; the others stay unsaved, also after a deletion moves
 // them, and a saved row whose series or comment changes is unsaved again.
 TEST(TRelevesTest, LignesSauveesUneParUne)

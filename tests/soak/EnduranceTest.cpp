@@ -42,6 +42,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -261,7 +262,7 @@ public:
             return "menu: diagram hidden";
         QAction *action =
             Un<QAction>({v.Afficher2, v.Echelles1, v.Copierverspressepapier1, v.ailleetpositiondesvecteurs1,
-                         v.Afficher1, v.ension2, v.Intensit2, v.Rapporteur1, v.CourbesCaracteristiques1});
+                         v.Afficher1, v.ension2, v.Intensit2, v.Rapporteur1, v.Outils1->actions()[0]});
         action->trigger();
         return "menu " + action->objectName().toStdString();
     }
@@ -270,7 +271,8 @@ public:
     {
         std::vector<QLineEdit *> champs;
         if (Fenetres->formEchellesDiagVect()->isVisible())
-            champs.insert(champs.end(), {Fenetres->formEchellesDiagVect()->EditV, Fenetres->formEchellesDiagVect()->EditI});
+            champs.insert(champs.end(),
+                          {Fenetres->formEchellesDiagVect()->EditV, Fenetres->formEchellesDiagVect()->EditI});
         if (Fenetres->FormOrigine()->isVisible())
             champs.insert(champs.end(), {Fenetres->FormOrigine()->EditX, Fenetres->FormOrigine()->EditY});
         if (champs.empty())
@@ -360,7 +362,7 @@ public:
             }
             return "close the oscillograms";
         case 6:
-            emit Banc().demandeCourbes();
+            Banc().PopupMenuBanc->actions()[0]->trigger();
             return "curves, asked by the bench";
         case 7:
             f.MontreCourbes();

@@ -39,9 +39,10 @@ const QColor vert(0, 130, 60);
 const QColor orange(230, 120, 0);
 const QColor gris(110, 110, 110);
 const QColor point(255, 200, 0);
-// The recorded points: magenta diamonds with a white edge, apart from the live yellow disc
-// and from the V-curves' blues and greens.
-const QColor releve(210, 0, 150);
+// The recorded points: diamonds with a white edge, one colour per series, magenta first,
+// apart from the live yellow disc, the V-curves' blues and greens and the loci's reds.
+const std::array<QColor, 6> couleursReleves{QColor(210, 0, 150),   QColor(150, 75, 0),  QColor(20, 20, 20),
+                                            QColor(255, 100, 180), QColor(0, 160, 200), QColor(128, 128, 0)};
 // The V-curves darken as the power falls, leaving red and orange to the loci.
 const std::array<QColor, C::PuissancesV.size()> couleursV{QColor(68, 1, 84), QColor(59, 82, 139), QColor(33, 145, 140),
                                                           QColor(40, 160, 90), QColor(110, 170, 20)};
@@ -234,14 +235,33 @@ void TFormCourbes::CreePQ()
     EchellePQ();
 }
 
-QScatterSeries *TFormCourbes::AjouteReleves(TGraphiqueCourbes *graphique, TColonneReleve x, TColonneReleve y)
+namespace {
+
+QScatterSeries *MarqueReleves(TGraphiqueCourbes *graphique, std::size_t rang)
 {
-    QScatterSeries *serie = graphique->AjoutePoint(QStringLiteral("Relevés"), releve, 15);
+    QScatterSeries *serie =
+        graphique->AjoutePoint(QStringLiteral("Relevés"), couleursReleves[rang % couleursReleves.size()], 15);
     serie->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
     serie->setBorderColor(Qt::white);
-    MarquesReleves.push_back({serie, x, y});
+    return serie;
+}
+
+} // namespace
+
+QScatterSeries *TFormCourbes::AjouteReleves(TGraphiqueCourbes *graphique, TColonneReleve x, TColonneReleve y)
+{
+    QScatterSeries *serie = MarqueReleves(graphique, 0);
+    MarquesReleves.push_back({graphique, {serie}, x, y});
     VersionReleves.reset();
     return serie;
+}
+
+std::vector<QScatterSeries *> TFormCourbes::SeriesReleves(const TGraphiqueCourbes *graphique) const
+{
+    for (const TMarqueReleves &marque : MarquesReleves)
+        if (marque.Graphique == graphique)
+            return marque.Series;
+    return {};
 }
 
 void TFormCourbes::DefinitReleves(const TReleves *releves)
@@ -259,22 +279,31 @@ void TFormCourbes::PoseReleves()
     if (VersionReleves == version)
         return;
     VersionReleves = version;
-    for (const TMarqueReleves &marque : MarquesReleves) {
-        QList<QPointF> points;
-        if (Releves)
-            for (const TReleve &r : Releves->Lignes())
-                if (r[marque.X].Valeur && r[marque.Y].Valeur &&
-                    !(ModeTP &&
-                      (TReleves::NonMesurable(marque.X, r.Couplee) || TReleves::NonMesurable(marque.Y, r.Couplee))))
-                    points.append(QPointF(*r[marque.X].Valeur, *r[marque.Y].Valeur));
-        Remplace(marque.Serie, points);
-        // Named in the legend only when there is something to name; the legend does not
-        // lay itself out again for a marker that reappears.
-        QLegend *legende = marque.Serie->chart()->legend();
-        for (QLegendMarker *nom : legende->markers(marque.Serie)) {
-            if (nom->isVisible() != !points.isEmpty()) {
-                nom->setVisible(!points.isEmpty());
-                legende->layout()->invalidate();
+    const std::vector<std::string> series = Releves ? Releves->Series() : std::vector<std::string>{};
+    for (TMarqueReleves &marque : MarquesReleves) {
+        // One marker per series, in the order of their first rows; made when first needed.
+        while (marque.Series.size() < series.size())
+            marque.Series.push_back(MarqueReleves(marque.Graphique, marque.Series.size()));
+        for (std::size_t k = 0; k < marque.Series.size(); ++k) {
+            QScatterSeries *serie = marque.Series[k];
+            QList<QPointF> points;
+            if (k < series.size()) {
+                serie->setName(series[k].empty() ? QStringLiteral("Relevés") : QString::fromStdString(series[k]));
+                for (const TReleve &r : Releves->Lignes())
+                    if (r.Serie == series[k] && r[marque.X].Valeur && r[marque.Y].Valeur &&
+                        !(ModeTP &&
+                          (TReleves::NonMesurable(marque.X, r.Couplee) || TReleves::NonMesurable(marque.Y, r.Couplee))))
+                        points.append(QPointF(*r[marque.X].Valeur, *r[marque.Y].Valeur));
+            }
+            Remplace(serie, points);
+            // Named in the legend only when there is something to name; the legend does not
+            // lay itself out again for a marker that reappears.
+            QLegend *legende = serie->chart()->legend();
+            for (QLegendMarker *nom : legende->markers(serie)) {
+                if (nom->isVisible() != !points.isEmpty()) {
+                    nom->setVisible(!points.isEmpty());
+                    legende->layout()->invalidate();
+                }
             }
         }
     }
@@ -304,9 +333,10 @@ std::vector<std::pair<QString, QImage>> TFormCourbes::ImagesReleves(qreal echell
     PoseReleves();
     const int vue = Onglets->currentIndex();
     std::vector<std::pair<QString, QImage>> images;
-    const std::array<QScatterSeries *, 4> releves{RelevesAVide, RelevesAngle, RelevesV, RelevesPQ}; // by tab
+    const std::array<TGraphiqueCourbes *, 4> graphiques{GraphiqueAVide, GraphiqueAngle, GraphiqueV, GraphiquePQ};
     for (int onglet = 0; onglet < Onglets->count(); ++onglet) {
-        if (releves[static_cast<std::size_t>(onglet)]->count() == 0)
+        const std::vector<QScatterSeries *> releves = SeriesReleves(graphiques[static_cast<std::size_t>(onglet)]);
+        if (std::none_of(releves.begin(), releves.end(), [](const QScatterSeries *s) { return s->count() > 0; }))
             continue;
         // Each tab brought up to date as if in view, then the one in view put back.
         Onglets->setCurrentIndex(onglet);

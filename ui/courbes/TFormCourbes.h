@@ -42,8 +42,11 @@ public:
     std::vector<std::pair<QString, QImage>> ImagesReleves(qreal echelle) override;
 
     // The recorded points of the measurements table on a plot, at (x, y) of every row
-    // that has both, in a marker of their own: one call per plot.
+    // that has both, each series in a marker of its own colour and legend entry: one call
+    // per plot, which returns the first series' marker.
     QScatterSeries *AjouteReleves(TGraphiqueCourbes *graphique, TColonneReleve x, TColonneReleve y);
+    // The markers of a plot's series, the first series' first.
+    std::vector<QScatterSeries *> SeriesReleves(const TGraphiqueCourbes *graphique) const;
 
     QTabWidget *Onglets;
     TGraphiqueCourbes *GraphiqueAVide, *GraphiqueAngle, *GraphiqueV, *GraphiquePQ;
@@ -94,7 +97,8 @@ private:
     std::optional<double> EvCercle;                 // Ev of the circle drawn
     std::optional<double> ICercle;                  // I of the circle drawn
     struct TMarqueReleves {
-        QScatterSeries *Serie;
+        TGraphiqueCourbes *Graphique;
+        std::vector<QScatterSeries *> Series; // one per series of the table
         TColonneReleve X, Y;
     };
     std::vector<TMarqueReleves> MarquesReleves;

@@ -1,6 +1,7 @@
 #include "TFenetres.h"
 
 #include "ReleveBanc.h"
+#include "TActionsOutils.h"
 #include "TChargeurCourbes.h"
 #include "TChronos.h"
 #include "TFenetreReleves.h"
@@ -20,10 +21,10 @@
 #include "Taxes.h"
 #include "TformEchellesDiagVect.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMessageBox>
 #include <QSettings>
-#include <QShortcut>
 #include <QTimer>
 
 #include <chrono>
@@ -48,7 +49,8 @@ void AuPremierPlan(QWidget *fenetre)
 
 TFenetres::TFenetres(TFabriqueCourbes fabrique)
     : Form1(std::make_unique<TForm1>()), FormVecteurCouplage(std::make_unique<TFormVecteurCouplage>()),
-      FormOscillogrammes(std::make_unique<TFormOscillogrammes>()), FabriqueCourbes(fabrique)
+      FormOscillogrammes(std::make_unique<TFormOscillogrammes>()), Outils(std::make_unique<TActionsOutils>()),
+      FabriqueCourbes(fabrique)
 {
     Form1->DefinitFenetre(TFenetreBanc::VecteurCouplage, FormVecteurCouplage.get());
     Form1->DefinitFenetre(TFenetreBanc::Oscillogrammes, FormOscillogrammes.get());
@@ -72,22 +74,22 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
     // Closing either phasor window closes the program, as "Quitter" does.
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
                      &TForm1::BitBtnFermerClick);
-    QObject::connect(Form1.get(), &TForm1::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
-    QObject::connect(Form1.get(), &TForm1::demandeInstruments, Form1.get(), [this] { MontreInstruments(); });
-    QObject::connect(Form1.get(), &TForm1::demandeReleves, Form1.get(), [this] { MontreReleves(); });
-    // F9 records the point from any window of the program.
-    auto *releve = new QShortcut(QKeySequence(Qt::Key_F9), Form1.get());
-    releve->setContext(Qt::ApplicationShortcut);
-    QObject::connect(releve, &QShortcut::activated, Form1.get(), [this] { ReleveLePoint(); });
-    {
-        const QSignalBlocker blocage(Form1->ActionModeTP);
-        Form1->ActionModeTP->setChecked(QSettings().value(CleModeTP, false).toBool());
-    }
-    DefinitModeTP(Form1->ActionModeTP->isChecked());
-    QObject::connect(Form1->ActionModeTP, &QAction::toggled, Form1.get(), [this](bool actif) {
-        QSettings().setValue(CleModeTP, actif);
-        DefinitModeTP(actif);
+    Outils->Ajoute(QStringLiteral("Courbes caractéristiques…"), Qt::Key_F2, [this] { MontreCourbes(); });
+    Outils->Ajoute(QStringLiteral("Instruments…"), Qt::Key_F3, [this] { MontreInstruments(); });
+    Outils->Ajoute(QStringLiteral("Relevés…"), Qt::Key_F4, [this] { MontreReleves(); });
+    Outils->Ajoute(QStringLiteral("Relever le point"), Qt::Key_F9, [this] { ReleveLePoint(); });
+    // The teacher's switch, with the tools; no key, so that a student does not stumble on it.
+    ActionModeTP = Outils->Ajoute(QStringLiteral("Mode TP (sans courbes théoriques ni δ)"), QKeySequence(), [this] {
+        QSettings().setValue(CleModeTP, ActionModeTP->isChecked());
+        DefinitModeTP(ActionModeTP->isChecked());
     });
+    ActionModeTP->setCheckable(true);
+    ActionModeTP->setToolTip(QStringLiteral("Pour l'enseignant\u00A0: les courbes ne montrent que les points relevés, "
+                                            "et ce que le banc réel ne mesure pas (δ, Ev une fois couplée) "
+                                            "disparaît des instruments, des relevés et du compte rendu"));
+    ActionModeTP->setChecked(QSettings().value(CleModeTP, false).toBool());
+    DefinitModeTP(ActionModeTP->isChecked());
+    Form1->DefinitOutils(*Outils);
     // Recorded points that were never saved are not lost by a click on "Quitter".
     Form1->DefinitConfirmationQuitter([this] { return !FormReleves || FormReleves->ConfirmeQuitter(); });
 }
@@ -117,9 +119,7 @@ TFormVecteurs *TFenetres::FormVecteurs()
     Form1->DefinitFenetre(TFenetreBanc::Vecteurs, Vecteurs.get());
     Form1->DefinitZone(TZoneDessin::PaintBoxVecteurs, Vecteurs->PaintBox1);
     QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeFermeture, Form1.get(), &TForm1::BitBtnFermerClick);
-    QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeCourbes, Form1.get(), [this] { MontreCourbes(); });
-    QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeInstruments, Form1.get(), [this] { MontreInstruments(); });
-    QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeReleves, Form1.get(), [this] { MontreReleves(); });
+    Vecteurs->DefinitOutils(*Outils);
     return Vecteurs.get();
 }
 

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class QAction;
+
 namespace tavelor {
 
 class TForm1;
@@ -19,6 +21,7 @@ class TFormAide;
 class TFormChoixVect;
 class TFenetreReleves;
 class TFormInstruments;
+class TActionsOutils;
 
 // The nine windows of the program, each created once and handed to the main window;
 // they live until the program ends. The three shown at start are made with the program,
@@ -46,6 +49,8 @@ public:
     // remembered from one session to the next.
     void DefinitModeTP(bool actif);
     bool ModeTP() const { return ModeTP_; }
+    // Checked while the mode is on; in the bench's context menu with the tools.
+    QAction *ActionModeTP;
     // The lab's instruments, created at the first call: shown and brought to the front.
     void MontreInstruments();
 
@@ -71,6 +76,9 @@ public:
     std::unique_ptr<TFenetreCourbes> FormCourbes;
     std::unique_ptr<TFenetreReleves> FormReleves;
     std::unique_ptr<TFormInstruments> FormInstruments;
+    // Curves (F2), instruments (F3), measurements (F4), record the point (F9): every
+    // menu that offers the tools shows these.
+    std::unique_ptr<TActionsOutils> Outils;
 
 private:
     std::unique_ptr<TFormAPropos> APropos;

@@ -3,6 +3,7 @@
 #include "Arrondi.h"
 #include "CouleurQt.h"
 #include "FabriqueAccessible.h"
+#include "TActionsOutils.h"
 #include "TAnnonce.h"
 #include "TCanevasQt.h"
 #include "TChronos.h"
@@ -113,17 +114,6 @@ void TForm1::CreeComposants()
                        "l'interrupteur triphasé et le réseau 400 V, 50 Hz"));
     PopupMenuBanc = new QMenu(this);
     PopupMenuBanc->setObjectName(QStringLiteral("PopupMenuBanc"));
-    connect(PopupMenuBanc->addAction(QStringLiteral("Courbes caractéristiques…")), &QAction::triggered, this,
-            &TForm1::demandeCourbes);
-    connect(PopupMenuBanc->addAction(QStringLiteral("Instruments…")), &QAction::triggered, this,
-            &TForm1::demandeInstruments);
-    connect(PopupMenuBanc->addAction(QStringLiteral("Relevés…")), &QAction::triggered, this, &TForm1::demandeReleves);
-    PopupMenuBanc->addSeparator();
-    ActionModeTP = PopupMenuBanc->addAction(QStringLiteral("Mode TP (sans courbes théoriques ni δ)"));
-    ActionModeTP->setCheckable(true);
-    ActionModeTP->setToolTip(QStringLiteral("Pour l'enseignant\u00A0: les courbes ne montrent que les points relevés, "
-                                            "et ce que le banc réel ne mesure pas (δ, Ev une fois couplée) "
-                                            "disparaît des instruments, des relevés et du compte rendu"));
 
     afficheurIe = CreeAfficheur("afficheurIe", D::afficheurIe, 2);
     afficheurI = CreeAfficheur("afficheurI", D::afficheurI, 2);
@@ -311,17 +301,15 @@ void TForm1::OrdreTabulation()
 
 void TForm1::CreeRaccourcis()
 {
-    // The tools from any window of the program; a modal box in front keeps them to itself.
-    const std::array<std::pair<Qt::Key, void (TForm1::*)()>, 3> outils{{{Qt::Key_F2, &TForm1::demandeCourbes},
-                                                                        {Qt::Key_F3, &TForm1::demandeInstruments},
-                                                                        {Qt::Key_F4, &TForm1::demandeReleves}}};
-    for (const auto &[touche, signal] : outils) {
-        auto *raccourci = new QShortcut(QKeySequence(touche), this);
-        raccourci->setContext(Qt::ApplicationShortcut);
-        connect(raccourci, &QShortcut::activated, this, signal);
-    }
     for (const QKeySequence &touches : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)})
         connect(new QShortcut(touches, this), &QShortcut::activated, this, &TForm1::OuvreMenuBanc);
+}
+
+void TForm1::DefinitOutils(TActionsOutils &outils)
+{
+    outils.AjouteA(PopupMenuBanc);
+    // The bench stays shown all along: its keys work from every window.
+    outils.AjouteA(this);
 }
 
 void TForm1::OuvreMenuBanc()

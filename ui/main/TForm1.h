@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace tavelor {
 
+class TActionsOutils;
 class TAnnonce;
 class TCanevasQt;
 class TChronos;
@@ -58,6 +59,8 @@ public:
     void DefinitConfirmationQuitter(std::function<bool()> confirme) { ConfirmeQuitter = std::move(confirme); }
     // Ends the program without asking: a session that ends or a signal cannot wait for an answer.
     void QuitteSansDemander();
+    // The tools, in the picture's context menu and from their keys in every window.
+    void DefinitOutils(TActionsOutils &outils);
     // Stops the clock for good, before the windows it repaints are destroyed.
     void ArreteChronos();
 
@@ -86,20 +89,11 @@ public:
     TAnnonce *AnnonceAlerte;
     QPushButton *BitBtnRecable, *BitBtnFermeInter, *BitBtnAide, *BitBtnAPropos, *BitBtnFermer;
     QMenu *PopupMenuBanc; // right click on the bench picture
-    // The teacher's switch of the practical-work mode, in that menu; TFenetres keeps it.
-    QAction *ActionModeTP;
     QTimer TimerWarning;
     std::unique_ptr<TChronos> Chronos1;
 
 public slots:
     void BitBtnFermerClick();
-
-signals:
-    // The tools, from the picture's context menu, and from their keys in any window:
-    // "Courbes caractéristiques…" (F2), "Instruments…" (F3), "Relevés…".
-    void demandeCourbes();
-    void demandeInstruments();
-    void demandeReleves();
 
 protected:
     void showEvent(QShowEvent *event) override;

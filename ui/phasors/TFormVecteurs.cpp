@@ -2,6 +2,7 @@
 
 #include "CouleurQt.h"
 #include "FixedLocal.h"
+#include "TActionsOutils.h"
 #include "TCanevasQt.h"
 #include "TModele.h"
 #include "TPaintBox.h"
@@ -60,6 +61,11 @@ TFormVecteurs::TFormVecteurs(QWidget *parent)
     CreeComposants();
 }
 
+void TFormVecteurs::DefinitOutils(TActionsOutils &outils)
+{
+    outils.AjouteA(Outils1);
+}
+
 void TFormVecteurs::CreeMenus()
 {
     MainMenu1 = new QMenuBar(this);
@@ -77,12 +83,6 @@ void TFormVecteurs::CreeMenus()
     Intensit2 = Curseurs1->addAction(QStringLiteral("Intensité"));
     Rapporteur1 = Curseurs1->addAction(QStringLiteral("Rapporteur"));
     Outils1 = MainMenu1->addMenu(QStringLiteral("Outils"));
-    CourbesCaracteristiques1 = Outils1->addAction(QStringLiteral("Courbes caractéristiques…"));
-    Instruments1 = Outils1->addAction(QStringLiteral("Instruments…"));
-    Releves1 = Outils1->addAction(QStringLiteral("Relevés…"));
-    connect(CourbesCaracteristiques1, &QAction::triggered, this, &TFormVecteurs::demandeCourbes);
-    connect(Instruments1, &QAction::triggered, this, &TFormVecteurs::demandeInstruments);
-    connect(Releves1, &QAction::triggered, this, &TFormVecteurs::demandeReleves);
 
     const std::initializer_list<std::pair<QAction *, const char *>> noms{
         {Afficher2, "Afficher2"},
@@ -98,9 +98,6 @@ void TFormVecteurs::CreeMenus()
     Editer1->setObjectName(QStringLiteral("Editer1"));
     Curseurs1->setObjectName(QStringLiteral("Curseurs1"));
     Outils1->setObjectName(QStringLiteral("Outils1"));
-    CourbesCaracteristiques1->setObjectName(QStringLiteral("CourbesCaracteristiques1"));
-    Instruments1->setObjectName(QStringLiteral("Instruments1"));
-    Releves1->setObjectName(QStringLiteral("Releves1"));
 
     connect(Afficher2, &QAction::triggered, this, [this] { Montre(ChoixVecteurs); });
     connect(Echelles1, &QAction::triggered, this, [this] { Montre(Echelles); });

@@ -17,6 +17,7 @@ class QMouseEvent;
 
 namespace tavelor {
 
+class TActionsOutils;
 class TCanevasQt;
 class TModele;
 class TPaintBox;
@@ -39,6 +40,8 @@ public:
     void DefinitModele(TModele *modele) { Modele = modele; }
     // The dialogs opened from the menu.
     void DefinitDialogues(QWidget *choixVecteurs, QWidget *echelles, QWidget *origine);
+    // The program's tools, in the "Outils" menu.
+    void DefinitOutils(TActionsOutils &outils);
 
     int ModeMesure() const { return Mode; }
     bool MesuresAffichees() const { return Affichees; }
@@ -50,7 +53,6 @@ public:
     // Further menus go after "Mesures".
     QMenuBar *MainMenu1;
     QMenu *Editer1, *Curseurs1, *Outils1;
-    QAction *CourbesCaracteristiques1, *Instruments1, *Releves1;
     QAction *Afficher2, *Echelles1, *Copierverspressepapier1, *ailleetpositiondesvecteurs1;
     QAction *Afficher1, *ension2, *Intensit2, *Rapporteur1;
 
@@ -61,12 +63,6 @@ public:
     QWidget *PanelMesures;
     QFrame *Shape1;
     Tchaine_riche *chaine_richeMesures;
-
-signals:
-    // The tools of the "Outils" menu, which the windows that own them show.
-    void demandeCourbes();
-    void demandeInstruments();
-    void demandeReleves();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,8 +1,8 @@
 #include "TFormInstruments.h"
 
 #include "BancTest.h"
-#include "TFormOscillogrammes.h"
 #include "TAnnonce.h"
+#include "TFormOscillogrammes.h"
 #include "TFormVecteurs.h"
 #include "TLampeSynchro.h"
 #include "TLecture.h"
@@ -86,7 +86,7 @@ TEST_F(TFormInstrumentsTest, OuverteALaDemandeParLesMenusEtLesTouches)
     QStringList articles;
     for (const QAction *a : banc.PopupMenuBanc->actions())
         articles << a->text();
-    EXPECT_EQ(articles, (QStringList{"Courbes caractéristiques…", "Instruments…", "Relevés…"}));
+    EXPECT_EQ(articles, (QStringList{"Courbes caractéristiques…", "Instruments…", "Relevés…", "Relever le point"}));
 
     // F3 from another window than the bench.
     Fenetres->FormOscillogrammes->activateWindow();
@@ -114,8 +114,8 @@ TEST_F(TFormInstrumentsTest, OuverteALaDemandeParLesMenusEtLesTouches)
 
     TFormVecteurs *diagramme = Fenetres->FormVecteurs();
     EXPECT_EQ(diagramme->Outils1->title(), QStringLiteral("Outils"));
-    EXPECT_EQ(diagramme->Outils1->actions().size(), 3);
-    diagramme->Instruments1->trigger();
+    EXPECT_EQ(diagramme->Outils1->actions().size(), 4);
+    diagramme->Outils1->actions()[1]->trigger();
     EXPECT_EQ(Fenetres->FormInstruments.get(), fenetre);
     EXPECT_TRUE(fenetre->isVisible());
 }

@@ -3,6 +3,7 @@
 #include "ApplicationTest.h"
 #include "EmpreinteCourbes.h"
 #include "ReponseurMessages.h"
+#include "TActionsOutils.h"
 #include "TFenetres.h"
 #include "TForm1.h"
 
@@ -76,7 +77,7 @@ TEST(TChargeurCourbesTest, ModuleEtrangerRefuseLeBancContinue)
     test::TReponseurMessages reponseur;
     TFenetres fenetres;
     fenetres.Montre();
-    emit fenetres.Form1->demandeCourbes();
+    fenetres.Outils->Actions()[0]->trigger();
     EXPECT_EQ(fenetres.FormCourbes, nullptr);
     EXPECT_EQ(reponseur.Textes,
               QStringList{QStringLiteral(

@@ -1,15 +1,22 @@
 #include "TFenetres.h"
 
 #include "ApplicationTest.h"
+#include "TActionsOutils.h"
 #include "TChronos.h"
+#include "TFenetreReleves.h"
 #include "TForm1.h"
 #include "TFormAide.h"
+#include "TFormInstruments.h"
+#include "TFormOscillogrammes.h"
+#include "TFormVecteurCouplage.h"
 #include "TFormVecteurs.h"
 #include "TGeometrieAffichage.h"
 #include "TModele.h"
 #include "TPaintBox.h"
 #include "TTimerThread.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -17,7 +24,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace tavelor {
 namespace {
@@ -54,6 +63,17 @@ private:
 TFenetreCourbes *CreeCourbesLectrices(const TModele &modele)
 {
     return new TCourbesLectrices(modele);
+}
+
+class TCourbesVides : public TFenetreCourbes {
+public:
+    TCourbesVides() : TFenetreCourbes(QStringLiteral("Courbes"), QSize(200, 100), false) {}
+    void Suit() override {}
+};
+
+TFenetreCourbes *CreeCourbesVides(const TModele &)
+{
+    return new TCourbesVides;
 }
 
 // The side windows read the model the bench owns: they are destroyed before it, and
@@ -102,6 +122,60 @@ TEST(TFenetres, HiddenWindowsAreMadeWhenFirstAskedFor)
     EXPECT_TRUE(fenetres.FormAide()->isVisible());
     EXPECT_EQ(fenetres.FormVecteurs()->PaintBox1->height(), TGeometrieAffichage{}.HauteurDiagramme);
     EXPECT_TRUE(existe("tavelor::TFormChoixVect"));
+}
+
+// Each tool once in every menu that offers the tools, its key shown beside it, and each
+// key answered from every window the user may be in.
+TEST(TFenetres, ChaqueOutilUneFoisDansChaqueMenuEtParSaToucheDePartout)
+{
+    test::Application();
+    TFenetres fenetres(CreeCourbesVides);
+    fenetres.Montre();
+    struct TOutil {
+        QString Texte;
+        QKeySequence Touche;
+        std::function<bool()> Fait;
+    };
+    const std::vector<TOutil> outils{
+        {"Courbes caractéristiques…", Qt::Key_F2,
+         [&] { return fenetres.FormCourbes && fenetres.FormCourbes->isVisible(); }},
+        {"Instruments…", Qt::Key_F3, [&] { return fenetres.FormInstruments && fenetres.FormInstruments->isVisible(); }},
+        {"Relevés…", Qt::Key_F4, [&] { return fenetres.FormReleves && fenetres.FormReleves->isVisible(); }},
+        {"Relever le point", Qt::Key_F9, [&] { return fenetres.Releves.Nombre() > 0; }},
+        {"Mode TP (sans courbes théoriques ni δ)", QKeySequence(), [&] { return fenetres.ModeTP(); }}};
+    const auto ferme = [&] {
+        for (QWidget *outil : std::initializer_list<QWidget *>{
+                 fenetres.FormCourbes.get(), fenetres.FormInstruments.get(), fenetres.FormReleves.get()})
+            if (outil)
+                outil->hide();
+        fenetres.Releves.Efface();
+    };
+
+    for (const QMenu *menu : {fenetres.Form1->PopupMenuBanc, fenetres.FormVecteurs()->Outils1}) {
+        const QList<QAction *> actions = menu->actions();
+        ASSERT_EQ(actions.size(), static_cast<qsizetype>(outils.size())) << menu->objectName().toStdString();
+        for (std::size_t i = 0; i < outils.size(); ++i) {
+            EXPECT_EQ(actions[i]->text(), outils[i].Texte);
+            EXPECT_EQ(actions[i]->shortcut(), outils[i].Touche);
+            EXPECT_TRUE(actions[i]->isShortcutVisibleInContextMenu());
+            EXPECT_EQ(actions[i], fenetres.Outils->Actions()[static_cast<qsizetype>(i)]) << "one action, not a copy";
+        }
+    }
+
+    // The diagram last: shown, its menu bar holds the keys too.
+    for (QWidget *fenetre :
+         std::initializer_list<QWidget *>{fenetres.Form1.get(), fenetres.FormVecteurCouplage.get(),
+                                          fenetres.FormOscillogrammes.get(), fenetres.FormVecteurs()})
+        for (const TOutil &outil : outils) {
+            if (outil.Touche.isEmpty())
+                continue; // the teacher's switch has no key
+            ferme();
+            fenetre->show();
+            fenetre->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(fenetre));
+            QTest::keyClick(fenetre->windowHandle(), static_cast<Qt::Key>(outil.Touche[0].key()));
+            EXPECT_TRUE(outil.Fait()) << fenetre->metaObject()->className() << " " << outil.Texte.toStdString();
+        }
 }
 
 } // namespace

@@ -715,9 +715,16 @@ TEST_F(TFenetreRelevesTest, ModeTPMasqueExactementSaListe)
         return noms;
     };
     const QStringList toutes = visibles();
+    // Each series in a marker of its own, named and coloured apart.
+    const std::vector<QScatterSeries *> marques = courbes->SeriesReleves(courbes->GraphiqueV);
+    ASSERT_EQ(marques.size(), 2u);
+    const QStringList series{marques[0]->name(), marques[1]->name()};
+    EXPECT_EQ(series,
+              (QStringList{QStringLiteral("Caractéristique à vide"), QStringLiteral("Courbe en V, P = 1571 W")}));
+    EXPECT_NE(marques[0]->color(), marques[1]->color());
     for (const bool actif : {true, false}) {
         SCOPED_TRACE(actif);
-        Banc().ActionModeTP->trigger();
+        Fenetres->ActionModeTP->trigger();
         EXPECT_EQ(QSettings().value(QStringLiteral("Seance/ModeTP")).toBool(), actif);
         for (QWidget *fenetre : std::initializer_list<QWidget *>{&Table(), Fenetres->FormInstruments.get(), courbes})
             EXPECT_EQ(fenetre->windowTitle().endsWith(QStringLiteral(" — mode TP")), actif);
@@ -729,21 +736,27 @@ TEST_F(TFenetreRelevesTest, ModeTPMasqueExactementSaListe)
         EXPECT_EQ(Table().Tableau->isColumnHidden(int(C::Delta)), actif);
         EXPECT_EQ(Fenetres->FormInstruments->AngleInterne->isVisibleTo(Fenetres->FormInstruments.get()), !actif);
         EXPECT_TRUE(Fenetres->FormInstruments->PuissanceReactive->isVisibleTo(Fenetres->FormInstruments.get()));
-        EXPECT_EQ(visibles(), actif ? QStringList{QStringLiteral("Relevés")} : toutes);
+        EXPECT_EQ(visibles(), actif ? series : toutes);
         // Painted over the chart: the live points stay, the moving curve and circles go.
         for (QXYSeries *point : {courbes->PointAVide, courbes->PointAngle, courbes->PointV, courbes->PointPQ})
             EXPECT_TRUE(point->isVisible());
         for (QXYSeries *courbe : {courbes->CourbeVCourante, courbes->CercleFem, courbes->CercleCourant})
             EXPECT_EQ(courbe->isVisible(), !actif);
         EXPECT_EQ(courbes->LectureV->isHidden(), actif);
-        EXPECT_EQ(courbes->RelevesAngle->count(), actif ? 0 : 1) << "δ is not plotted when not measured";
-        EXPECT_EQ(courbes->RelevesAVide->count(), actif ? 1 : 2) << "nor Ev once coupled";
+        const auto points = [&](const TGraphiqueCourbes *graphique) {
+            int n = 0;
+            for (const QScatterSeries *serie : courbes->SeriesReleves(graphique))
+                n += serie->count();
+            return n;
+        };
+        EXPECT_EQ(points(courbes->GraphiqueAngle), actif ? 0 : 1) << "δ is not plotted when not measured";
+        EXPECT_EQ(points(courbes->GraphiqueAVide), actif ? 1 : 2) << "nor Ev once coupled";
     }
-    Banc().ActionModeTP->trigger();
+    Fenetres->ActionModeTP->trigger();
     TFenetres suivante(CreeFormCourbes);
-    EXPECT_TRUE(suivante.Form1->ActionModeTP->isChecked()) << "remembered";
+    EXPECT_TRUE(suivante.ActionModeTP->isChecked()) << "remembered";
     EXPECT_TRUE(suivante.ModeTP());
-    Banc().ActionModeTP->trigger();
+    Fenetres->ActionModeTP->trigger();
 }
 
 } // namespace
