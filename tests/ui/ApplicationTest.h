@@ -4,6 +4,7 @@
 // component over a known background.
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QStandardPaths>
 #include <QWidget>
@@ -11,7 +12,8 @@
 namespace tavelor::test {
 
 // Created on first use and kept to the end of the run; the data and settings folders are
-// the test ones, never the user's.
+// the test ones, never the user's, and each test program's own, so that programs run side
+// by side (ctest -j) do not share a recovery file.
 inline QApplication &Application()
 {
     static int argc = 1;
@@ -19,7 +21,9 @@ inline QApplication &Application()
     static char *argv[] = {nom, nullptr};
     static QApplication *application = [] {
         QStandardPaths::setTestModeEnabled(true);
-        return new QApplication(argc, argv);
+        auto *nouvelle = new QApplication(argc, argv);
+        QCoreApplication::setApplicationName(QFileInfo(QCoreApplication::applicationFilePath()).baseName());
+        return nouvelle;
     }();
     return *application;
 }
