@@ -24,9 +24,13 @@ bool Dans(double ecart, double tolerance, int decimales)
            std::llabs(UnitesAffichees(ecart, decimales)) <= UnitesAffichees(tolerance, decimales);
 }
 
+// As the instruments write a gap: a decimal comma and a true minus sign.
 std::string Nombre(double x, int decimales)
 {
-    return Fixed(x, 15, decimales, ",");
+    std::string texte = Fixed(x, 15, decimales, ",");
+    if (!texte.empty() && texte.front() == '-')
+        texte.replace(0, 1, "\u2212");
+    return texte;
 }
 
 } // namespace

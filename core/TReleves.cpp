@@ -78,18 +78,20 @@ void TReleves::Efface()
 
 void TReleves::DefinitSerie(std::size_t ligne, std::string serie)
 {
-    if (ligne >= Lignes_.size() || Lignes_[ligne].Serie == serie)
-        return;
-    Lignes_[ligne].Serie = std::move(serie);
-    Sauvees_[ligne] = false;
-    ++Version_;
+    DefinitMots(ligne, &TReleve::Serie, std::move(serie));
 }
 
 void TReleves::DefinitCommentaire(std::size_t ligne, std::string commentaire)
 {
-    if (ligne >= Lignes_.size() || Lignes_[ligne].Commentaire == commentaire)
+    DefinitMots(ligne, &TReleve::Commentaire, std::move(commentaire));
+}
+
+void TReleves::DefinitMots(std::size_t ligne, std::string TReleve::*champ, std::string mots)
+{
+    // A row the student changed is to be exported again.
+    if (ligne >= Lignes_.size() || Lignes_[ligne].*champ == mots)
         return;
-    Lignes_[ligne].Commentaire = std::move(commentaire);
+    Lignes_[ligne].*champ = std::move(mots);
     Sauvees_[ligne] = false;
     ++Version_;
 }

@@ -85,6 +85,7 @@ public:
                       bool modeTP = false) const;
 
 private:
+    void DefinitMots(std::size_t ligne, std::string TReleve::*champ, std::string mots);
     std::vector<TReleve> Lignes_;
     std::vector<bool> Sauvees_;
     std::uint64_t Version_ = 0;

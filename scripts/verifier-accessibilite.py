@@ -160,8 +160,8 @@ def main():
                     # order too when the draw crossed S2 and S3).
                     tuple("message : Les conditions de couplage ne sont pas remplies / Conditions non remplies\u00a0: "
                           + ordre + "même fréquence, même tension et en phase.\n" + ligneOrdre
-                          + "– même fréquence\u00a0: écart -50,00\u00a0Hz, au plus ±0,10\u00a0Hz\n"
-                          "– même tension\u00a0: écart -230,0\u00a0V, au plus ±11,5\u00a0V\n"
+                          + "– même fréquence\u00a0: écart \u221250,00\u00a0Hz, au plus ±0,10\u00a0Hz\n"
+                          "– même tension\u00a0: écart \u2212230,0\u00a0V, au plus ±11,5\u00a0V\n"
                           "– en phase\u00a0: aucune tension à comparer"
                           for ordre, ligneOrdre in (("", ""), ("même ordre des phases, ",
                                                                "– même ordre des phases\u00a0: ordre inversé\n")))]

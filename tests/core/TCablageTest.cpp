@@ -257,8 +257,8 @@ TEST_F(TCablageTest, FermetureSelonLesQuatreConditions)
     EXPECT_EQ(vue.Appels.back().Texte, "Message(Les conditions de couplage ne sont pas remplies)");
     EXPECT_EQ(vue.Appels.back().Detail, "Conditions non remplies\u00a0: même fréquence, même tension et en phase.\n"
                                         "– même fréquence\u00a0: écart 1,00\u00a0Hz, au plus ±0,10\u00a0Hz\n"
-                                        "– même tension\u00a0: écart -30,0\u00a0V, au plus ±11,5\u00a0V\n"
-                                        "– en phase\u00a0: écart -34,9°, au plus ±10,0°");
+                                        "– même tension\u00a0: écart \u221230,0\u00a0V, au plus ±11,5\u00a0V\n"
+                                        "– en phase\u00a0: écart \u221234,9°, au plus ±10,0°");
 }
 
 // Closed a few rpm off, the machine is pulled into step: otherwise the shaft's power,
@@ -293,8 +293,8 @@ TEST_F(TCablageTest, FermetureRefuseeALArretEtFermeeUneFois)
     cablage.BitBtnFermeInterClick();
     EXPECT_FALSE(modele.Couplage);
     EXPECT_EQ(vue.Appels.back().Detail, "Conditions non remplies\u00a0: même fréquence, même tension et en phase.\n"
-                                        "– même fréquence\u00a0: écart -50,00\u00a0Hz, au plus ±0,10\u00a0Hz\n"
-                                        "– même tension\u00a0: écart -230,0\u00a0V, au plus ±11,5\u00a0V\n"
+                                        "– même fréquence\u00a0: écart \u221250,00\u00a0Hz, au plus ±0,10\u00a0Hz\n"
+                                        "– même tension\u00a0: écart \u2212230,0\u00a0V, au plus ±11,5\u00a0V\n"
                                         "– en phase\u00a0: aucune tension à comparer");
 
     // Coupled, the button is disabled; a click that still arrives leaves the torque alone.
