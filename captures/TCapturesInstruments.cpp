@@ -1,5 +1,6 @@
 #include "TCapturesInstruments.h"
 
+#include "Angles.h"
 #include "Manipulations.h"
 #include "TChronos.h"
 #include "TFenetres.h"
@@ -11,7 +12,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <numbers>
 
 namespace tavelor {
 
@@ -58,7 +58,7 @@ bool TCapturesInstruments::Tout()
         banc.TrackBarIe->setValue(160 - ie);
         banc.TrackBarN->setValue(n);
         modele.AligneRotor();
-        modele.theta += degres * std::numbers::pi / 180.0;
+        modele.theta += Radians(degres);
         modele.MiseAJourModele();
     };
 

@@ -173,7 +173,7 @@ bool TCablage::ConditionsCouplage() const
         return false;
     const int phaseReseau = modele_.Connexion[0];
     // At standstill Ev = 0 and no load angle can balance a torque: refused.
-    if (TModele::FemAVide(modele_.Ie, modele_.N) == 0.0)
+    if (TLoisMachine::FemAVide(modele_.Ie, modele_.N) == 0.0)
         return false;
     const auto &reseau = modele_.PhaseurReseau(phaseReseau).Valeurs;
     const auto &stator = modele_.VS1.Valeurs;
@@ -191,9 +191,7 @@ void TCablage::BitBtnFermeInterClick()
     }
 
     // Read before the grid pulls the rotor into step.
-    const TSynchronisation releve = TInstruments::Synchronisation(modele_, *this);
-    bilan_ = TBilanCouplage{bilan_ ? bilan_->Numero + 1 : 1, releve.EcartFrequence, releve.EcartTension, releve.Theta1,
-                            releve.Conditions};
+    fermeture_ = TReleveFermeture{fermeture_ ? fermeture_->Numero + 1 : 1, TCouplage::Ecarts(modele_, OrdreConstate())};
 
     vue_.EtatInterrupteurs(true);
     modele_.AccrocheAuReseau();

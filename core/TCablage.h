@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TCanevas.h"
-#include "TInstruments.h"
+#include "TCouplage.h"
 #include "TPoint.h"
 #include "TProtectionReseau.h"
 #include "TVueBanc.h"
@@ -46,8 +46,8 @@ public:
     bool BitBtnFermeInterActif() const { return fermeInterActif_; }
     // The phase order as the closing test finds it: what the phase-order indicator shows.
     TOrdreConstate OrdreConstate() const;
-    // The instruments as they read at the last closing of the switch; none before the first.
-    const std::optional<TBilanCouplage> &Bilan() const { return bilan_; }
+    // What the instruments read at the last closing of the switch; none before the first.
+    const std::optional<TReleveFermeture> &Fermeture() const { return fermeture_; }
 
     // Terminal centres, indexed by TBorne, in the coordinates of the wire area, as the
     // window lays them out; and the random stator phases behind S2 and S3, aleatoire in [0, 1).
@@ -70,7 +70,7 @@ private:
     std::array<bool, 6> actives_{true, true, true, true, true, true};
     bool fermeInterActif_ = false;
     bool ouvertureEnCours_ = false;
-    std::optional<TBilanCouplage> bilan_;
+    std::optional<TReleveFermeture> fermeture_;
 
     bool ConditionsCouplage() const;
     void ActiveFermeInter(bool actif);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <numbers>
 
 namespace tavelor {
 
@@ -36,16 +35,16 @@ double TCourbesCaracteristiques::Puissance(double Ev, double delta)
 
 double TCourbesCaracteristiques::CoupleMax(double Ev, double N)
 {
-    return N != 0.0 ? TLoisMachine::CoupleMecanique(PuissanceMax(Ev), N) : 0.0;
+    return N != 0.0 ? TLoisMachine::CoupleMecanique(TLoisMachine::PuissanceMax(Ev), N) : 0.0;
 }
 
 std::optional<double> TCourbesCaracteristiques::CourantAPuissance(double Ev, double Pu)
 {
     if (Ev <= 0.0)
-        return Pu == 0.0 ? std::optional(V / Reactance()) : std::nullopt;
+        return Pu == 0.0 ? std::optional(V / TLoisMachine::Reactance) : std::nullopt;
     // Coupled, the shaft turns at synchronous speed: Pu is the drive's power there.
     const std::optional<double> delta =
-        TLoisMachine::AngleInterne(TLoisMachine::CoupleMecanique(std::abs(Pu), NSynchrone), Ev);
+        TLoisMachine::AngleInterne(TLoisMachine::CoupleMecanique(std::abs(Pu), TLoisMachine::NSynchrone), Ev);
     if (!delta)
         return std::nullopt;
     return CourantAAngle(Ev, *delta);
@@ -80,7 +79,7 @@ TCourbe TCourbesCaracteristiques::PuissanceAngle(double Ev)
     TCourbe courbe;
     courbe.reserve(361);
     for (int degre = -180; degre <= 180; ++degre) {
-        const double delta = degre * std::numbers::pi / 180.0;
+        const double delta = Radians(degre);
         courbe.push_back({delta, Puissance(Ev, delta)});
     }
     return courbe;
@@ -91,7 +90,7 @@ TCourbe TCourbesCaracteristiques::CourbeV(double Pu, double N)
     const auto courant = [&](double Ie) { return CourantAPuissance(TLoisMachine::FemAVide(Ie, N), Pu); };
     const auto stable = [&](double Ie) { return courant(Ie).has_value(); };
     // Unity power factor: Ev·sin δ is fixed by the power, and Ev·cos δ = V there.
-    const double EvMinimum = std::hypot(V, std::abs(Pu) * Reactance() / (3.0 * V));
+    const double EvMinimum = std::hypot(V, std::abs(Pu) * TLoisMachine::Reactance / (3.0 * V));
     const auto auDelaDuMinimum = [&](double Ie) { return TLoisMachine::FemAVide(Ie, N) >= EvMinimum; };
 
     TCourbe courbe;
@@ -147,8 +146,8 @@ TCourbe TCourbesCaracteristiques::CercleFem(double Ev)
     TCourbe courbe;
     courbe.reserve(361);
     for (int degre = -180; degre <= 180; ++degre) {
-        const double delta = degre * std::numbers::pi / 180.0;
-        courbe.push_back({PuissanceReactive(Ev, delta), Puissance(Ev, delta)});
+        const double delta = Radians(degre);
+        courbe.push_back({TLoisMachine::PuissanceReactive(Ev, delta), Puissance(Ev, delta)});
     }
     return courbe;
 }
@@ -159,7 +158,7 @@ TCourbe TCourbesCaracteristiques::CercleCourant(double I)
     TCourbe courbe;
     courbe.reserve(361);
     for (int degre = -180; degre <= 180; ++degre) {
-        const double phi = degre * std::numbers::pi / 180.0;
+        const double phi = Radians(degre);
         courbe.push_back({S * std::cos(phi), S * std::sin(phi)});
     }
     return courbe;
@@ -168,10 +167,10 @@ TCourbe TCourbesCaracteristiques::CercleCourant(double I)
 TCourbe TCourbesCaracteristiques::LieuAngleQP(double delta, double puissanceMax)
 {
     // Along a load angle, P and Q − Q(0) grow in proportion to Ev.
-    const double Ev = puissanceMax / PuissanceMax(1.0) / std::sin(delta);
-    return {{PuissanceReactive(Ev, -delta), Puissance(Ev, -delta)},
+    const double Ev = puissanceMax / TLoisMachine::PuissanceMax(1.0) / std::sin(delta);
+    return {{TLoisMachine::PuissanceReactive(Ev, -delta), Puissance(Ev, -delta)},
             {CentreDiagramme(), 0.0},
-            {PuissanceReactive(Ev, delta), Puissance(Ev, delta)}};
+            {TLoisMachine::PuissanceReactive(Ev, delta), Puissance(Ev, delta)}};
 }
 
 } // namespace tavelor

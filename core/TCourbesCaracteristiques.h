@@ -23,16 +23,12 @@ using TCourbe = std::vector<TPointCourbe>;
 class TCourbesCaracteristiques {
 public:
     static constexpr double IeMax = 1.60;                                        // right end of the excitation range, A
-    static constexpr double NSynchrone = TLoisMachine::NSynchrone;               // 60·f/p, rpm
     static constexpr double PasIe = 0.005;                                       // sampling of the curves against Ie, A
     static constexpr double AngleLimite = 1.5707963267948966;                    // δ = 90°: stability limit
     static constexpr std::array PuissancesV{0.0, 500.0, 1000.0, 1500.0, 2000.0}; // W
 
-    // X = Ls·2π·f, Ω.
-    static double Reactance() { return TLoisMachine::Reactance; }
     // Pu = 3·V·Ev·sin δ / X, W.
     static double Puissance(double Ev, double delta);
-    static double PuissanceMax(double Ev) { return TLoisMachine::PuissanceMax(Ev); }
     // Pmax over the mechanical angular speed π·N/30; 0 at standstill. N·m.
     static double CoupleMax(double Ev, double N);
     // Stator current when the machine delivers Pu (either sign) at Ev, or nothing where
@@ -56,12 +52,10 @@ public:
     static TCourbe LieuAngle(double delta, double N, double puissanceMax);
 
     // The operating chart: points (Q, P), var and W, P > 0 generating, Q > 0 over-excited.
-    // Q = 3·V·(Ev·cos δ − V) / X, var.
-    static double PuissanceReactive(double Ev, double delta) { return TLoisMachine::PuissanceReactive(Ev, delta); }
     // S = 3·V·I, VA: with no losses, S² = P² + Q².
     static double PuissanceApparente(double I) { return 3.0 * TLoisMachine::V * I; }
     // Where every EMF circle is centred, the point of Ev = 0: Q = −3·V²/X, P = 0.
-    static double CentreDiagramme() { return PuissanceReactive(0.0, 0.0); }
+    static double CentreDiagramme() { return TLoisMachine::PuissanceReactive(0.0, 0.0); }
     // The states reachable at Ev, δ from −π to π, one point per degree: the circle of
     // radius 3·V·Ev/X about the centre, δ being the angle seen from there.
     static TCourbe CercleFem(double Ev);

@@ -22,29 +22,6 @@ TLampe TInstruments::Lampe(const TNbComplexe &stator, const TNbComplexe &reseau)
     return lampe;
 }
 
-namespace {
-
-// |x| in steps of `pas`, rounded as the reading shows it.
-long Pas(double x, double pas)
-{
-    return std::lround(std::abs(x) / pas);
-}
-
-} // namespace
-
-TConditionsCouplage TInstruments::Conditions(TOrdreConstate ordre, double ecartFrequence, double ecartTension,
-                                             std::optional<double> theta1)
-{
-    // Judged on the gaps as the instruments show them (0.01 Hz, 0.1 V, 0.1°): a gap read
-    // at the tolerance is within it, whatever the digits beyond the reading say.
-    TConditionsCouplage c;
-    c.Ordre = ordre == TOrdreConstate::Identique;
-    c.Frequence = Pas(ecartFrequence, 0.01) <= Pas(ToleranceFrequence, 0.01);
-    c.Tension = Pas(ecartTension, 0.1) <= Pas(ToleranceTension, 0.1);
-    c.Phase = theta1 && Pas(*theta1 * 180.0 / L::Pi, 0.1) <= Pas(TolerancePhase * 180.0 / L::Pi, 0.1);
-    return c;
-}
-
 TSynchronisation TInstruments::Synchronisation(const TModele &modele, const TCablage &cablage)
 {
     TSynchronisation s;
@@ -53,19 +30,15 @@ TSynchronisation TInstruments::Synchronisation(const TModele &modele, const TCab
         if (j >= 1 && j <= 3)
             s.Lampes[static_cast<std::size_t>(k - 1)] = Lampe(modele.PhaseurStator(k), modele.PhaseurReseau(j));
     }
-    const int j1 = modele.Connexion[0];
-    if (j1 >= 1 && j1 <= 3 && modele.VS1.Module() > 0.0)
-        s.Theta1 = std::remainder(modele.VS1.Argument() - modele.PhaseurReseau(j1).Argument(), 2.0 * L::Pi);
-
+    const TEcartsCouplage e = TCouplage::Ecarts(modele, cablage.OrdreConstate());
+    s.Theta1 = e.Theta1;
     s.FMachine = L::p * modele.N / 60.0;
-    // From the speed's gap, not from the difference of two frequencies: 1503 rpm is then
-    // exactly 0.1 Hz, on the tolerance's edge.
-    s.EcartFrequence = L::p * (modele.N - L::NSynchrone) / 60.0;
+    s.EcartFrequence = e.EcartFrequence;
     s.Sens = s.EcartFrequence > 0.0 ? 1 : s.EcartFrequence < 0.0 ? -1 : 0;
     s.VMachine = modele.Ev;
-    s.EcartTension = modele.Ev - L::V;
-    s.Ordre = cablage.OrdreConstate();
-    s.Conditions = Conditions(s.Ordre, s.EcartFrequence, s.EcartTension, s.Theta1);
+    s.EcartTension = e.EcartTension;
+    s.Ordre = e.Ordre;
+    s.Conditions = TCouplage::Conditions(e);
     return s;
 }
 
@@ -80,6 +53,16 @@ TPuissances TInstruments::Puissances(const TModele &modele)
     p.Retard = p.Q > 0.0 ? 1 : p.Q < 0.0 ? -1 : 0;
     p.Delta = modele.delta;
     return p;
+}
+
+TBilanCouplage TInstruments::Bilan(const TReleveFermeture &releve)
+{
+    TBilanCouplage b;
+    b.Numero = releve.Numero;
+    b.Ecarts = releve.Ecarts;
+    b.Conditions = TCouplage::Conditions(releve.Ecarts);
+    b.Verdict = Verdict(b.Conditions);
+    return b;
 }
 
 std::string TInstruments::Verdict(const TConditionsCouplage &conditions)

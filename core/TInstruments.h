@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TCouplage.h"
 #include "TLoisMachine.h"
 
 #include <array>
@@ -12,27 +13,12 @@ class TCablage;
 class TModele;
 class TNbComplexe;
 
-// The phase order as the closing test will find it: incomplete while the closing button
-// is disabled or stator phase 1 is unwired, then the wiring's order.
-enum class TOrdreConstate { CablageIncomplet, Identique, Inverse };
-
 // A lamp across one switch pole, between stator phase k and the grid terminal wired to it.
 struct TLampe {
     bool Raccordee = false;
     double U = 0.0;       // RMS voltage across the pole, V
     double Eclat = 0.0;   // (U / Un)², at most 1
     bool Allumee = false; // from 0.3·Un up; below, the filament does not glow to the eye
-};
-
-// The four coupling conditions, each within the tolerance of a synchronising relay, the
-// gaps taken as the instruments show them.
-struct TConditionsCouplage {
-    bool Ordre = false;     // same phase order
-    bool Frequence = false; // |Δf| ≤ 0.1 Hz
-    bool Tension = false;   // |ΔU| ≤ 5 % of V
-    bool Phase = false;     // |θ1| ≤ 10°
-
-    bool Remplies() const { return Ordre && Frequence && Tension && Phase; }
 };
 
 // What the synchronising instruments read before coupling.
@@ -50,13 +36,13 @@ struct TSynchronisation {
     TConditionsCouplage Conditions;
 };
 
-// The synchronising instruments as they read when the switch closed.
+// The closing report: the synchronising instruments as they read when the switch closed.
 struct TBilanCouplage {
     int Numero = 0; // 1 for the first closing of the run, then one more at each
-    double EcartFrequence = 0.0;
-    double EcartTension = 0.0;
-    std::optional<double> Theta1;
+    TEcartsCouplage Ecarts;
     TConditionsCouplage Conditions;
+    // "Couplage dans de bonnes conditions", or "Couplage brutal :" and the conditions unmet.
+    std::string Verdict;
 };
 
 // The power instruments while coupled, generator convention.
@@ -73,22 +59,19 @@ struct TPuissances {
 
 // The bench's instruments, read from the model's phasors and state: what a student reads
 // on the real bench's lamps, synchroscope, double voltmeter and frequency meter, phase-order
-// indicator and power meters. They only read; the closing test stays the wiring's own.
+// indicator and power meters. They only read.
 class TInstruments {
 public:
-    static constexpr double UnLampe = 2.0 * TLoisMachine::V;                // lamp rating, V
-    static constexpr double SeuilLampe = 0.3;                               // dark below this share of Un
-    static constexpr double ToleranceFrequence = 0.1;                       // Hz
-    static constexpr double ToleranceTension = 0.05 * TLoisMachine::V;      // V
-    static constexpr double TolerancePhase = 10.0 * TLoisMachine::Pi / 180; // rad
+    static constexpr double UnLampe = 2.0 * TLoisMachine::V; // lamp rating, V
+    static constexpr double SeuilLampe = 0.3;                // dark below this share of Un
 
     // The lamp across the pole between a stator phase and a grid phase:
     // U = |VS − VR| = √(Ev² + V² − 2·Ev·V·cos θ), θ the angle between them.
     static TLampe Lampe(const TNbComplexe &stator, const TNbComplexe &reseau);
-    static TConditionsCouplage Conditions(TOrdreConstate ordre, double ecartFrequence, double ecartTension,
-                                          std::optional<double> theta1);
     static TSynchronisation Synchronisation(const TModele &modele, const TCablage &cablage);
     static TPuissances Puissances(const TModele &modele);
+    // The report of what the wiring saw at the closing.
+    static TBilanCouplage Bilan(const TReleveFermeture &releve);
     // "Couplage dans de bonnes conditions", or "Couplage brutal :" and the conditions unmet.
     static std::string Verdict(const TConditionsCouplage &conditions);
 };

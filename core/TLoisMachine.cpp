@@ -5,7 +5,7 @@
 
 namespace tavelor {
 
-static_assert(TLoisMachine::Pi == std::numbers::pi);
+static_assert(Pi == std::numbers::pi);
 
 double TLoisMachine::FemAVide(double Ie, double N)
 {

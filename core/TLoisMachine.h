@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Angles.h"
+
 #include <cmath>
 #include <optional>
 
@@ -28,8 +30,6 @@ public:
     static constexpr double f = 50.0;   // grid frequency, Hz
     static constexpr double p = 2.0;    // pole pairs
     static constexpr double Ls = 0.238; // synchronous inductance per phase, H
-    // std::numbers::pi, written out: moc, which reads the windows' headers, fails on <numbers>.
-    static constexpr double Pi = 3.141592653589793;
     // ω = 2π·f = 100π, rad/s.
     static constexpr double Pulsation = 2.0 * Pi * f;
     // X = Ls·ω = 74.77 Ω.

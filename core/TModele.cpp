@@ -4,13 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace tavelor {
 
 namespace {
 
-constexpr double pi = std::numbers::pi;
 // The grid phases 2 and 3 lag phase 1 by 2π/3 and 4π/3.
 constexpr std::array<double, 3> decalagesReseau{0.0, 2.0943951023931957, 4.188790204786391};
 
@@ -73,8 +71,8 @@ void TModele::FixeVitesse(double n)
 
 void TModele::AccrocheAuReseau()
 {
-    if (N != NSynchrone)
-        FixeVitesse(NSynchrone);
+    if (N != TLoisMachine::NSynchrone)
+        FixeVitesse(TLoisMachine::NSynchrone);
 }
 
 void TModele::PositionneTrackBar(TTrackBarBanc trackBar, int position)
@@ -127,13 +125,12 @@ void TModele::Chronos1Timer()
     theta += TLoisMachine::PulsationRotor(N) * dt;
     MiseAJourModele();
     // After the update, so that the update's own effects keep their order.
-    vue_.Redessine(TZoneDessin::Courbes);
-    vue_.Redessine(TZoneDessin::Instruments);
+    vue_.TicTermine();
 }
 
 void TModele::MiseAJourModele()
 {
-    Ev = FemAVide(Ie, N);
+    Ev = TLoisMachine::FemAVide(Ie, N);
 
     if (Couplage) {
         if (!CalculeEtatCouple() && protection_)
@@ -158,7 +155,7 @@ void TModele::MiseAJourModele()
 
 bool TModele::CalculeEtatCouple()
 {
-    VecV.Reel = V;
+    VecV.Reel = TLoisMachine::V;
     VecV.Imag = 0.0;
 
     const std::optional<double> angle = TLoisMachine::AngleInterne(Cm, Ev);
@@ -170,7 +167,7 @@ bool TModele::CalculeEtatCouple()
     const TRegimeCouple regime = TLoisMachine::Regime(Ev, delta);
     I = regime.I;
     vue_.AfficheValeur(TAfficheurBanc::afficheurI, I);
-    vue_.AfficheValeur(TAfficheurBanc::afficheurV, V);
+    vue_.AfficheValeur(TAfficheurBanc::afficheurV, TLoisMachine::V);
 
     VecI.Reel = regime.IReel;
     VecI.Imag = regime.IImag;
@@ -202,7 +199,7 @@ void TModele::CalculeSystemesTriphases()
     // The stator phases follow each other in the machine's own order whatever the wiring:
     // a wrong phase order is the wiring's crossing, seen at the switch poles, and must not
     // be counted a second time here.
-    constexpr double s3 = 2.0 * pi / 3.0;
+    constexpr double s3 = 2.0 * Pi / 3.0;
     const std::array<double, 3> anglesStator{theta, theta - s3, theta + s3};
     for (std::size_t k = 0; k < 3; ++k) {
         TNbComplexe &phaseur = this->*phaseursStator[k];
@@ -212,7 +209,7 @@ void TModele::CalculeSystemesTriphases()
     }
     for (std::size_t k = 0; k < 3; ++k) {
         TNbComplexe &phaseur = this->*phaseursReseau[k];
-        Pose(phaseur, V, phaseur.Pulsation * t - decalagesReseau[k]);
+        Pose(phaseur, TLoisMachine::V, phaseur.Pulsation * t - decalagesReseau[k]);
         vr[k] = phaseur.ValeurInstantanee(t);
         phaseur.AjouteValeur(vr[k]);
     }
@@ -244,7 +241,7 @@ void TModele::PreparerAffichage(const TGeometrieAffichage &geometrie)
         reseau.Valeurs.assign(longueur, 0.0);
         ConfigureTrait(stator, couleursPhases[k], xStator, yStator, EchelleTri);
         ConfigureTrait(reseau, couleursPhases[k], xReseau, yReseau, EchelleTri);
-        reseau.Pulsation = PulsationReseau;
+        reseau.Pulsation = TLoisMachine::Pulsation;
 
         TValeurInst &trace = this->*tensionsPoles[k];
         trace.Valeurs.assign(longueur, 0.0);

@@ -25,16 +25,9 @@ namespace tavelor {
 // state and the warning blinker are owned here; the view hears of them only when they change.
 class TModele {
 public:
-    // The machine and the grid, as their laws know them.
-    static constexpr double V = TLoisMachine::V;                       // grid phase voltage, V
-    static constexpr double f = TLoisMachine::f;                       // grid frequency, Hz
-    static constexpr double p = TLoisMachine::p;                       // pole pairs
-    static constexpr double Ls = TLoisMachine::Ls;                     // synchronous inductance per phase, H
-    static constexpr double PulsationReseau = TLoisMachine::Pulsation; // 100π rad/s
-    static constexpr double NSynchrone = TLoisMachine::NSynchrone;     // 60·f/p = 1500 rpm
-    static constexpr double dt = 0.0002;                               // simulated seconds per clock tick
-    static constexpr double EchelleTri = 0.3;                          // three-phase phasors and traces, px/V
-    static constexpr double AngleAlerte = 1.3089969389957472;          // 75°: the warning lamp blinks beyond
+    static constexpr double dt = 0.0002;                      // simulated seconds per clock tick
+    static constexpr double EchelleTri = 0.3;                 // three-phase phasors and traces, px/V
+    static constexpr double AngleAlerte = 1.3089969389957472; // 75°: the warning lamp blinks beyond
 
     explicit TModele(TVueBanc &vue);
     TModele(const TModele &) = delete;
@@ -86,12 +79,10 @@ public:
     void ActiveClignotant(bool enMarche);
     bool ClignotantActif() const { return clignotant_; }
 
-    // One tick: time and rotor angle advance, the update runs, then the curves and the
-    // instruments follow it.
+    // One tick: time and rotor angle advance, the update runs, then the view hears that the
+    // tick is over.
     void Chronos1Timer();
     void MiseAJourModele();
-    // No-load characteristic at 1500 rpm, proportional to the speed: Ie in A, N in rpm, result in V.
-    static double FemAVide(double Ie, double N) { return TLoisMachine::FemAVide(Ie, N); }
     // Show-time set-up: histories sized and zeroed, colours, origins and scales of the phasors.
     void PreparerAffichage(const TGeometrieAffichage &geometrie);
     // On closing the switch: the grid holds the rotor at its own speed, so a shaft a few

@@ -1,10 +1,10 @@
 #include "TNbComplexe.h"
 
+#include "Angles.h"
 #include "Arrondi.h"
 #include "TValeurInst.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace tavelor {
 
@@ -19,9 +19,9 @@ void TNbComplexe::Dessine(TCanevas &canevas) const
     if (Reel > 0.0)
         theta = std::atan(Imag / Reel);
     else if (Reel < 0.0)
-        theta = std::atan(Imag / Reel) + std::numbers::pi;
+        theta = std::atan(Imag / Reel) + Pi;
     else
-        theta = Imag > 0.0 ? std::numbers::pi / 2.0 : -std::numbers::pi / 2.0;
+        theta = Imag > 0.0 ? Pi / 2.0 : -Pi / 2.0;
 
     canevas.CouleurPlume(Couleur);
     canevas.EpaisseurPlume(Epaisseur);
@@ -51,9 +51,9 @@ double TNbComplexe::Argument() const
 {
     if (Reel == 0.0) {
         if (Imag > 0.0)
-            return std::numbers::pi / 2.0;
+            return Pi / 2.0;
         if (Imag < 0.0)
-            return -std::numbers::pi / 2.0;
+            return -Pi / 2.0;
         return 0.0;
     }
     const double angle = std::acos(Reel / Module());

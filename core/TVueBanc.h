@@ -7,7 +7,8 @@ namespace tavelor {
 // The eight meters of the bench (the grid voltmeter is fixed and never written).
 enum class TAfficheurBanc { afficheurIe, afficheurI, afficheurPu, afficheurV, afficheurPa, afficheurN, afficheurCm };
 
-// Drawing areas the model asks to repaint, in the windows that own them.
+// Drawing areas the model asks to repaint, in the windows that own them. Windows that only
+// follow the model once per tick hear of it through TicTermine.
 enum class TZoneDessin {
     PaintBoxReseau,
     PaintBoxStator,
@@ -16,9 +17,7 @@ enum class TZoneDessin {
     axesStator,
     axesInter,        // oscillogram window
     PaintBoxVecteurs, // single-phase diagram
-    PaintBoxFils,     // the wires of the main window
-    Courbes,          // the characteristic curves, followed once per tick
-    Instruments       // the lab's instruments, followed once per tick
+    PaintBoxFils      // the wires of the main window
 };
 
 enum class TFenetreBanc { VecteurCouplage, Oscillogrammes, Vecteurs };
@@ -50,6 +49,8 @@ public:
     // Modal information box; returns once the user has acknowledged it.
     virtual void Message(std::string_view texte) = 0;
     virtual void Redessine(TZoneDessin zone) = 0;
+    // A tick is over, its own effects applied: whatever follows the model once per tick follows it now.
+    virtual void TicTermine() = 0;
     virtual void FenetreVisible(TFenetreBanc fenetre, bool visible) = 0;
     // The core owns the track bar state; the window mirrors it without re-running handlers.
     virtual void TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat) = 0;

@@ -18,6 +18,7 @@ public:
     void BorneActive(TBorne, bool) override {}
     void BoutonFermeInterActif(bool) override {}
     void ImageRegCoupleVisible(bool) override {}
+    void TicTermine() override {}
 };
 
 } // namespace tavelor

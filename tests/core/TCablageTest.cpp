@@ -204,7 +204,7 @@ TEST_F(TCablageTest, FermetureHorsSynchronismeAccrocheLeRotor)
         cablage.BitBtnFermeInterClick();
         EXPECT_EQ(vue.Filtre("AfficheValeur(afficheurN"), std::vector<std::string>{"AfficheValeur(afficheurN, 1500)"});
         EXPECT_EQ(modele.N, 1500.0);
-        EXPECT_DOUBLE_EQ(modele.VS1.Pulsation, TModele::PulsationReseau);
+        EXPECT_DOUBLE_EQ(modele.VS1.Pulsation, TLoisMachine::Pulsation);
         modele.PositionneTrackBar(TTrackBarBanc::TrackBarN, 100);
         modele.MiseAJourModele();
         EXPECT_NEAR(modele.Pu, 1570.8, 0.05);

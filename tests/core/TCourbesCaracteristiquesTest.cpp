@@ -37,7 +37,7 @@ double Lecture(const TCourbe &courbe, double x)
 TEST(TCourbesCaracteristiquesTest, LimiteDeStabilite)
 {
     // 3·230·230 / 74.7699 W, then over the shaft speed 1500·π/30 rad/s.
-    EXPECT_NEAR(C::PuissanceMax(230.0), 2122.5, 0.05);
+    EXPECT_NEAR(TLoisMachine::PuissanceMax(230.0), 2122.5, 0.05);
     EXPECT_NEAR(C::CoupleMax(230.0, 1500.0), 13.512, 5e-4);
     EXPECT_EQ(C::CoupleMax(230.0, 0.0), 0.0);
 
@@ -70,7 +70,7 @@ TEST(TCourbesCaracteristiquesTest, CourbesEnV)
     const TCourbe vide = C::CourbeV(0.0, 1500.0);
     EXPECT_NEAR(vide.front().Y, (230.0 - 6.717) / 74.7699, 5e-5);
     EXPECT_NEAR(Minimum(vide).Y, 0.0, 1e-9);
-    EXPECT_NEAR(TModele::FemAVide(Minimum(vide).X, 1500.0), 230.0, 1e-6);
+    EXPECT_NEAR(TLoisMachine::FemAVide(Minimum(vide).X, 1500.0), 230.0, 1e-6);
     EXPECT_NEAR(Lecture(vide, 1.0), (328.92 - 230.0) / 74.7699, 5e-5);
 
     // 1570.8 W: bottom at unity power factor Pu/(3V), and 2.4866 A at Ev = 230.357 V.
@@ -93,20 +93,20 @@ TEST(TCourbesCaracteristiquesTest, CourbesEnVCoupeesALaLimiteDeStabilite)
         ASSERT_FALSE(v.empty()) << Pu;
         // Every point is a steady state: its load angle is within ±90°.
         for (const TPointCourbe &point : v)
-            ASSERT_LE(Pu * C::Reactance() / (3 * 230.0 * TModele::FemAVide(point.X, 1500.0)), 1.0 + 1e-12)
+            ASSERT_LE(Pu * TLoisMachine::Reactance / (3 * 230.0 * TLoisMachine::FemAVide(point.X, 1500.0)), 1.0 + 1e-12)
                 << Pu << " " << point.X;
         if (Pu == 0.0)
             continue;
         // The curve starts exactly on the limit, δ = 90°, where I = √(Ev² + V²)/X.
-        const double EvDebut = TModele::FemAVide(v.front().X, 1500.0);
-        EXPECT_NEAR(C::PuissanceMax(EvDebut), Pu, 1e-6) << Pu;
+        const double EvDebut = TLoisMachine::FemAVide(v.front().X, 1500.0);
+        EXPECT_NEAR(TLoisMachine::PuissanceMax(EvDebut), Pu, 1e-6) << Pu;
         EXPECT_NEAR(v.front().Y, std::hypot(EvDebut, 230.0) / 74.7699, 1e-4) << Pu;
         EXPECT_NEAR(Lecture(limite, v.front().X), v.front().Y, 1e-3) << Pu;
     }
     // The loci end where their power reaches the asked maximum.
     const TPointCourbe fin = C::LieuAngle(75 * pi / 180, 1500.0, 2000.0).back();
-    EXPECT_NEAR(C::Puissance(TModele::FemAVide(fin.X, 1500.0), 75 * pi / 180), 2000.0, 1e-6);
-    EXPECT_NEAR(C::PuissanceMax(TModele::FemAVide(limite.back().X, 1500.0)), 2500.0, 1e-6);
+    EXPECT_NEAR(C::Puissance(TLoisMachine::FemAVide(fin.X, 1500.0), 75 * pi / 180), 2000.0, 1e-6);
+    EXPECT_NEAR(TLoisMachine::PuissanceMax(TLoisMachine::FemAVide(limite.back().X, 1500.0)), 2500.0, 1e-6);
 
     // At standstill only the no-load curve exists: the grid alone drives V/X.
     EXPECT_TRUE(C::CourbeV(500.0, 0.0).empty());

@@ -197,7 +197,7 @@ TEST(TInstruments, ConditionsAuxBordsDeLeurTolerance)
     };
     for (const auto &c : cas) {
         SCOPED_TRACE(testing::Message() << c.df << " Hz, " << c.du << " V");
-        const TConditionsCouplage r = TInstruments::Conditions(c.ordre, c.df, c.du, c.theta);
+        const TConditionsCouplage r = TCouplage::Conditions({c.ordre, c.df, c.du, c.theta});
         EXPECT_EQ(r.Ordre, c.attendu.Ordre);
         EXPECT_EQ(r.Frequence, c.attendu.Frequence);
         EXPECT_EQ(r.Tension, c.attendu.Tension);

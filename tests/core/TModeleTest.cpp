@@ -53,13 +53,13 @@ protected:
 
 TEST(FemAVide, CaracteristiqueAVide)
 {
-    EXPECT_NEAR(TModele::FemAVide(0.0, 1500.0), 6.717, 5e-4);
-    EXPECT_NEAR(TModele::FemAVide(0.46, 1500.0), 226.74, 5e-3);
-    EXPECT_NEAR(TModele::FemAVide(0.47, 1500.0), 230.36, 5e-3);
-    EXPECT_NEAR(TModele::FemAVide(1.0, 1500.0), 328.92, 5e-3);
-    EXPECT_NEAR(TModele::FemAVide(1.6, 1500.0), 358.97, 5e-3);
-    EXPECT_EQ(TModele::FemAVide(1.0, 0.0), 0.0);
-    EXPECT_NEAR(TModele::FemAVide(0.47, 750.0), 230.36 / 2, 5e-3);
+    EXPECT_NEAR(TLoisMachine::FemAVide(0.0, 1500.0), 6.717, 5e-4);
+    EXPECT_NEAR(TLoisMachine::FemAVide(0.46, 1500.0), 226.74, 5e-3);
+    EXPECT_NEAR(TLoisMachine::FemAVide(0.47, 1500.0), 230.36, 5e-3);
+    EXPECT_NEAR(TLoisMachine::FemAVide(1.0, 1500.0), 328.92, 5e-3);
+    EXPECT_NEAR(TLoisMachine::FemAVide(1.6, 1500.0), 358.97, 5e-3);
+    EXPECT_EQ(TLoisMachine::FemAVide(1.0, 0.0), 0.0);
+    EXPECT_NEAR(TLoisMachine::FemAVide(0.47, 750.0), 230.36 / 2, 5e-3);
 }
 
 TEST_F(TModeleTest, PreparerAffichageConfigureLesPhaseurs)
@@ -172,13 +172,11 @@ TEST_F(TModeleTest, UnTicAvanceLeTempsEtLeRotor)
     EXPECT_DOUBLE_EQ(modele.t, 0.0002);
     // Two pole pairs at 1500 rpm: 100π rad/s electrical, 3.6° per tick.
     EXPECT_DOUBLE_EQ(modele.theta, 1.0 + 100 * pi * 0.0002);
-    // The curves, then the instruments, are asked for once, after the whole update.
+    // The end of the tick is told once, after the whole update.
     const std::vector<std::string> textes = vue.Textes();
     ASSERT_GE(textes.size(), 2u);
-    EXPECT_EQ(textes[textes.size() - 2], "Redessine(Courbes)");
-    EXPECT_EQ(textes.back(), "Redessine(Instruments)");
-    EXPECT_EQ(std::count(textes.begin(), textes.end(), "Redessine(Courbes)"), 1);
-    EXPECT_EQ(std::count(textes.begin(), textes.end(), "Redessine(Instruments)"), 1);
+    EXPECT_EQ(textes.back(), "TicTermine()");
+    EXPECT_EQ(std::count(textes.begin(), textes.end(), "TicTermine()"), 1);
 }
 
 TEST_F(TModeleTest, OrdreDesEffetsDUneMiseAJour)
@@ -303,13 +301,15 @@ TEST_F(TModeleTest, SinusExactementUnNOuvrePas)
 {
     modele.N = 1500.0;
     modele.Ie = IePour(230.0);
-    const double ev = TModele::FemAVide(modele.Ie, modele.N);
-    const double w = 2.0 * pi * TModele::f;
+    const double ev = TLoisMachine::FemAVide(modele.Ie, modele.N);
+    const double w = 2.0 * pi * TLoisMachine::f;
     // Torque that makes the model's sin δ exactly 1, searched among neighbouring doubles.
-    double cm = TModele::p * 3.0 * TModele::V * ev / (w * w * TModele::Ls);
-    for (int essai = 0; essai < 8 && w * w * TModele::Ls * cm / (TModele::p * 3.0 * TModele::V * ev) != 1.0; ++essai)
-        cm = std::nextafter(cm, w * w * TModele::Ls * cm / (TModele::p * 3.0 * TModele::V * ev) > 1.0 ? 0.0 : 20.0);
-    ASSERT_EQ(w * w * TModele::Ls * cm / (TModele::p * 3.0 * TModele::V * ev), 1.0);
+    double cm = TLoisMachine::p * 3.0 * TLoisMachine::V * ev / (w * w * TLoisMachine::Ls);
+    for (int essai = 0;
+         essai < 8 && w * w * TLoisMachine::Ls * cm / (TLoisMachine::p * 3.0 * TLoisMachine::V * ev) != 1.0; ++essai)
+        cm = std::nextafter(
+            cm, w * w * TLoisMachine::Ls * cm / (TLoisMachine::p * 3.0 * TLoisMachine::V * ev) > 1.0 ? 0.0 : 20.0);
+    ASSERT_EQ(w * w * TLoisMachine::Ls * cm / (TLoisMachine::p * 3.0 * TLoisMachine::V * ev), 1.0);
 
     modele.Couplage = true;
     modele.Cm = cm;
@@ -388,7 +388,7 @@ TEST_F(TModeleTest, TracesDesPolesGeleesTantQueLeCablageEstIncomplet)
 TEST_F(TModeleTest, TensionsDesPolesSelonLOrdreDuCablage)
 {
     using enum TBorne;
-    const double V = TModele::V;
+    const double V = TLoisMachine::V;
     for (const TCasCablage &c : CasCablages) {
         SCOPED_TRACE(testing::Message() << c.aleatoire << (c.ordreJuste ? " juste" : " inverse"));
         cablage.BitBtnRecableClick();

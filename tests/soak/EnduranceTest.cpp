@@ -93,11 +93,11 @@ struct TRegimeAttendu {
     std::complex<double> EvDelta, I; // Ev∠δ and I = (Ev∠δ − V) / (jX), generator convention
 
     TRegimeAttendu(double Ie, double Cm)
-        : N(60.0 * TModele::f / TModele::p), Ev(FemAVide(Ie, N)), Pu(Cm * pi * N / 30.0),
-          sinDelta(Pu * X() / (3.0 * TModele::V * Ev)), delta(std::asin(sinDelta)), EvDelta(std::polar(Ev, delta)),
-          I((EvDelta - TModele::V) / std::complex<double>(0.0, X()))
+        : N(60.0 * TLoisMachine::f / TLoisMachine::p), Ev(FemAVide(Ie, N)), Pu(Cm * pi * N / 30.0),
+          sinDelta(Pu * X() / (3.0 * TLoisMachine::V * Ev)), delta(std::asin(sinDelta)), EvDelta(std::polar(Ev, delta)),
+          I((EvDelta - TLoisMachine::V) / std::complex<double>(0.0, X()))
     {}
-    static double X() { return TModele::Ls * 2.0 * pi * TModele::f; }
+    static double X() { return TLoisMachine::Ls * 2.0 * pi * TLoisMachine::f; }
 };
 
 class TEndurance : public ::testing::Test {
@@ -508,7 +508,7 @@ public:
         montre(b.afficheurPa, m.Pa, 0);
         montre(b.afficheurCm, NOuCmLu(), 1);
         if (!bascule)
-            montre(b.afficheurV, TModele::V, 1);
+            montre(b.afficheurV, TLoisMachine::V, 1);
         return fautes;
     }
 

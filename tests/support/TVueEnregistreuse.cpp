@@ -78,6 +78,11 @@ void TVueEnregistreuse::BoutonFermeInterActif(bool actif)
     Appels.push_back({"BoutonFermeInterActif(" + Booleen(actif) + ")"});
 }
 
+void TVueEnregistreuse::TicTermine()
+{
+    Appels.push_back({"TicTermine()"});
+}
+
 void TVueEnregistreuse::ImageRegCoupleVisible(bool visible)
 {
     Appels.push_back({"ImageRegCoupleVisible(" + Booleen(visible) + ")"});
@@ -127,9 +132,9 @@ std::string TVueEnregistreuse::Nom(TAfficheurBanc afficheur)
 
 std::string TVueEnregistreuse::Nom(TZoneDessin zone)
 {
-    static constexpr std::array<const char *, 10> noms{
-        "PaintBoxReseau", "PaintBoxStator",   "PaintBoxInter", "axesReseau", "axesStator",
-        "axesInter",      "PaintBoxVecteurs", "PaintBoxFils",  "Courbes",    "Instruments"};
+    static constexpr std::array<const char *, 8> noms{"PaintBoxReseau",   "PaintBoxStator", "PaintBoxInter",
+                                                      "axesReseau",       "axesStator",     "axesInter",
+                                                      "PaintBoxVecteurs", "PaintBoxFils"};
     return NomDans(noms, zone);
 }
 

@@ -36,6 +36,7 @@ public:
     void BorneActive(TBorne borne, bool active) override;
     void BoutonFermeInterActif(bool actif) override;
     void ImageRegCoupleVisible(bool visible) override;
+    void TicTermine() override;
 
     void Efface() { Appels.clear(); }
     // Texts of the calls from index debut on.

@@ -1,5 +1,6 @@
 #include "TRapporteur.h"
 
+#include "Angles.h"
 #include "Arrondi.h"
 #include "ChangePropriete.h"
 #include "FixedLocal.h"
@@ -17,9 +18,8 @@ namespace tavelor {
 
 namespace {
 
-constexpr double Pi = 3.141592653589793;
-constexpr double DemiPi = 1.5707963267948966;
-constexpr double DeuxPi = 6.283185307179586;
+constexpr double DemiPi = Pi / 2.0;
+constexpr double DeuxPi = 2.0 * Pi;
 
 // Directions along the axes and the right half, the same for both arms; the arms
 // differ on the left half, `gauche` being the angle each gives the left horizontal.
@@ -182,12 +182,12 @@ void TRapporteur::DessineArc(TCanevasQt &canevas) const
     constexpr int TourComplet = 360 * 16; // Qt counts arcs in 1/16 degree
     int etendue = TourComplet;
     if (PointDuCercle(C, RayonArc, debut) != PointDuCercle(C, RayonArc, fin)) {
-        const double degres = std::fmod((fin - debut) * 180.0 / Pi, 360.0);
+        const double degres = std::fmod(Degres(fin - debut), 360.0);
         etendue = static_cast<int>(std::lround(degres * 16.0));
         if (etendue == 0)
             etendue = TourComplet;
     }
-    const double depart = std::remainder(debut * 180.0 / Pi, 360.0);
+    const double depart = std::remainder(Degres(debut), 360.0);
     QPainter &painter = canevas.Peintre();
     painter.setBrush(Qt::NoBrush);
     painter.drawArc(boite, static_cast<int>(std::lround(depart * 16.0)), etendue);
@@ -243,7 +243,7 @@ void TRapporteur::mouseReleaseEvent(QMouseEvent *event)
 
 void TRapporteur::MetAJourDescription()
 {
-    setAccessibleDescription(FixedLocal(Angle * 180.0 / Pi, 3, 1) + QStringLiteral("°"));
+    setAccessibleDescription(FixedLocal(Degres(Angle), 3, 1) + QStringLiteral("°"));
 }
 
 } // namespace tavelor

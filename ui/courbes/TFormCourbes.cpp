@@ -22,15 +22,13 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace tavelor {
 
 namespace {
 
 using C = TCourbesCaracteristiques;
-
-constexpr double degre = std::numbers::pi / 180.0;
+using L = TLoisMachine;
 
 // Colours chosen to stay apart on a washed-out projector and for colour-blind eyes.
 const QColor bleu(0, 90, 190);
@@ -46,12 +44,13 @@ const QColor releve(210, 0, 150);
 const std::array<QColor, C::PuissancesV.size()> couleursV{QColor(68, 1, 84), QColor(59, 82, 139), QColor(33, 145, 140),
                                                           QColor(40, 160, 90), QColor(110, 170, 20)};
 
-QList<QPointF> Points(const TCourbe &courbe, double echelleX = 1.0)
+// X in degrees when enDegres, the curve's X being an angle in rad.
+QList<QPointF> Points(const TCourbe &courbe, bool enDegres = false)
 {
     QList<QPointF> points;
     points.reserve(static_cast<qsizetype>(courbe.size()));
     for (const TPointCourbe &p : courbe)
-        points.append(QPointF(p.X * echelleX, p.Y));
+        points.append(QPointF(enDegres ? Degres(p.X) : p.X, p.Y));
     return points;
 }
 
@@ -156,10 +155,10 @@ void TFormCourbes::CreeAVide()
     AVide1500 = g->AjouteCourbe(QStringLiteral("À 1500 tr/min"), gris, 2.5, Qt::DashLine);
     AVideN = g->AjouteCourbe(QString(), bleu, 3.5);
     LigneV = g->AjouteCourbe(QStringLiteral("V = 230 V"), vert, 2.5, Qt::DashDotLine);
-    Remplace(LigneV, {QPointF(0.0, TModele::V), QPointF(C::IeMax, TModele::V)});
+    Remplace(LigneV, {QPointF(0.0, L::V), QPointF(C::IeMax, L::V)});
     RelevesAVide = AjouteReleves(g, TColonneReleve::Ie, TColonneReleve::Ev);
     PointAVide = g->AjoutePointMobile(QStringLiteral("Point de fonctionnement"), point, 18);
-    Remplace(AVide1500, Points(C::CaracteristiqueAVide(C::NSynchrone)));
+    Remplace(AVide1500, Points(C::CaracteristiqueAVide(L::NSynchrone)));
     TGraphiqueCourbes::Gradue(g->AxeX, 0.0, C::IeMax);
 }
 
@@ -346,26 +345,26 @@ void TFormCourbes::SuitAVide()
     VitesseAVide = N;
     AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, 0)));
     Remplace(AVideN, Points(C::CaracteristiqueAVide(N)));
-    const double EvHaut = std::max({C::FemMaximale(N), C::FemMaximale(C::NSynchrone), TModele::V});
+    const double EvHaut = std::max({C::FemMaximale(N), C::FemMaximale(L::NSynchrone), L::V});
     TGraphiqueCourbes::Gradue(GraphiqueAVide->AxeY, 0.0, 1.05 * EvHaut);
 }
 
 void TFormCourbes::SuitAngle()
 {
     // The power against the load angle at the present EMF.
-    const double Ev = TModele::FemAVide(Modele.Ie, Modele.N);
+    const double Ev = Modele.Ev;
     if (EvAngle == Ev)
         return;
     EvAngle = Ev;
-    const double Pmax = C::PuissanceMax(Ev);
+    const double Pmax = L::PuissanceMax(Ev);
     // Room above the peak for the halves' labels.
     TGraphiqueCourbes::Gradue(GraphiqueAngle->AxeY, -std::max(500.0, 1.3 * Pmax), std::max(500.0, 1.3 * Pmax));
     const double hauteur = GraphiqueAngle->AxeY->max();
     Angle->setName(QStringLiteral("Pu(δ) à Ev = %1 V").arg(Nombre(Ev, 1)));
-    Remplace(Angle, Points(C::PuissanceAngle(Ev), 1.0 / degre));
+    Remplace(Angle, Points(C::PuissanceAngle(Ev), true));
     LimitesPmax->setName(QStringLiteral("±Pmax = %1 W").arg(Nombre(Pmax, 0)));
-    const double limite = C::AngleLimite / degre;
-    const double alerte = TModele::AngleAlerte / degre;
+    const double limite = Degres(C::AngleLimite);
+    const double alerte = Degres(TModele::AngleAlerte);
     Remplace(LimitesPmax, {QPointF(-limite, -Pmax), QPointF(limite, Pmax)});
     PoseZone(ZonesAlerte[0], -limite, -alerte, hauteur);
     PoseZone(ZonesAlerte[1], alerte, limite, hauteur);
@@ -377,7 +376,7 @@ void TFormCourbes::SuitAngle()
 void TFormCourbes::SuitV()
 {
     // V-curves at the speed of the coupled machine; before coupling, at synchronous speed.
-    const double NV = Modele.Couplage ? Modele.N : C::NSynchrone;
+    const double NV = Modele.Couplage ? Modele.N : L::NSynchrone;
     if (VitesseV != NV) {
         VitesseV = NV;
         for (std::size_t k = 0; k < C::PuissancesV.size(); ++k)
@@ -400,7 +399,7 @@ void TFormCourbes::SuitPQ()
 {
     // The circle of the present EMF, with or without the grid; that of the current once
     // coupled. Both are painted over the chart, which stays as it is.
-    const double Ev = TModele::FemAVide(Modele.Ie, Modele.N);
+    const double Ev = Modele.Ev;
     if (EvCercle != Ev) {
         EvCercle = Ev;
         CercleFem->setName(QStringLiteral("Ev = %1 V").arg(Nombre(Ev, 1)));
@@ -476,13 +475,13 @@ void TFormCourbes::AffichePoints()
             Lecture(lecture, QStringLiteral("Machine non couplée"));
         return;
     }
-    PosePoint(PointAngle, QPointF(m.delta / degre, m.Pu));
+    PosePoint(PointAngle, QPointF(Degres(m.delta), m.Pu));
     PosePoint(PointV, QPointF(m.Ie, m.I));
     Lecture(LectureAngle, QStringLiteral("Point de fonctionnement\u00A0: δ = %1°, Pu = %2 W")
-                              .arg(Nombre(m.delta / degre, 1), Nombre(m.Pu, 0)));
+                              .arg(Nombre(Degres(m.delta), 1), Nombre(m.Pu, 0)));
     Lecture(LectureV,
             QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, I = %2 A").arg(Nombre(m.Ie, 2), Nombre(m.I, 2)));
-    const double Q = C::PuissanceReactive(m.Ev, m.delta);
+    const double Q = L::PuissanceReactive(m.Ev, m.delta);
     PosePoint(PointPQ, QPointF(Q, m.Pu));
     Lecture(LecturePQ,
             QStringLiteral("Point de fonctionnement\u00A0: Q = %1 var, P = %2 W").arg(Nombre(Q, 0), Nombre(m.Pu, 0)));

@@ -12,8 +12,6 @@
 
 #include <QLabel>
 
-#include <numbers>
-
 namespace tavelor {
 
 namespace {
@@ -38,9 +36,9 @@ QString Hertz(double f)
     return TexteInstrument(f, TGrandeurInstrument::Frequence) + Espace + QStringLiteral("Hz");
 }
 
-QString Degres(double angle)
+QString EnDegres(double angle)
 {
-    return TexteInstrument(angle * 180.0 / std::numbers::pi, TGrandeurInstrument::Angle) + QStringLiteral("°");
+    return TexteInstrument(Degres(angle), TGrandeurInstrument::Angle) + QStringLiteral("°");
 }
 
 QString Puissance(double x, const char *unite)
@@ -196,7 +194,7 @@ void TFormInstruments::SuitSynchronisation()
                                s.Ordre == TOrdreConstate::CablageIncomplet ? ordre : QStringLiteral("ordre ") + ordre);
     Conditions[1]->DefinitEtat(s.Conditions.Frequence, ecart + ecartFrequence);
     Conditions[2]->DefinitEtat(s.Conditions.Tension, ecart + ecartTension);
-    Conditions[3]->DefinitEtat(s.Conditions.Phase, s.Theta1 ? ecart + Degres(*s.Theta1) : sansAngle);
+    Conditions[3]->DefinitEtat(s.Conditions.Phase, s.Theta1 ? ecart + EnDegres(*s.Theta1) : sansAngle);
 }
 
 void TFormInstruments::SuitPuissances()
@@ -213,25 +211,27 @@ void TFormInstruments::SuitPuissances()
     } else {
         FacteurPuissance->DefinitTexte(QStringLiteral("—"));
     }
-    AngleInterne->DefinitTexte(Degres(p.Delta));
+    AngleInterne->DefinitTexte(EnDegres(p.Delta));
 }
 
 void TFormInstruments::SuitBilan()
 {
-    const std::optional<TBilanCouplage> &bilan = Cablage.Bilan();
-    const int numero = bilan ? bilan->Numero : 0;
+    const std::optional<TReleveFermeture> &fermeture = Cablage.Fermeture();
+    const int numero = fermeture ? fermeture->Numero : 0;
     if (numero == BilanAffiche)
         return;
     BilanAffiche = numero;
-    if (!bilan) {
+    if (!fermeture) {
         Bilan->DefinitTexte(QStringLiteral("pas encore de couplage"));
         return;
     }
-    const QString verdict = QString::fromStdString(TInstruments::Verdict(bilan->Conditions));
-    Bilan->DefinitEncre(bilan->Conditions.Remplies() ? QColor(0, 120, 0) : QColor(190, 0, 0));
-    const QString theta = bilan->Theta1 ? Degres(*bilan->Theta1) : QStringLiteral("—");
+    const TBilanCouplage bilan = TInstruments::Bilan(*fermeture);
+    const QString verdict = QString::fromStdString(bilan.Verdict);
+    Bilan->DefinitEncre(bilan.Conditions.Remplies() ? QColor(0, 120, 0) : QColor(190, 0, 0));
+    const TEcartsCouplage &e = bilan.Ecarts;
+    const QString theta = e.Theta1 ? EnDegres(*e.Theta1) : QStringLiteral("—");
     Bilan->DefinitLignes({verdict, QStringLiteral("À la fermeture\u00a0: Δf = %1, ΔU = %2, θ = %3")
-                                       .arg(Hertz(bilan->EcartFrequence), Volts(bilan->EcartTension), theta)});
+                                       .arg(Hertz(e.EcartFrequence), Volts(e.EcartTension), theta)});
     // Hidden first: an alert is said when it appears.
     AnnonceBilan->hide();
     AnnonceBilan->setAccessibleName(QStringLiteral("Bilan du couplage\u00a0: ") + verdict);

@@ -1,6 +1,8 @@
 #include "TSynchronoscope.h"
 
+#include "Angles.h"
 #include "FixedLocal.h"
+#include "TCouplage.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -8,13 +10,11 @@
 #include <QPainterPath>
 
 #include <cmath>
-#include <numbers>
 
 namespace tavelor {
 
 namespace {
 
-constexpr double pi = std::numbers::pi;
 const QColor CouleurAiguille(170, 0, 0);
 const QColor Tolerance(0, 150, 0);
 constexpr int HauteurTextes = 64;
@@ -58,7 +58,7 @@ void TSynchronoscope::DefinitAiguille(std::optional<double> theta1, int sens, co
     QString angle = QStringLiteral("—");
     QString texteSens = raison;
     if (theta1) {
-        const double degres = *theta1 * 180.0 / pi;
+        const double degres = Degres(*theta1);
         dixiemes = static_cast<int>(std::lround(degres * 10.0));
         angle = TexteInstrument(degres, TGrandeurInstrument::Angle) + QStringLiteral("°");
         texteSens = sens > 0   ? QStringLiteral("machine trop rapide")
@@ -93,7 +93,7 @@ QRect TSynchronoscope::RectAiguille(std::optional<int> pas) const
     QRectF rect(centre, centre);
     if (pas) {
         const double rayon = cadran.width() / 2.0;
-        const double a = *pas * DixiemesParPas * pi / 1800.0;
+        const double a = Radians(*pas * DixiemesParPas / 10.0);
         rect = QRectF(Sur(centre, -rayon * 0.15, a), Sur(centre, rayon - 12, a)).normalized();
     }
     return rect.adjusted(-10, -10, 10, 10).toAlignedRect();
@@ -134,17 +134,18 @@ void TSynchronoscope::PrepareCadran()
     peintre.setBrush(Qt::white);
     peintre.drawEllipse(centre, rayon, rayon);
 
-    // The relay's tolerance, ±10° about twelve o'clock.
+    // The relay's phase tolerance either side of twelve o'clock.
     QPainterPath secteur(centre);
     const QRectF arc(centre.x() - rayon + 4, centre.y() - rayon + 4, 2 * rayon - 8, 2 * rayon - 8);
-    secteur.arcTo(arc, 80.0, 20.0);
+    const double tolerance = Degres(TCouplage::TolerancePhase);
+    secteur.arcTo(arc, 90.0 - tolerance, 2.0 * tolerance);
     secteur.closeSubpath();
     peintre.setPen(Qt::NoPen);
     peintre.setBrush(Tolerance);
     peintre.drawPath(secteur);
 
     for (int k = 0; k < 36; ++k) {
-        const double a = k * pi / 18.0;
+        const double a = Radians(k * 10.0);
         const bool grande = k % 3 == 0;
         peintre.setPen(QPen(Encre, grande ? 3 : 1.5));
         peintre.drawLine(Sur(centre, rayon - (grande ? 16 : 9), a), Sur(centre, rayon - 2, a));
@@ -156,19 +157,19 @@ void TSynchronoscope::PrepareCadran()
     const QFontMetrics mesure(police, this);
     for (const int sens : {-1, 1}) {
         const QString mot = sens > 0 ? QStringLiteral("RAPIDE") : QStringLiteral("LENT");
-        const QPointF ou = Sur(centre, rayon * 0.5, sens * pi * 0.62);
+        const QPointF ou = Sur(centre, rayon * 0.5, sens * Pi * 0.62);
         peintre.setPen(Encre);
         peintre.drawText(QPointF(ou.x() - mesure.horizontalAdvance(mot) / 2.0, ou.y() + mesure.ascent() / 2.0), mot);
         const double r = rayon * 0.74;
-        QPainterPath fleche(Sur(centre, r, sens * pi * 0.35));
-        const double debut = 90.0 - sens * pi * 0.35 * 180.0 / pi;
+        QPainterPath fleche(Sur(centre, r, sens * Pi * 0.35));
+        const double debut = 90.0 - Degres(sens * Pi * 0.35);
         fleche.arcTo(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), debut, -sens * 30.0);
         peintre.setPen(QPen(Encre, 3));
         peintre.setBrush(Qt::NoBrush);
         peintre.drawPath(fleche);
-        const double fin = sens * (pi * 0.35 + 30.0 * pi / 180.0);
+        const double fin = sens * (Pi * 0.35 + Radians(30.0));
         const QPointF bout = Sur(centre, r, fin);
-        const double tangente = fin + sens * pi / 2;
+        const double tangente = fin + sens * Pi / 2;
         peintre.setBrush(Encre);
         peintre.setPen(Qt::NoPen);
         const QPointF pointe[3] = {bout + QPointF(9 * std::sin(tangente), -9 * std::cos(tangente)), Sur(bout, 6, fin),
@@ -191,10 +192,10 @@ void TSynchronoscope::paintEvent(QPaintEvent *event)
     // The needle as a filled quadrilateral and the hub as a picture: a stroked line's round
     // caps and an antialiased circle would cost more than the rest of the dial each time.
     if (PasAiguille && sale.intersects(RectAiguille(PasAiguille))) {
-        const double a = *PasAiguille * DixiemesParPas * pi / 1800.0;
+        const double a = Radians(*PasAiguille * DixiemesParPas / 10.0);
         const QPointF queue = Sur(centre, -rayon * 0.15, a);
         const QPointF pointe = Sur(centre, rayon - 12, a);
-        const QPointF cote = Sur(QPointF(), 3.0, a + pi / 2);
+        const QPointF cote = Sur(QPointF(), 3.0, a + Pi / 2);
         const QPointF aiguille[4] = {queue + cote, pointe + cote, pointe - cote, queue - cote};
         peintre.setPen(Qt::NoPen);
         peintre.setBrush(CouleurAiguille);

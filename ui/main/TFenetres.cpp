@@ -64,6 +64,14 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
     Form1->DefinitZone(TZoneDessin::axesReseau, FormOscillogrammes->axesReseau);
     Form1->DefinitZone(TZoneDessin::axesStator, FormOscillogrammes->axesStator);
     Form1->DefinitZone(TZoneDessin::axesInter, FormOscillogrammes->axesInter);
+    // Once per tick, after the model's own effects, the tool windows made so far follow it:
+    // the curves, then the instruments.
+    Form1->DefinitFinDeTic([this] {
+        if (FormCourbes)
+            FormCourbes->Suit();
+        if (FormInstruments)
+            FormInstruments->Suit();
+    });
     // Closing either phasor window closes the program, as "Quitter" does.
     QObject::connect(FormVecteurCouplage.get(), &TFormVecteurCouplage::demandeFermeture, Form1.get(),
                      &TForm1::BitBtnFermerClick);
@@ -179,7 +187,6 @@ TFenetreCourbes *TFenetres::FenetreCourbes()
     FormCourbes.reset(FabriqueCourbes(Form1->Modele));
     FormCourbes->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
     FormCourbes->DefinitReleves(&Releves);
-    Form1->DefinitZone(TZoneDessin::Courbes, [fenetre = FormCourbes.get()] { fenetre->Suit(); });
     return FormCourbes.get();
 }
 
@@ -194,7 +201,6 @@ void TFenetres::MontreInstruments()
     if (!FormInstruments) {
         FormInstruments = std::make_unique<TFormInstruments>(Form1->Modele, Form1->Cablage);
         FormInstruments->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
-        Form1->DefinitZone(TZoneDessin::Instruments, [fenetre = FormInstruments.get()] { fenetre->Suit(); });
     }
     AuPremierPlan(FormInstruments.get());
 }
@@ -207,11 +213,8 @@ TFenetreReleves *TFenetres::FenetreReleves()
     FormReleves->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
     // The meters are the bench's: the table reads them through here, never the window.
     FormReleves->DefinitReleve([banc = Form1.get()] {
-        const std::array<Tafficheur *, 7> afficheurs{banc->afficheurIe, banc->afficheurI,  banc->afficheurPu,
-                                                     banc->afficheurV,  banc->afficheurPa, banc->afficheurN,
-                                                     banc->afficheurCm}; // in the order of TAfficheurBanc
         return ReleveBanc(banc->Modele, [&](TAfficheurBanc a) {
-            const Tafficheur *afficheur = afficheurs[static_cast<std::size_t>(a)];
+            const Tafficheur *afficheur = banc->Afficheur(a);
             return TLectureAfficheur{afficheur->Valeur(), afficheur->Texte()};
         });
     });

@@ -124,7 +124,13 @@ void TForm1::CreeComposants()
     afficheurCm = CreeAfficheur("afficheurCm", D::afficheurCm, 1);
     afficheur1 = CreeAfficheur("afficheur1", D::afficheur1, 1);
     afficheur1->setValeur(400);
-    Afficheurs = {afficheurIe, afficheurI, afficheurPu, afficheurV, afficheurPa, afficheurN, afficheurCm};
+    // Keyed by the quantity, so that no reordering of the enum can pair a value with the wrong meter.
+    using A = TAfficheurBanc;
+    for (const auto &[cle, afficheur] : {std::pair{A::afficheurIe, afficheurIe}, std::pair{A::afficheurI, afficheurI},
+                                         std::pair{A::afficheurPu, afficheurPu}, std::pair{A::afficheurV, afficheurV},
+                                         std::pair{A::afficheurPa, afficheurPa}, std::pair{A::afficheurN, afficheurN},
+                                         std::pair{A::afficheurCm, afficheurCm}})
+        Afficheurs[static_cast<std::size_t>(cle)] = afficheur;
     afficheurIe->setAccessibleName(QStringLiteral("Intensité du courant d'excitation"));
     afficheurI->setAccessibleName(QStringLiteral("Intensité du courant statorique"));
     afficheurPu->setAccessibleName(QStringLiteral("Puissance statorique"));
@@ -333,11 +339,6 @@ void TForm1::DefinitFenetre(TFenetreBanc fenetre, std::function<QWidget *()> fab
 void TForm1::DefinitZone(TZoneDessin zone, QWidget *widget)
 {
     Zones[static_cast<std::size_t>(zone)] = widget;
-}
-
-void TForm1::DefinitZone(TZoneDessin zone, std::function<void()> suit)
-{
-    Suivis[static_cast<std::size_t>(zone)] = std::move(suit);
 }
 
 void TForm1::DefinitAide(std::function<QWidget *()> aide, std::function<QWidget *()> aPropos)
@@ -558,8 +559,12 @@ void TForm1::Redessine(TZoneDessin zone)
 {
     if (QWidget *cible = Zones[static_cast<std::size_t>(zone)])
         cible->repaint();
-    else if (const std::function<void()> &suit = Suivis[static_cast<std::size_t>(zone)])
-        suit();
+}
+
+void TForm1::TicTermine()
+{
+    if (FinDeTic)
+        FinDeTic();
 }
 
 void TForm1::FenetreVisible(TFenetreBanc fenetre, bool visible)

@@ -50,8 +50,10 @@ public:
     // registers it.
     void DefinitFenetre(TFenetreBanc fenetre, std::function<QWidget *()> fabrique);
     void DefinitZone(TZoneDessin zone, QWidget *widget);
-    // A zone that is not repainted but told to follow the model.
-    void DefinitZone(TZoneDessin zone, std::function<void()> suit);
+    // Run at the end of every tick: the side windows that follow the model once per tick.
+    void DefinitFinDeTic(std::function<void()> finDeTic) { FinDeTic = std::move(finDeTic); }
+    // The bench's meter showing that quantity.
+    Tafficheur *Afficheur(TAfficheurBanc afficheur) const { return Afficheurs[static_cast<std::size_t>(afficheur)]; }
     // The help and About windows, made the first time they are asked for: each function
     // returns the window, made at its first call.
     void DefinitAide(std::function<QWidget *()> aide, std::function<QWidget *()> aPropos);
@@ -69,6 +71,7 @@ public:
     void Clignotant(bool enMarche) override;
     void Message(std::string_view texte) override;
     void Redessine(TZoneDessin zone) override;
+    void TicTermine() override;
     void FenetreVisible(TFenetreBanc fenetre, bool visible) override;
     void TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat) override;
     void EtatInterrupteurs(bool fermes) override;
@@ -130,9 +133,9 @@ private:
     std::mt19937 Aleatoire;
     std::array<QWidget *, 3> Fenetres{};
     std::array<std::function<QWidget *()>, 3> FabriquesFenetres;
-    static constexpr std::size_t NombreZones = static_cast<std::size_t>(TZoneDessin::Instruments) + 1;
+    static constexpr std::size_t NombreZones = static_cast<std::size_t>(TZoneDessin::PaintBoxFils) + 1;
     std::array<QWidget *, NombreZones> Zones{};
-    std::array<std::function<void()>, NombreZones> Suivis{};
+    std::function<void()> FinDeTic;
     std::array<Tafficheur *, 7> Afficheurs{}; // indexed by TAfficheurBanc
     std::array<TShape *, 6> Bornes{};         // indexed by TBorne
     std::function<QWidget *()> FenetreAide;

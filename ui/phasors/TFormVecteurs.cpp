@@ -1,5 +1,6 @@
 #include "TFormVecteurs.h"
 
+#include "Angles.h"
 #include "CouleurQt.h"
 #include "FixedLocal.h"
 #include "TActionsOutils.h"
@@ -22,7 +23,6 @@
 #include <QVBoxLayout>
 
 #include <cmath>
-#include <numbers>
 
 namespace tavelor {
 
@@ -302,7 +302,7 @@ void TFormVecteurs::PaintBox1MouseMove(QMouseEvent *event)
 // it had before this move.
 void TFormVecteurs::Rapporteur2MouseMove(QMouseEvent *)
 {
-    const double degres = Rapporteur2->Valeur() * 180.0 / std::numbers::pi;
+    const double degres = Degres(Rapporteur2->Valeur());
     chaine_richeMesures->setchaine(QStringLiteral("01") + FixedLocal(degres, 3, 1) + QStringLiteral(" °]}"));
 }
 

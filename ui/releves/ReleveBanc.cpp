@@ -1,5 +1,6 @@
 #include "ReleveBanc.h"
 
+#include "Angles.h"
 #include "FixedLocal.h"
 #include "TInstruments.h"
 #include "TLoisMachine.h"
@@ -8,9 +9,6 @@
 namespace tavelor {
 
 namespace {
-
-// Radians to degrees, as an angle is read out.
-constexpr double degres = 180.0 / TLoisMachine::Pi;
 
 TMesure Instrument(double valeur, TGrandeurInstrument grandeur)
 {
@@ -41,7 +39,7 @@ TReleve ReleveBanc(const TModele &modele, const TLectureAfficheurs &afficheurs)
     r[C::Q] = Instrument(puissances.Q, TGrandeurInstrument::Puissance);
     r[C::CosPhi] = puissances.CosPhi ? Instrument(*puissances.CosPhi, TGrandeurInstrument::FacteurPuissance)
                                      : TMesure{std::nullopt, "—"};
-    r[C::Delta] = Instrument(puissances.Delta * degres, TGrandeurInstrument::Angle);
+    r[C::Delta] = Instrument(Degres(puissances.Delta), TGrandeurInstrument::Angle);
     compteur(C::Cm, TAfficheurBanc::afficheurCm);
     compteur(C::Pa, TAfficheurBanc::afficheurPa);
     return r;

@@ -109,7 +109,7 @@ TEST_F(TFormCourbesTest, LePointDeFonctionnementSuitLeModele)
     Modele().TrackBarNChange(1200);
     Tic();
     EXPECT_NEAR(c.PointAVide->at(0).x(), 0.47, 1e-12);
-    EXPECT_NEAR(c.PointAVide->at(0).y(), TModele::FemAVide(0.47, 1200.0), 1e-9);
+    EXPECT_NEAR(c.PointAVide->at(0).y(), TLoisMachine::FemAVide(0.47, 1200.0), 1e-9);
     EXPECT_EQ(c.PointAngle->count(), 0);
     EXPECT_EQ(c.PointV->count(), 0);
     EXPECT_EQ(c.LectureAngle->text(), QStringLiteral("Machine non couplée"));
@@ -279,7 +279,7 @@ TEST_F(TFormCourbesTest, DiagrammePQ)
         EXPECT_EQ(cercles, 0) << "out of view, the Ev circle waits";
         f.Onglets->setCurrentIndex(3);
 
-        const double Ev = TModele::FemAVide((160 - ie) / 100.0, 1500.0);
+        const double Ev = TLoisMachine::FemAVide((160 - ie) / 100.0, 1500.0);
         const double delta = std::asin(cm / 10.0 * std::pow(100 * M_PI, 2) * 0.238 / (2 * 3 * 230.0 * Ev));
         const QPointF pq = f.PointPQ->at(0), surFem = f.CercleFem->at(0), surCourant = f.CercleCourant->at(0);
         EXPECT_NEAR(pq.x(), 3 * 230.0 * (Ev * std::cos(delta) - 230.0) / X, 1e-9);
@@ -387,10 +387,10 @@ TEST_F(TFormCourbesTest, CourbesEnVCoupeesALaLimite)
         ASSERT_FALSE(points.empty());
         const double Pu = 500.0 * static_cast<double>(k);
         for (const QPointF &p : points)
-            ASSERT_LE(Pu * X / (3 * 230.0 * TModele::FemAVide(p.x(), 1500.0)), 1.0 + 1e-9) << k;
+            ASSERT_LE(Pu * X / (3 * 230.0 * TLoisMachine::FemAVide(p.x(), 1500.0)), 1.0 + 1e-9) << k;
         // Cut where the limit is reached, not at the left edge of the plot.
         if (k > 0) {
-            EXPECT_NEAR(3 * 230.0 * TModele::FemAVide(points.front().x(), 1500.0) / X, Pu, 1e-6);
+            EXPECT_NEAR(3 * 230.0 * TLoisMachine::FemAVide(points.front().x(), 1500.0) / X, Pu, 1e-6);
         }
     }
     EXPECT_EQ(Courbes().CourbesV[0]->points().front().x(), 0.0);
