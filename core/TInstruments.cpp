@@ -49,9 +49,9 @@ TPuissances TInstruments::Puissances(const TModele &modele)
     p.Q = L::PuissanceReactive(modele.Ev, modele.delta);
     p.S = 3.0 * L::V * modele.I;
     if (p.S > 0.0)
-        p.CosPhi = p.P / p.S;
-    p.Retard = p.Q > 0.0 ? 1 : p.Q < 0.0 ? -1 : 0;
+        p.CosPhi = std::abs(p.P) / p.S;
     p.Delta = modele.delta;
+    p.Fonctionnement = Fonctionnement(p.P, p.Q, p.S);
     return p;
 }
 
@@ -63,6 +63,42 @@ TBilanCouplage TInstruments::Bilan(const TReleveFermeture &releve)
     b.Conditions = TCouplage::Conditions(releve.Ecarts);
     b.Verdict = Verdict(b.Conditions);
     return b;
+}
+
+TFonctionnement TInstruments::Fonctionnement(double P, double Q, double S)
+{
+    TFonctionnement f;
+    f.Marche = std::abs(P) <= PartActiveCompensateur * S ? TMarche::Compensateur
+               : P > 0.0                                 ? TMarche::Alternateur
+                                                         : TMarche::Moteur;
+    f.Excitation = std::abs(Q) < PuissanceNulle ? TExcitation::Normale
+                   : Q > 0.0                    ? TExcitation::Surexcitee
+                                                : TExcitation::SousExcitee;
+    // A compensator is a motor without load: it is told as a receptor, capacitive
+    // (leading) when over-excited.
+    f.Convention = f.Marche == TMarche::Alternateur ? TConvention::Generateur : TConvention::Recepteur;
+    // Counted leaving the machine, a current that supplies reactive power lags V; counted
+    // entering it, the reactive power received is −Q and lags when positive.
+    const int fournie = f.Excitation == TExcitation::Surexcitee ? 1 : f.Excitation == TExcitation::SousExcitee ? -1 : 0;
+    f.Retard = f.Convention == TConvention::Generateur ? fournie : -fournie;
+    return f;
+}
+
+std::string TInstruments::NomFonctionnement(const TFonctionnement &fonctionnement)
+{
+    std::string nom = fonctionnement.Marche == TMarche::Alternateur ? "alternateur"
+                      : fonctionnement.Marche == TMarche::Moteur    ? "moteur"
+                                                                    : "compensateur synchrone";
+    if (fonctionnement.Excitation == TExcitation::SousExcitee)
+        nom += ", sous-excitée";
+    else if (fonctionnement.Excitation == TExcitation::Surexcitee)
+        nom += ", surexcitée";
+    return nom;
+}
+
+std::string TInstruments::NomConvention(TConvention convention)
+{
+    return convention == TConvention::Generateur ? "convention générateur" : "convention récepteur";
 }
 
 std::string TInstruments::Verdict(const TConditionsCouplage &conditions)

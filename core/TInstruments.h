@@ -45,16 +45,33 @@ struct TBilanCouplage {
     std::string Verdict;
 };
 
-// The power instruments while coupled, generator convention.
+// What the coupled machine does on the grid, told from the powers it supplies to it.
+enum class TMarche { Alternateur, Moteur, Compensateur };
+// Over-excited: it supplies reactive power (Ev·cos δ > V); under-excited: it absorbs it.
+enum class TExcitation { SousExcitee, Normale, Surexcitee };
+// Where the current is counted from, for cos φ and its lag or lead: leaving the machine
+// (generator) or entering it (receptor).
+enum class TConvention { Generateur, Recepteur };
+
+struct TFonctionnement {
+    TMarche Marche = TMarche::Compensateur;
+    TExcitation Excitation = TExcitation::Normale;
+    TConvention Convention = TConvention::Generateur;
+    // +1 the current lags V, −1 it leads, 0 in phase, the current counted in `Convention`.
+    int Retard = 0;
+};
+
+// The power instruments while coupled. P and Q keep one meaning whatever the machine
+// does, positive when it supplies them to the grid, as the bench's wattmeter counts Pu;
+// cos φ and the lag or lead follow the convention of the machine's operation.
 struct TPuissances {
     double P = 0.0; // active power to the grid, W
     double Q = 0.0; // reactive power to the grid, var; positive over-excited
     double S = 0.0; // 3·V·I, VA
-    // P / S; none without current, where no phase can be told.
+    // |P| / S, never negative; none without current, where no phase can be told.
     std::optional<double> CosPhi;
-    // +1 the current lags the voltage (Q > 0), −1 it leads (Q < 0), 0 in phase.
-    int Retard = 0;
     double Delta = 0.0; // load angle, rad
+    TFonctionnement Fonctionnement;
 };
 
 // The bench's instruments, read from the model's phasors and state: what a student reads
@@ -69,9 +86,24 @@ public:
     // U = |VS − VR| = √(Ev² + V² − 2·Ev·V·cos θ), θ the angle between them.
     static TLampe Lampe(const TNbComplexe &stator, const TNbComplexe &reseau);
     static TSynchronisation Synchronisation(const TModele &modele, const TCablage &cablage);
+    // Below this share of S the active power is no more than a real compensator's losses
+    // (cos φ < 0.05, φ beyond 87°): the machine only exchanges reactive power.
+    static constexpr double PartActiveCompensateur = 0.05;
+    // A power that reads 0 (whole W or var) has no direction.
+    static constexpr double PuissanceNulle = 0.5; // W, var
+
     static TPuissances Puissances(const TModele &modele);
     // The report of what the wiring saw at the closing.
     static TBilanCouplage Bilan(const TReleveFermeture &releve);
+    // The one rule for the machine's operation and the convention it is told in, from P
+    // and Q supplied to the grid (W, var) and S (VA): an alternator (P > 0) in generator
+    // convention, a motor (P < 0) or a compensator (|P| small) in receptor convention.
+    static TFonctionnement Fonctionnement(double P, double Q, double S);
+    // "alternateur", "moteur" or "compensateur synchrone", then ", sous-excitée" or
+    // ", surexcitée" unless Q reads 0.
+    static std::string NomFonctionnement(const TFonctionnement &fonctionnement);
+    // "convention générateur" or "convention récepteur".
+    static std::string NomConvention(TConvention convention);
     // "Couplage dans de bonnes conditions", or "Couplage brutal :" and the conditions unmet.
     static std::string Verdict(const TConditionsCouplage &conditions);
 };

@@ -90,6 +90,10 @@ public:
         return 3.0 * V * (Ev * std::cos(delta) - V) / Reactance;
     }
 
+    // Line voltage of a balanced star of phase voltage Vs: U = √3·Vs, V (the grid's 230 V
+    // make 398 V between lines, which the bench rounds to 400 V).
+    static double TensionComposee(double Vs) { return std::sqrt(3.0) * Vs; }
+
     // Power at the stability limit δ = ±π/2: Pmax = 3·V·Ev / X, W.
     static double PuissanceMax(double Ev) { return 3.0 * V * Ev / Reactance; }
 };

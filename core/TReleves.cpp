@@ -7,9 +7,9 @@ namespace tavelor {
 
 namespace {
 
-constexpr std::array<std::string_view, NombreColonnesReleve> Entetes{"N (tr/min)", "Ie (A)",   "Ev (V)",  "V (V)",
-                                                                     "I (A)",      "Pu (W)",   "Q (var)", "cos φ",
-                                                                     "δ (°)",      "Cm (N·m)", "Pa (W)",  "État"};
+constexpr std::array<std::string_view, NombreColonnesReleve> Entetes{
+    "N (tr/min)", "Ie (A)", "Ev (V)",   "V (V)",  "I (A)", "Pu (W)",        "Q (var)",
+    "cos φ",      "δ (°)",  "Cm (N·m)", "Pa (W)", "État",  "Fonctionnement"};
 
 void AjouteChamp(std::string &texte, std::string_view champ, char separateur)
 {

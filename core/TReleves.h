@@ -11,8 +11,14 @@
 namespace tavelor {
 
 // The columns of the measurements table, in their order.
-enum class TColonneReleve { N, Ie, Ev, V, I, Pu, Q, CosPhi, Delta, Cm, Pa, Etat };
-inline constexpr std::size_t NombreColonnesReleve = 12;
+enum class TColonneReleve { N, Ie, Ev, V, I, Pu, Q, CosPhi, Delta, Cm, Pa, Etat, Fonctionnement };
+inline constexpr std::size_t NombreColonnesReleve = 13;
+
+// The columns that hold words, not readings: they sort by their text and align left.
+constexpr bool ColonneDeMots(TColonneReleve colonne)
+{
+    return colonne == TColonneReleve::Etat || colonne == TColonneReleve::Fonctionnement;
+}
 
 // One reading: the text as the meter or instrument showed it, and the number it came
 // from, in the unit of its column (rpm, A, V, W, var, °, N·m). Both are empty for a
@@ -25,7 +31,9 @@ struct TMesure {
 
 // One operating point as the bench showed it at one tick.
 struct TReleve {
-    std::array<TMesure, NombreColonnesReleve - 1> Mesures; // every column but État
+    // Every column; État's is unused, its text comes from `Couplee`. Fonctionnement has a
+    // text and no number.
+    std::array<TMesure, NombreColonnesReleve> Mesures;
     bool Couplee = false;
 
     const TMesure &operator[](TColonneReleve colonne) const { return Mesures[static_cast<std::size_t>(colonne)]; }

@@ -207,17 +207,35 @@ TEST(TInstruments, ConditionsAuxBordsDeLeurTolerance)
     }
 }
 
-// The two telling states: a generator at 0.47 A and +10 N·m, a compensator at 1.0 A and no torque.
-TEST_F(TInstrumentsTest, PuissancesAuxDeuxEtatsTemoins)
+// The four quadrants and the compensator, at 1500 rpm. P and Q keep the wattmeter's sign
+// (supplied to the grid); cos φ stays positive and the current's lag or lead is told in
+// generator convention for an alternator, in receptor convention otherwise. The telling
+// values: a motor at 0.47 A and −10 N·m absorbs 1571 W and 690 var with a lagging current;
+// a compensator at 1.0 A and no torque supplies 913 var with a leading one.
+TEST_F(TInstrumentsTest, PuissancesEtFonctionnementDansLesQuatreQuadrants)
 {
+    using enum TMarche;
+    using enum TExcitation;
+    using enum TConvention;
     const double X = L::Ls * 2 * pi * L::f;
     const struct {
         int ie, cm; // track bar positions
         double p, q, s, cosPhi;
+        TMarche marche;
+        TExcitation excitation;
+        TConvention convention;
         int retard;
-    } cas[] = {{113, 100, 1571, -690, 1716, 0.916, -1}, {60, 0, 0, 913, 913, 0.0, 1}};
+        const char *nom;
+    } cas[] = {
+        {113, 100, 1571, -690, 1716, 0.916, Alternateur, SousExcitee, Generateur, -1, "alternateur, sous-excitée"},
+        {60, 100, 1571, 475, 1641, 0.957, Alternateur, Surexcitee, Generateur, 1, "alternateur, surexcitée"},
+        {113, -100, -1571, -690, 1716, 0.916, Moteur, SousExcitee, Recepteur, 1, "moteur, sous-excitée"},
+        {60, -100, -1571, 475, 1641, 0.957, Moteur, Surexcitee, Recepteur, -1, "moteur, surexcitée"},
+        {60, 0, 0, 913, 913, 0.0, Compensateur, Surexcitee, Recepteur, -1, "compensateur synchrone, surexcitée"},
+        {130, 0, 0, -654, 654, 0.0, Compensateur, SousExcitee, Recepteur, 1, "compensateur synchrone, sous-excitée"},
+    };
     for (const auto &c : cas) {
-        SCOPED_TRACE(c.ie);
+        SCOPED_TRACE(c.nom);
         cablage.BitBtnRecableClick();
         Cable(0.75, ShapeR2, ShapeR3);
         modele.TrackBarIeChange(c.ie);
@@ -241,15 +259,55 @@ TEST_F(TInstrumentsTest, PuissancesAuxDeuxEtatsTemoins)
         EXPECT_NEAR(p.S, 3 * L::V * i, 1e-9);
         EXPECT_NEAR(std::hypot(p.P, p.Q), p.S, 1e-9);
         EXPECT_NEAR(p.Delta, delta, 1e-12);
-        // The rounded figures.
+        // The rounded figures a student reads.
         EXPECT_NEAR(p.P, c.p, 0.5);
-        EXPECT_NEAR(p.Q, c.q, 1.0);
-        EXPECT_NEAR(p.S, c.s, 1.0);
+        EXPECT_NEAR(p.Q, c.q, 0.5);
+        EXPECT_NEAR(p.S, c.s, 0.5);
         ASSERT_TRUE(p.CosPhi.has_value());
         EXPECT_NEAR(*p.CosPhi, c.cosPhi, 5e-4);
-        EXPECT_EQ(p.Retard, c.retard);
+
+        const TFonctionnement &f = p.Fonctionnement;
+        EXPECT_EQ(f.Marche, c.marche);
+        EXPECT_EQ(f.Excitation, c.excitation);
+        EXPECT_EQ(f.Convention, c.convention);
+        EXPECT_EQ(f.Retard, c.retard);
+        EXPECT_EQ(TInstruments::NomFonctionnement(f), c.nom);
     }
-    EXPECT_NEAR(modele.I, 1.32, 5e-3);
+}
+
+// The edges of the rule: a compensator up to |P| = 5 % of S, whichever way P flows; a Q that
+// reads 0 var names no excitation and leaves the current in phase; no current, no exchange.
+TEST(TInstruments, FonctionnementAuxBordsDeSesSeuils)
+{
+    using enum TMarche;
+    using enum TExcitation;
+    using enum TConvention;
+    const struct {
+        double p, q, s;
+        TMarche marche;
+        TExcitation excitation;
+        TConvention convention;
+        int retard;
+        const char *nom;
+    } cas[] = {
+        {50.0, 999.0, 1000.0, Compensateur, Surexcitee, Recepteur, -1, "compensateur synchrone, surexcitée"},
+        {50.1, 999.0, 1000.0, Alternateur, Surexcitee, Generateur, 1, "alternateur, surexcitée"},
+        {-50.0, -999.0, 1000.0, Compensateur, SousExcitee, Recepteur, 1, "compensateur synchrone, sous-excitée"},
+        {-50.1, -999.0, 1000.0, Moteur, SousExcitee, Recepteur, 1, "moteur, sous-excitée"},
+        {1000.0, 0.49, 1000.0, Alternateur, Normale, Generateur, 0, "alternateur"},
+        {-1000.0, -0.49, 1000.0, Moteur, Normale, Recepteur, 0, "moteur"},
+        {-1000.0, 0.5, 1000.0, Moteur, Surexcitee, Recepteur, -1, "moteur, surexcitée"},
+        {0.0, 0.0, 0.0, Compensateur, Normale, Recepteur, 0, "compensateur synchrone"},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(testing::Message() << c.p << " W, " << c.q << " var");
+        const TFonctionnement f = TInstruments::Fonctionnement(c.p, c.q, c.s);
+        EXPECT_EQ(f.Marche, c.marche);
+        EXPECT_EQ(f.Excitation, c.excitation);
+        EXPECT_EQ(f.Convention, c.convention);
+        EXPECT_EQ(f.Retard, c.retard);
+        EXPECT_EQ(TInstruments::NomFonctionnement(f), c.nom);
+    }
 }
 
 } // namespace

@@ -14,6 +14,8 @@ TReleve Ligne(const std::string &n, bool couplee)
     r.Couplee = couplee;
     r[TColonneReleve::N] = {1500.0, n};
     r[TColonneReleve::Ie] = {0.47, "0,47"};
+    if (couplee)
+        r[TColonneReleve::Fonctionnement] = {std::nullopt, "moteur, surexcitée"};
     return r;
 }
 
@@ -25,14 +27,15 @@ TEST(TRelevesTest, TexteEnteteLignesChoisiesEtGuillemets)
     releves.Ajoute(Ligne("1500", true));
     releves.Ajoute(Ligne("1;2\"3", false));
     const std::string entete =
-        "N (tr/min);Ie (A);Ev (V);V (V);I (A);Pu (W);Q (var);cos φ;δ (°);Cm (N·m);Pa (W);État\r\n";
+        "N (tr/min);Ie (A);Ev (V);V (V);I (A);Pu (W);Q (var);cos φ;δ (°);Cm (N·m);Pa (W);État;Fonctionnement\r\n";
     const struct {
         std::vector<std::size_t> lignes;
         std::string attendu;
     } cas[] = {
-        {{}, entete + "1500;0,47;;;;;;;;;;couplée\r\n\"1;2\"\"3\";0,47;;;;;;;;;;non couplée\r\n"},
-        {{1, 0}, entete + "\"1;2\"\"3\";0,47;;;;;;;;;;non couplée\r\n1500;0,47;;;;;;;;;;couplée\r\n"},
-        {{0}, entete + "1500;0,47;;;;;;;;;;couplée\r\n"},
+        {{}, entete + "1500;0,47;;;;;;;;;;couplée;moteur, surexcitée\r\n\"1;2\"\"3\";0,47;;;;;;;;;;non couplée;\r\n"},
+        {{1, 0},
+         entete + "\"1;2\"\"3\";0,47;;;;;;;;;;non couplée;\r\n1500;0,47;;;;;;;;;;couplée;moteur, surexcitée\r\n"},
+        {{0}, entete + "1500;0,47;;;;;;;;;;couplée;moteur, surexcitée\r\n"},
     };
     for (const auto &c : cas)
         EXPECT_EQ(releves.Texte(';', "\r\n", c.lignes), c.attendu);

@@ -182,7 +182,7 @@ void TFormCourbes::CreeAngle()
 
     QFont police = g->AxeX->titleFont();
     police.setPointSize(14);
-    EtiquetteGeneratrice = new QGraphicsSimpleTextItem(QStringLiteral("Génératrice (Pu > 0)"), g->chart());
+    EtiquetteGeneratrice = new QGraphicsSimpleTextItem(QStringLiteral("Alternateur (Pu > 0)"), g->chart());
     EtiquetteMoteur = new QGraphicsSimpleTextItem(QStringLiteral("Moteur (Pu < 0)"), g->chart());
     for (QGraphicsSimpleTextItem *etiquette : {EtiquetteGeneratrice, EtiquetteMoteur}) {
         etiquette->setFont(police);
@@ -198,8 +198,8 @@ void TFormCourbes::CreeV()
     TGraphiqueCourbes *g = GraphiqueV;
     for (std::size_t k = 0; k < C::PuissancesV.size(); ++k)
         CourbesV[k] = g->AjouteCourbe(QStringLiteral("%1 W").arg(C::PuissancesV[k]), couleursV[k], 3.0);
-    LieuLimite = g->AjouteCourbe(QStringLiteral("Limite (δ = 90°)"), rouge, 2.5, Qt::DashLine);
-    LieuAlerte = g->AjouteCourbe(QStringLiteral("Alerte (δ = 75°)"), orange, 2.5, Qt::DotLine);
+    LieuLimite = g->AjouteCourbe(QStringLiteral("Limite (|δ| = 90°)"), rouge, 2.5, Qt::DashLine);
+    LieuAlerte = g->AjouteCourbe(QStringLiteral("Alerte (|δ| = 75°)"), orange, 2.5, Qt::DotLine);
     CourbeVCourante = g->AjouteCourbeMobile(Qt::black, 2.5, Qt::DashLine);
     RelevesV = AjouteReleves(g, TColonneReleve::Ie, TColonneReleve::I);
     PointV = g->AjoutePointMobile(QStringLiteral("Point de fonctionnement"), point, 18);

@@ -5,6 +5,10 @@
 
 #include <QLabel>
 
+#ifndef TAVELOR_VERSION
+#error "TAVELOR_VERSION comes from CMake"
+#endif
+
 namespace tavelor {
 
 TFormAPropos::TFormAPropos(QWidget *parent)
@@ -16,7 +20,8 @@ TFormAPropos::TFormAPropos(QWidget *parent)
     StaticText1 =
         CreeTexte("StaticText1", QStringLiteral("Équipe Tavelor – professeurs de physique"), QRect(16, 32, 245, 17));
     StaticText4 = CreeTexte("StaticText4", QStringLiteral("Dole (Jura)"), QRect(85, 56, 110, 17));
-    StaticText6 = CreeTexte("StaticText6", QStringLiteral("tavelor.example.org"), QRect(77, 80, 123, 17));
+    // The program has no web site: its last line gives the version it was built as.
+    StaticText6 = CreeTexte("StaticText6", QStringLiteral("Version " TAVELOR_VERSION), QRect(77, 80, 123, 17));
     BitBtn1 = new TBoutonFermer("BitBtn1", QRect(104, 104, 75, 30), this);
     connect(BitBtn1, &QPushButton::clicked, this, &TFormAPropos::BitBtn1Click);
 }

@@ -8,7 +8,7 @@ namespace tavelor {
 
 class TBoutonFermer;
 
-// The About window: release date and three lines about the authors.
+// The About window: release date, two lines about the authors and the version.
 class TFormAPropos : public TFenetreSecondaire {
     Q_OBJECT
 

@@ -12,6 +12,8 @@
 
 #include <QLabel>
 
+#include <cmath>
+
 namespace tavelor {
 
 namespace {
@@ -31,6 +33,11 @@ QString Volts(double u)
     return TexteInstrument(u, TGrandeurInstrument::Tension) + Espace + QStringLiteral("V");
 }
 
+QStringList TensionsSimpleEtComposee(double v)
+{
+    return {Volts(v), QStringLiteral("U\u00a0=\u00a0") + Volts(TLoisMachine::TensionComposee(v))};
+}
+
 QString Hertz(double f)
 {
     return TexteInstrument(f, TGrandeurInstrument::Frequence) + Espace + QStringLiteral("Hz");
@@ -44,6 +51,14 @@ QString EnDegres(double angle)
 QString Puissance(double x, const char *unite)
 {
     return TexteInstrument(x, TGrandeurInstrument::Puissance) + Espace + QString::fromLatin1(unite);
+}
+
+// Which way a power flows, after its reading; none when it reads 0.
+QString Sens(double puissance)
+{
+    if (std::abs(puissance) < TInstruments::PuissanceNulle)
+        return {};
+    return puissance > 0.0 ? QStringLiteral(", fournie au réseau") : QStringLiteral(", absorbée");
 }
 
 QString Ordre(TOrdreConstate ordre)
@@ -90,22 +105,24 @@ TFormInstruments::TFormInstruments(const TModele &modele, const TCablage &cablag
     OrdrePhases = new TLecture(QStringLiteral("Ordre des phases"), TLecture::EnDessous, 13, 20, PageSynchronisation);
     OrdrePhases->setGeometry(Gauche, 206, LargeurColonne, 80);
 
-    const auto lecture = [this](const char *nom, int x, int y) {
+    const auto lecture = [this](const char *nom, int x, int y, int hauteur) {
         auto *l = new TLecture(QString::fromUtf8(nom), TLecture::EnLigne, 13, 15, PageSynchronisation);
-        l->setGeometry(x, y, LargeurColonne, 36);
+        l->setGeometry(x, y, LargeurColonne, hauteur);
         return l;
     };
-    TensionReseau = lecture("Tension du réseau", Gauche, 300);
-    TensionMachine = lecture("Tension de la machine", Gauche, 338);
-    EcartTension = lecture("Écart de tension", Gauche, 376);
-    FrequenceReseau = lecture("Fréquence du réseau", Milieu, 300);
-    FrequenceMachine = lecture("Fréquence de la machine", Milieu, 338);
-    EcartFrequence = lecture("Écart de fréquence", Milieu, 376);
+    // The phase voltages carry their line voltage under them, to be compared with the
+    // bench's grid voltmeter.
+    TensionReseau = lecture("Tension simple du réseau", Gauche, 298, 48);
+    TensionMachine = lecture("Tension simple de la machine", Gauche, 346, 48);
+    EcartTension = lecture("Écart de tension", Gauche, 394, 36);
+    FrequenceReseau = lecture("Fréquence du réseau", Milieu, 298, 48);
+    FrequenceMachine = lecture("Fréquence de la machine", Milieu, 346, 48);
+    EcartFrequence = lecture("Écart de fréquence", Milieu, 394, 36);
 
     const char *noms[4] = {"Même ordre des phases", "Même fréquence", "Même tension", "En phase"};
     for (std::size_t k = 0; k < Conditions.size(); ++k) {
         Conditions[k] = new TVoyantCondition(QString::fromUtf8(noms[k]), PageSynchronisation);
-        Conditions[k]->setGeometry(k % 2 ? Milieu : Gauche, 424 + static_cast<int>(k / 2) * 58, LargeurColonne, 54);
+        Conditions[k]->setGeometry(k % 2 ? Milieu : Gauche, 436 + static_cast<int>(k / 2) * 54, LargeurColonne, 52);
     }
 
     // Once coupled.
@@ -121,12 +138,10 @@ TFormInstruments::TFormInstruments(const TModele &modele, const TCablage &cablag
     PuissanceApparente = puissance("Puissance apparente", 182, 76);
     FacteurPuissance = puissance("Facteur de puissance", 268, 120);
     AngleInterne = puissance("Angle interne", 398, 76);
-    Convention = new QLabel(QStringLiteral("Convention générateur\u00a0: P et Q sont positives quand la machine "
-                                           "les fournit au réseau."),
-                            PagePuissances);
+    Convention = new QLabel(PagePuissances);
     Convention->setObjectName(QStringLiteral("Convention"));
     Convention->setFont(TInstrument::Police(13, false));
-    Convention->setGeometry(Gauche + 6, 490, Largeur - 2 * Gauche, 30);
+    Convention->setGeometry(Gauche + 6, 484, Largeur - 2 * Gauche, 54);
     PagePuissances->hide();
 
     Bilan = new TLecture(QStringLiteral("Bilan du couplage"), TLecture::EnDessous, 13, 14, this);
@@ -134,7 +149,7 @@ TFormInstruments::TFormInstruments(const TModele &modele, const TCablage &cablag
     AnnonceBilan = new TAnnonce(QString(), this);
 
     Titre->setText(QStringLiteral("Avant le couplage\u00a0: instruments de synchronisation"));
-    TensionReseau->DefinitTexte(Volts(TLoisMachine::V));
+    TensionReseau->DefinitLignes(TensionsSimpleEtComposee(TLoisMachine::V));
     FrequenceReseau->DefinitTexte(Hertz(TLoisMachine::f));
 }
 
@@ -160,8 +175,9 @@ void TFormInstruments::Suit()
     if (PagePuissances->isHidden() == couple) {
         PageSynchronisation->setVisible(!couple);
         PagePuissances->setVisible(couple);
-        Titre->setText(couple ? QStringLiteral("Machine couplée\u00a0: instruments de puissance")
-                              : QStringLiteral("Avant le couplage\u00a0: instruments de synchronisation"));
+        // Coupled, SuitPuissances names the machine's operation in the title at every tick.
+        if (!couple)
+            Titre->setText(QStringLiteral("Avant le couplage\u00a0: instruments de synchronisation"));
     }
     if (couple)
         SuitPuissances();
@@ -183,7 +199,7 @@ void TFormInstruments::SuitSynchronisation()
     const QString ecartTension = Volts(s.EcartTension);
     const QString ecartFrequence = Hertz(s.EcartFrequence);
     const QString ordre = Ordre(s.Ordre);
-    TensionMachine->DefinitTexte(Volts(s.VMachine));
+    TensionMachine->DefinitLignes(TensionsSimpleEtComposee(s.VMachine));
     EcartTension->DefinitTexte(ecartTension);
     FrequenceMachine->DefinitTexte(Hertz(s.FMachine));
     EcartFrequence->DefinitTexte(ecartFrequence);
@@ -200,18 +216,26 @@ void TFormInstruments::SuitSynchronisation()
 void TFormInstruments::SuitPuissances()
 {
     const TPuissances p = TInstruments::Puissances(Modele);
-    PuissanceActive->DefinitTexte(Puissance(p.P, "W"));
-    PuissanceReactive->DefinitTexte(Puissance(p.Q, "var"));
+    const TFonctionnement &f = p.Fonctionnement;
+    Titre->setText(QStringLiteral("Machine couplée\u00a0: ") +
+                   QString::fromStdString(TInstruments::NomFonctionnement(f)));
+    PuissanceActive->DefinitTexte(Puissance(p.P, "W") + Sens(p.P));
+    PuissanceReactive->DefinitTexte(Puissance(p.Q, "var") + Sens(p.Q));
     PuissanceApparente->DefinitTexte(Puissance(p.S, "VA"));
     if (p.CosPhi) {
-        const QString courant = p.Retard > 0   ? QStringLiteral("courant en retard")
-                                : p.Retard < 0 ? QStringLiteral("courant en avance")
-                                               : QStringLiteral("courant en phase");
+        const QString courant = f.Retard > 0   ? QStringLiteral("courant en retard sur V")
+                                : f.Retard < 0 ? QStringLiteral("courant en avance sur V")
+                                               : QStringLiteral("courant en phase avec V");
         FacteurPuissance->DefinitLignes({TexteInstrument(*p.CosPhi, TGrandeurInstrument::FacteurPuissance), courant});
     } else {
         FacteurPuissance->DefinitTexte(QStringLiteral("—"));
     }
     AngleInterne->DefinitTexte(EnDegres(p.Delta));
+    Convention->setText(QStringLiteral("cos\u00a0φ et déphasage en %1\u00a0: courant compté %2 la machine.\n"
+                                       "P et Q sont positives quand la machine les fournit au réseau.")
+                            .arg(QString::fromStdString(TInstruments::NomConvention(f.Convention)),
+                                 f.Convention == TConvention::Generateur ? QStringLiteral("sortant de")
+                                                                         : QStringLiteral("entrant dans")));
 }
 
 void TFormInstruments::SuitBilan()

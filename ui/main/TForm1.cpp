@@ -110,7 +110,7 @@ void TForm1::CreeComposants()
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Image1->setAccessibleName(QStringLiteral("Banc de couplage"));
     Image1->setAccessibleDescription(
-        QStringLiteral("Machine synchrone triphasée, son alimentation continue, son dispositif entraînant, "
+        QStringLiteral("Machine synchrone triphasée, son alimentation continue, son dispositif d'entraînement, "
                        "l'interrupteur triphasé et le réseau 400 V, 50 Hz"));
     PopupMenuBanc = new QMenu(this);
     PopupMenuBanc->setObjectName(QStringLiteral("PopupMenuBanc"));
@@ -138,7 +138,7 @@ void TForm1::CreeComposants()
     afficheurPa->setAccessibleName(QStringLiteral("Puissance mécanique"));
     afficheurN->setAccessibleName(QStringLiteral("Vitesse"));
     afficheurCm->setAccessibleName(QStringLiteral("Couple"));
-    afficheur1->setAccessibleName(QStringLiteral("Tension réseau"));
+    afficheur1->setAccessibleName(QStringLiteral("Tension composée du réseau"));
     // The units the picture prints beside the boxes.
     const std::array<std::pair<Tafficheur *, QString>, 8> unites{{{afficheurIe, QStringLiteral("A")},
                                                                   {afficheurI, QStringLiteral("A")},

@@ -42,6 +42,7 @@ TReleve ReleveBanc(const TModele &modele, const TLectureAfficheurs &afficheurs)
     r[C::Delta] = Instrument(Degres(puissances.Delta), TGrandeurInstrument::Angle);
     compteur(C::Cm, TAfficheurBanc::afficheurCm);
     compteur(C::Pa, TAfficheurBanc::afficheurPa);
+    r[C::Fonctionnement] = {std::nullopt, TInstruments::NomFonctionnement(puissances.Fonctionnement)};
     return r;
 }
 

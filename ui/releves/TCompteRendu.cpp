@@ -124,9 +124,9 @@ void Tableau(TMiseEnPage &page, const TReleves &releves)
         double x = zone.left();
         for (std::size_t c = 0; c < NombreColonnesReleve; ++c) {
             const QRectF cellule(x, zone.top(), largeurs[c], hauteur);
-            const Qt::Alignment alignement = titre                          ? Qt::AlignHCenter
-                                             : c + 1 < NombreColonnesReleve ? Qt::AlignRight
-                                                                            : Qt::AlignLeft;
+            const Qt::Alignment alignement = titre                                           ? Qt::AlignHCenter
+                                             : ColonneDeMots(static_cast<TColonneReleve>(c)) ? Qt::AlignLeft
+                                                                                             : Qt::AlignRight;
             p.drawText(cellule.adjusted(marge, 0, -marge, 0), Qt::AlignVCenter | alignement, cellules[c]);
             p.drawRect(cellule);
             x += largeurs[c];
@@ -193,6 +193,20 @@ QByteArray TCompteRendu::Pdf() const
         Texte(page, QStringLiteral("Aucun point relevé."), Police(10));
     else
         Tableau(page, Releves);
+    // How the signs are read, under the table.
+    const QString signes =
+        QStringLiteral("Signes\u00A0: Pu et Q positives quand la machine les fournit au réseau\u00A0; "
+                       "cos\u00A0φ positif, en convention générateur pour un alternateur, récepteur "
+                       "pour un moteur ou un compensateur synchrone.");
+    page.Espace(Points(EspaceMm / 3));
+    const QFont police = Police(9);
+    const QRectF place =
+        QFontMetricsF(police, &pdf)
+            .boundingRect(QRectF(0, 0, page.Zone.width(), page.Zone.height()), Qt::TextWordWrap, signes);
+    peintre.setFont(police);
+    peintre.setPen(Qt::black);
+    peintre.drawText(QRectF(page.Zone.left(), page.Place(place.height()), page.Zone.width(), place.height()),
+                     Qt::AlignLeft | Qt::TextWordWrap, signes);
     page.Espace(Points(EspaceMm));
     Image(page, QStringLiteral("Diagramme vectoriel monophasé"), Diagramme, page.Zone.width() * LargeurDiagramme);
     page.Espace(Points(EspaceMm));

@@ -37,7 +37,7 @@ QPushButton *CreeBouton(const QString &texte, const QString &nom, const QString 
 } // namespace
 
 TFenetreReleves::TFenetreReleves(TReleves &releves, QWidget *parent)
-    : TFenetreSecondaire(QStringLiteral("Relevés"), QSize(980, 380), false, parent),
+    : TFenetreSecondaire(QStringLiteral("Relevés"), QSize(1120, 380), false, parent),
       Modele(new TModeleReleves(releves, this)), Tri(new QSortFilterProxyModel(this)), Tableau(new QTableView),
       BoutonRelever(CreeBouton(QStringLiteral("Relever le point"), QStringLiteral("Relever le point"),
                                QStringLiteral("Ajouter une ligne avec le point de fonctionnement (F9)"))),

@@ -42,13 +42,13 @@ QVariant TModeleReleves::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return texte;
     case Qt::UserRole:
-        // Numbers sort as numbers, the state by its text; cells without a number come last.
-        if (colonne == TColonneReleve::Etat)
+        // Numbers sort as numbers, words by their text; cells without a number come last.
+        if (ColonneDeMots(colonne))
             return texte;
         return releve[colonne].Valeur ? QVariant(*releve[colonne].Valeur) : QVariant();
     case Qt::TextAlignmentRole:
-        return colonne == TColonneReleve::Etat ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                               : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return ColonneDeMots(colonne) ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                      : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::AccessibleTextRole:
         // Heard cell by cell, a number means nothing without its column.
         return Entete(index.column()) + QStringLiteral("\u00A0: ") + (texte.isEmpty() ? QStringLiteral("vide") : texte);

@@ -130,8 +130,8 @@ TEST_F(TFormInstrumentsTest, ChaqueInstrumentSeLitCommeIlSAffiche)
     const std::vector<std::pair<TInstrument *, const char *>> attendus{
         {f.Lampes[0], "Lampe 1"},
         {f.Synchronoscope, "Synchronoscope"},
-        {f.TensionReseau, "Tension du réseau"},
-        {f.TensionMachine, "Tension de la machine"},
+        {f.TensionReseau, "Tension simple du réseau"},
+        {f.TensionMachine, "Tension simple de la machine"},
         {f.EcartTension, "Écart de tension"},
         {f.FrequenceReseau, "Fréquence du réseau"},
         {f.FrequenceMachine, "Fréquence de la machine"},
@@ -148,8 +148,8 @@ TEST_F(TFormInstrumentsTest, ChaqueInstrumentSeLitCommeIlSAffiche)
         EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(nom));
         EXPECT_EQ(a->text(QAccessible::Description), instrument->Lecture()) << nom;
     }
-    EXPECT_EQ(f.TensionReseau->Lecture(), QStringLiteral("230,0\u00a0V"));
-    EXPECT_EQ(f.TensionMachine->Lecture(), QStringLiteral("225,7\u00a0V"));
+    EXPECT_EQ(f.TensionReseau->Lignes(), (QStringList{"230,0\u00a0V", "U\u00a0=\u00a0398,4\u00a0V"}));
+    EXPECT_EQ(f.TensionMachine->Lignes(), (QStringList{"225,7\u00a0V", "U\u00a0=\u00a0391,0\u00a0V"}));
     EXPECT_EQ(f.FrequenceMachine->Lecture(), QStringLiteral("49,00\u00a0Hz"));
     EXPECT_EQ(f.EcartFrequence->Lecture(), QStringLiteral("-1,00\u00a0Hz"));
     EXPECT_EQ(f.OrdrePhases->Lecture(), QStringLiteral("identique"));
@@ -270,14 +270,34 @@ TEST_F(TFormInstrumentsTest, BilanPuisPuissancesAuxEtatsTemoins)
     EXPECT_EQ(f.AnnonceBilan->accessibleName(),
               QStringLiteral("Bilan du couplage\u00a0: Couplage dans de bonnes conditions"));
 
+    // P and Q with their direction, cos φ positive with the lag or lead in the convention
+    // the title's operation calls for, and that convention named under the meters.
     const struct {
         int ie, couple;
         QStringList lectures, cosPhi;
+        const char *titre, *convention;
     } etats[] = {
-        {47, 100, {"1571\u00a0W", "-690\u00a0var", "1716\u00a0VA", "47,6°"}, {"0,916", "courant en avance"}},
-        {100, 0, {"0\u00a0W", "913\u00a0var", "913\u00a0VA", "0,0°"}, {"0,000", "courant en retard"}},
+        {47,
+         100,
+         {"1571\u00a0W, fournie au réseau", "-690\u00a0var, absorbée", "1716\u00a0VA", "47,6°"},
+         {"0,916", "courant en avance sur V"},
+         "alternateur, sous-excitée",
+         "en convention générateur\u00a0: courant compté sortant de la machine"},
+        {47,
+         -100,
+         {"-1571\u00a0W, absorbée", "-690\u00a0var, absorbée", "1716\u00a0VA", "-47,6°"},
+         {"0,916", "courant en retard sur V"},
+         "moteur, sous-excitée",
+         "en convention récepteur\u00a0: courant compté entrant dans la machine"},
+        {100,
+         0,
+         {"0\u00a0W", "913\u00a0var, fournie au réseau", "913\u00a0VA", "0,0°"},
+         {"0,000", "courant en avance sur V"},
+         "compensateur synchrone, surexcitée",
+         "en convention récepteur\u00a0: courant compté entrant dans la machine"},
     };
     for (const auto &e : etats) {
+        SCOPED_TRACE(e.titre);
         Regle(0, e.ie / 100.0);
         Modele().PositionneTrackBar(TTrackBarBanc::TrackBarN, e.couple);
         Tics(1);
@@ -285,6 +305,9 @@ TEST_F(TFormInstrumentsTest, BilanPuisPuissancesAuxEtatsTemoins)
                                f.PuissanceApparente->Lecture(), f.AngleInterne->Lecture()}),
                   e.lectures);
         EXPECT_EQ(f.FacteurPuissance->Lignes(), e.cosPhi);
+        EXPECT_EQ(f.Titre->text(), QStringLiteral("Machine couplée\u00a0: ") + QString::fromUtf8(e.titre));
+        EXPECT_TRUE(f.Convention->text().contains(QString::fromUtf8(e.convention)))
+            << f.Convention->text().toStdString();
     }
 
     // Opened, brought too fast, under-excited and 30° off, then closed as pole 1 passes zero.

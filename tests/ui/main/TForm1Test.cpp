@@ -466,7 +466,7 @@ TEST_F(TForm1Test, EveryControlCanBeFoundAndReadByAssistiveTools)
         {f->afficheurPa, "Puissance mécanique", R::StaticText},
         {f->afficheurN, "Vitesse", R::StaticText},
         {f->afficheurCm, "Couple", R::StaticText},
-        {f->afficheur1, "Tension réseau", R::StaticText},
+        {f->afficheur1, "Tension composée du réseau", R::StaticText},
         {f->TrackBarIe, "Réglage intensité", R::Slider},
         {f->TrackBarN, "Réglage vitesse", R::Slider},
         {f->ShapeS1, "Borne S1 de l'interrupteur", R::Button},

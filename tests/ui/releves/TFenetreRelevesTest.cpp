@@ -159,12 +159,15 @@ TEST_F(TFenetreRelevesTest, LignesEgalesAuxAfficheursEtAuxInstruments)
     for (C vide : {C::I, C::Pu, C::Q, C::CosPhi, C::Delta, C::Cm, C::Pa})
         EXPECT_EQ(ligne[int(vide)], QString()) << int(vide);
     EXPECT_EQ(ligne[int(C::Etat)], QStringLiteral("non couplée"));
+    EXPECT_EQ(ligne[int(C::Fonctionnement)], QString());
 
     Couple();
     const struct {
         int couple; // the torque bar's position, tenths of N·m
         double ie, q, cosPhi, delta;
-    } etats[] = {{100, 0.47, -690, 0.916, 47.6}, {0, 1.0, 913, 0.0, 0.0}};
+        const char *fonctionnement;
+    } etats[] = {{-100, 0.47, -690, 0.916, -47.6, "moteur, sous-excitée"},
+                 {0, 1.0, 913, 0.0, 0.0, "compensateur synchrone, surexcitée"}};
     for (const auto &e : etats) {
         Modele().PositionneTrackBar(TTrackBarBanc::TrackBarIe, 160 - static_cast<int>(std::lround(e.ie * 100)));
         Modele().PositionneTrackBar(TTrackBarBanc::TrackBarN, e.couple);
@@ -187,9 +190,11 @@ TEST_F(TFenetreRelevesTest, LignesEgalesAuxAfficheursEtAuxInstruments)
         EXPECT_NEAR(Nombre(ligne[int(C::Delta)]), e.delta, 0.1);
         EXPECT_EQ(ligne[int(C::Ev)], FixedLocal(Modele().Ev, 15, 1));
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^-?\\d+$")).match(ligne[int(C::Q)]).hasMatch());
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^-?\\d,\\d{3}$")).match(ligne[int(C::CosPhi)]).hasMatch());
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d,\\d{3}$")).match(ligne[int(C::CosPhi)]).hasMatch());
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^-?\\d+,\\d$")).match(ligne[int(C::Delta)]).hasMatch());
         EXPECT_EQ(ligne[int(C::Etat)], QStringLiteral("couplée"));
+        // The machine's operation, as the instruments' title names it.
+        EXPECT_EQ(ligne[int(C::Fonctionnement)], QString::fromUtf8(e.fonctionnement));
     }
 }
 
@@ -224,8 +229,13 @@ TEST_F(TFenetreRelevesTest, CsvSelonLaLocale)
         EXPECT_EQ(lignes[0].split(c.separateur), entete);
         EXPECT_EQ(entete[int(C::Delta)], QStringLiteral("δ (°)"));
         for (int r = 0; r < 2; ++r) {
-            const QStringList champs = lignes[r + 1].split(c.separateur);
-            EXPECT_EQ(champs, Cellules(r));
+            // The machine's operation, "alternateur, …", is quoted where "," separates.
+            QStringList attendus = Cellules(r);
+            for (QString &champ : attendus)
+                if (champ.contains(c.separateur))
+                    champ = QLatin1Char('"') + champ + QLatin1Char('"');
+            EXPECT_EQ(lignes[r + 1], attendus.join(c.separateur));
+            const QStringList champs = Cellules(r);
             EXPECT_TRUE(champs[int(C::Ie)].contains(c.decimale)) << champs[int(C::Ie)].toStdString();
             EXPECT_TRUE(champs[int(C::CosPhi)].contains(c.decimale));
         }
