@@ -92,6 +92,22 @@ std::string Virgule(const TDecimal &d, int decimales, std::string_view separateu
 
 } // namespace
 
+long long UnitesAffichees(double x, int d)
+{
+    static constexpr double puissances[] = {1.0, 10.0, 100.0, 1e3, 1e4, 1e5, 1e6};
+    const double echelle = puissances[std::clamp(d, 0, 6)];
+    const double y = std::fabs(x);
+    // y·10^d = produit + erreur exactly; the half-way point k + 0.5 is a double, and rounding
+    // to nearest keeps the side of it the exact product lies on, save a tie told by erreur.
+    const double produit = y * echelle;
+    const double erreur = std::fma(y, echelle, -produit);
+    const double k = std::floor(produit);
+    const double milieu = k + 0.5;
+    const bool versLeHaut = produit > milieu || (produit == milieu && erreur >= 0.0);
+    const auto n = static_cast<long long>(k) + (versLeHaut ? 1 : 0);
+    return x < 0.0 ? -n : n;
+}
+
 std::string Fixed(double x, int p, int d, std::string_view separateur)
 {
     if (!std::isfinite(x))

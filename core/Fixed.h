@@ -19,4 +19,9 @@ namespace tavelor {
 // Fixed(12.3456, 4, 2) = "12.35", Fixed(123.456, 4, 2) = "123.50", Fixed(-5.25, 4, 1) = "-5.3".
 std::string Fixed(double x, int p, int d, std::string_view separateur = ".");
 
+// The number Fixed(x, p, d) writes, counted in units of its last decimal: x·10^d rounded
+// half away from zero on the exact binary value, for a finite x with |x|·10^d below 2^51
+// and d in 0..6. Fixed(0.105, 15, 2) = "0.10" and UnitesAffichees(0.105, 2) = 10.
+long long UnitesAffichees(double x, int d);
+
 } // namespace tavelor

@@ -2,7 +2,6 @@
 
 #include "TModele.h"
 
-#include <cmath>
 #include <cstddef>
 
 namespace tavelor {
@@ -21,9 +20,6 @@ constexpr bool CoteInterrupteur(TBorne borne)
 {
     return borne == TBorne::ShapeS1 || borne == TBorne::ShapeS2 || borne == TBorne::ShapeS3;
 }
-
-// Closing is allowed only with less than this across pole 1 at the last tick, V.
-constexpr double ecartMaxPole1 = 2.0;
 
 } // namespace
 
@@ -54,13 +50,11 @@ void TCablage::PreparerAffichage(double aleatoire, const std::array<TPoint, 6> &
     PointS[0] = centre(TBorne::ShapeS1);
     PointR = {centre(TBorne::ShapeR1), centre(TBorne::ShapeR2), centre(TBorne::ShapeR3)};
     if (aleatoire >= 0.5) {
-        modele_.OrdrePhases = 1;
         tags_[Indice(TBorne::ShapeS2)] = 2;
         tags_[Indice(TBorne::ShapeS3)] = 3;
         PointS[1] = centre(TBorne::ShapeS2);
         PointS[2] = centre(TBorne::ShapeS3);
     } else {
-        modele_.OrdrePhases = -1;
         tags_[Indice(TBorne::ShapeS2)] = 3;
         tags_[Indice(TBorne::ShapeS3)] = 2;
         PointS[2] = centre(TBorne::ShapeS2);
@@ -93,17 +87,14 @@ void TCablage::ShapeS1MouseUp(TBorne borne)
         AttenteS = false;
         AttenteR = false;
         modele_.Connexion[DernierS - 1] = DernierR;
+        const TOrdreConstate ordre = OrdreConstate();
+        modele_.OrdrePhases = ordre == TOrdreConstate::Identique ? 1 : ordre == TOrdreConstate::Inverse ? -1 : 0;
     }
 
     const bool complet = CompteR == 4 && CompteS == 4;
     modele_.ActiveTrackBarN(complet);
-    if (complet) {
+    if (complet)
         ActiveFermeInter(true);
-        // Plain integer comparison: 3 then 1 does not count as ascending.
-        const bool reseauCroissant = SeqR[1] - 1 == SeqR[0];
-        const bool statorCroissant = SeqS[1] - 1 == SeqS[0];
-        modele_.OrdrePhases = reseauCroissant == statorCroissant ? 1 : -1;
-    }
 
     vue_.Redessine(TZoneDessin::PaintBoxFils);
 }
@@ -136,6 +127,7 @@ void TCablage::BitBtnRecableClick()
     SeqS = {};
     SeqR = {};
     modele_.Connexion = {};
+    modele_.OrdrePhases = 0;
     CompteS = 1;
     CompteR = 1;
     AttenteS = false;
@@ -161,41 +153,28 @@ void TCablage::BitBtnRecableClick()
 
 TOrdreConstate TCablage::OrdreConstate() const
 {
-    const int phaseReseau = modele_.Connexion[0];
-    if (!fermeInterActif_ || phaseReseau < 1 || phaseReseau > 3)
-        return TOrdreConstate::CablageIncomplet;
-    return modele_.OrdrePhases == 1 ? TOrdreConstate::Identique : TOrdreConstate::Inverse;
-}
-
-bool TCablage::ConditionsCouplage() const
-{
-    if (OrdreConstate() != TOrdreConstate::Identique)
-        return false;
-    const int phaseReseau = modele_.Connexion[0];
-    // At standstill Ev = 0 and no load angle can balance a torque: refused.
-    if (TLoisMachine::FemAVide(modele_.Ie, modele_.N) == 0.0)
-        return false;
-    const auto &reseau = modele_.PhaseurReseau(phaseReseau).Valeurs;
-    const auto &stator = modele_.VS1.Valeurs;
-    if (reseau.empty() || stator.empty())
-        return false;
-    // Instantaneous voltage across pole 1 at the last tick.
-    return std::abs(reseau.back() - stator.back()) < ecartMaxPole1;
+    return TCouplage::Ordre(modele_.Connexion);
 }
 
 void TCablage::BitBtnFermeInterClick()
 {
-    if (!ConditionsCouplage()) {
-        vue_.Message("Les conditions de couplage ne sont pas remplies");
+    // Pressed again while coupled (a disabled button never is), it does nothing.
+    if (modele_.Couplage)
+        return;
+    const TEcartsCouplage ecarts = TCouplage::Ecarts(modele_);
+    const TConditionsCouplage conditions = TCouplage::Conditions(ecarts);
+    if (!conditions.Remplies()) {
+        vue_.Message("Les conditions de couplage ne sont pas remplies", TCouplage::Refus(ecarts, conditions));
         return;
     }
 
     // Read before the grid pulls the rotor into step.
-    fermeture_ = TReleveFermeture{fermeture_ ? fermeture_->Numero + 1 : 1, TCouplage::Ecarts(modele_, OrdreConstate())};
+    fermeture_ = TReleveFermeture{fermeture_ ? fermeture_->Numero + 1 : 1, ecarts, false};
 
     vue_.EtatInterrupteurs(true);
     modele_.AccrocheAuReseau();
     modele_.Couplage = true;
+    ActiveFermeInter(false);
     vue_.FenetreVisible(TFenetreBanc::VecteurCouplage, false);
     vue_.FenetreVisible(TFenetreBanc::Vecteurs, true);
     vue_.ImageRegCoupleVisible(true);
@@ -209,6 +188,8 @@ void TCablage::Decoupler()
 {
     vue_.EtatInterrupteurs(false);
     modele_.Couplage = false;
+    // The wiring stays: the switch may be closed again.
+    ActiveFermeInter(CompteS == 4 && CompteR == 4);
 
     // The uncoupled handler stops the shaft. A bar already at 0 raises no change, so the
     // handler is then run directly: N must not stay frozen at its coupled value.
@@ -232,7 +213,15 @@ void TCablage::OuvertureProtection()
     if (ouvertureEnCours_)
         return;
     ouvertureEnCours_ = true;
-    vue_.Message("Le fonctionnement est instable");
+    // The report says it while the message is up.
+    if (fermeture_) {
+        ++fermeture_->Numero;
+        fermeture_->PerteSynchronisme = true;
+    }
+    vue_.Message("Le fonctionnement est instable",
+                 "La machine a perdu le synchronisme\u00a0: l'interrupteur s'est ouvert et l'entraînement s'arrête. "
+                 "Pour coupler à nouveau, relancez la machine, réglez-la sur les quatre conditions et refermez "
+                 "l'interrupteur\u00a0; puis montez le couple plus doucement, ou augmentez d'abord l'excitation.");
     ouvertureEnCours_ = false;
     Decoupler();
 }

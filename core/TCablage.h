@@ -17,7 +17,7 @@ class TModele;
 // the three-phase switch. The user clicks terminals; a pair is the last switch-side and the
 // last grid terminal clicked once both sides have one waiting. The stator phase behind S2
 // and S3 is drawn at random at show time, so the phase order sometimes needs a re-wiring.
-// The switch closes only in the grid's phase order with less than 2 V across pole 1.
+// The switch closes only when the four coupling conditions are met, as the instruments show them.
 // It reads and writes the model's wiring state (Connexion, OrdrePhases, Couplage, the
 // speed bar) and opens the switch when the model reports a loss of synchronism; the
 // model knows it only as its protection.
@@ -44,7 +44,7 @@ public:
     int Tag(TBorne borne) const;
     bool BorneActive(TBorne borne) const;
     bool BitBtnFermeInterActif() const { return fermeInterActif_; }
-    // The phase order as the closing test finds it: what the phase-order indicator shows.
+    // The wiring's phase order: what the phase-order indicator shows and the closing obeys.
     TOrdreConstate OrdreConstate() const;
     // What the instruments read at the last closing of the switch; none before the first.
     const std::optional<TReleveFermeture> &Fermeture() const { return fermeture_; }
@@ -55,8 +55,10 @@ public:
     void ShapeS1MouseUp(TBorne borne);
     void FormPaint(TCanevas &canevas) const;
     void BitBtnRecableClick();
+    // Closes the switch when the four conditions are met; otherwise says which are not, and why.
     void BitBtnFermeInterClick();
-    // Opens the switch and gives the bar back to the speed, with the shaft stopped.
+    // Opens the switch and gives the bar back to the speed, with the shaft stopped, the
+    // wiring kept: the operator's opening, the protection's and the re-wiring's.
     void Decoupler();
     // Loss of synchronism: the message holds the caller until acknowledged, then Decoupler.
     // Found again while that message is up (by ticks, when it was not shown from a tick),
@@ -72,7 +74,6 @@ private:
     bool ouvertureEnCours_ = false;
     std::optional<TReleveFermeture> fermeture_;
 
-    bool ConditionsCouplage() const;
     void ActiveFermeInter(bool actif);
 };
 

@@ -3,7 +3,9 @@
 #include "Angles.h"
 #include "TLoisMachine.h"
 
+#include <array>
 #include <optional>
+#include <string>
 
 namespace tavelor {
 
@@ -34,8 +36,9 @@ struct TEcartsCouplage {
 
 // What the wiring saw at the switch's last closing: the closing report is built from it.
 struct TReleveFermeture {
-    int Numero = 0; // 1 for the first closing of the run, then one more at each
+    int Numero = 0; // 1 for the first closing of the run, then one more at each closing or protective opening
     TEcartsCouplage Ecarts;
+    bool PerteSynchronisme = false; // the protection has opened the switch since
 };
 
 // The coupling's rules, shared by the instruments that show them and the switch that obeys them.
@@ -45,9 +48,21 @@ public:
     static constexpr double ToleranceTension = 0.05 * TLoisMachine::V; // V
     static constexpr double TolerancePhase = Radians(10.0);            // rad
 
-    // The gaps of the model's present state, the phase order being the one given.
-    static TEcartsCouplage Ecarts(const TModele &modele, TOrdreConstate ordre);
+    // The phase order of the wiring, connexion[k - 1] being the grid phase wired to stator
+    // phase k: right when stator phase k meets grid phase k + c for one c (mod 3), a
+    // rotation, for then the three pole voltages vanish together once pole 1 does; wrong
+    // for any other permutation; none while a stator phase is unwired.
+    static TOrdreConstate Ordre(const std::array<int, 3> &connexion);
+    // The gaps of the model's state at its last update, and the wiring's phase order.
+    static TEcartsCouplage Ecarts(const TModele &modele);
+    // Judged on the gaps as the instruments write them (hundredths of Hz, tenths of V and of
+    // degrees): a gap shown at the tolerance meets it; a gap that is not finite never does.
     static TConditionsCouplage Conditions(const TEcartsCouplage &ecarts);
+    // "Conditions non remplies : même fréquence et en phase", the unmet conditions named in turn.
+    static std::string NonRemplies(const TConditionsCouplage &conditions);
+    // Why a closing is refused: that line, then one line per unmet condition with its gap
+    // as the instruments show it and its tolerance.
+    static std::string Refus(const TEcartsCouplage &ecarts, const TConditionsCouplage &conditions);
 };
 
 } // namespace tavelor

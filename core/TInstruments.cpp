@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace tavelor {
 
@@ -25,12 +24,15 @@ TLampe TInstruments::Lampe(const TNbComplexe &stator, const TNbComplexe &reseau)
 TSynchronisation TInstruments::Synchronisation(const TModele &modele, const TCablage &cablage)
 {
     TSynchronisation s;
-    for (int k = 1; k <= 3; ++k) {
+    // Pole k joins the terminal Sk, behind which lies the stator phase drawn at show time.
+    const std::array<TBorne, 3> poles{TBorne::ShapeS1, TBorne::ShapeS2, TBorne::ShapeS3};
+    for (std::size_t pole = 0; pole < poles.size(); ++pole) {
+        const int k = cablage.Tag(poles[pole]);
         const int j = modele.Connexion[static_cast<std::size_t>(k - 1)];
         if (j >= 1 && j <= 3)
-            s.Lampes[static_cast<std::size_t>(k - 1)] = Lampe(modele.PhaseurStator(k), modele.PhaseurReseau(j));
+            s.Lampes[pole] = Lampe(modele.PhaseurStator(k), modele.PhaseurReseau(j));
     }
-    const TEcartsCouplage e = TCouplage::Ecarts(modele, cablage.OrdreConstate());
+    const TEcartsCouplage e = TCouplage::Ecarts(modele);
     s.Theta1 = e.Theta1;
     s.FMachine = L::p * modele.N / 60.0;
     s.EcartFrequence = e.EcartFrequence;
@@ -61,7 +63,10 @@ TBilanCouplage TInstruments::Bilan(const TReleveFermeture &releve)
     b.Numero = releve.Numero;
     b.Ecarts = releve.Ecarts;
     b.Conditions = TCouplage::Conditions(releve.Ecarts);
-    b.Verdict = Verdict(b.Conditions);
+    b.PerteSynchronisme = releve.PerteSynchronisme;
+    b.Verdict = releve.PerteSynchronisme
+                    ? "Perte de synchronisme\u00a0: la machine a décroché et l'interrupteur s'est ouvert"
+                    : Verdict(b.Conditions);
     return b;
 }
 
@@ -103,25 +108,7 @@ std::string TInstruments::NomConvention(TConvention convention)
 
 std::string TInstruments::Verdict(const TConditionsCouplage &conditions)
 {
-    if (conditions.Remplies())
-        return "Couplage dans de bonnes conditions";
-    std::vector<const char *> manquees;
-    if (!conditions.Ordre)
-        manquees.push_back("même ordre des phases");
-    if (!conditions.Frequence)
-        manquees.push_back("même fréquence");
-    if (!conditions.Tension)
-        manquees.push_back("même tension");
-    if (!conditions.Phase)
-        manquees.push_back("en phase");
-    std::string texte = "Couplage brutal\u00a0: ";
-    for (std::size_t i = 0; i < manquees.size(); ++i) {
-        if (i > 0)
-            texte += i + 1 == manquees.size() ? " et " : ", ";
-        texte += manquees[i];
-    }
-    texte += manquees.size() > 1 ? " non remplies" : " non remplie";
-    return texte;
+    return conditions.Remplies() ? "Couplage dans de bonnes conditions" : TCouplage::NonRemplies(conditions);
 }
 
 } // namespace tavelor

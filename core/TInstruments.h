@@ -23,7 +23,7 @@ struct TLampe {
 
 // What the synchronising instruments read before coupling.
 struct TSynchronisation {
-    std::array<TLampe, 3> Lampes; // pole k at entry k - 1
+    std::array<TLampe, 3> Lampes; // the lamp across switch pole k (top to bottom) at entry k - 1
     // Angle of stator phase 1 ahead of the grid phase wired to it, in [−π, π] rad; none
     // while phase 1 is unwired or the machine gives no voltage.
     std::optional<double> Theta1;
@@ -41,8 +41,9 @@ struct TBilanCouplage {
     int Numero = 0; // 1 for the first closing of the run, then one more at each
     TEcartsCouplage Ecarts;
     TConditionsCouplage Conditions;
-    // "Couplage dans de bonnes conditions", or "Couplage brutal :" and the conditions unmet.
+    // "Couplage dans de bonnes conditions", or the conditions unmet, or the loss of synchronism.
     std::string Verdict;
+    bool PerteSynchronisme = false;
 };
 
 // What the coupled machine does on the grid, told from the powers it supplies to it.
@@ -104,7 +105,7 @@ public:
     static std::string NomFonctionnement(const TFonctionnement &fonctionnement);
     // "convention générateur" or "convention récepteur".
     static std::string NomConvention(TConvention convention);
-    // "Couplage dans de bonnes conditions", or "Couplage brutal :" and the conditions unmet.
+    // "Couplage dans de bonnes conditions", or "Conditions non remplies :" and the conditions unmet.
     static std::string Verdict(const TConditionsCouplage &conditions);
 };
 

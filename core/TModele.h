@@ -44,9 +44,9 @@ public:
     double theta = 0.0; // electrical angle of stator phase 1, unbounded
     double t = 0.0;     // simulated time, s
     bool Couplage = false;
-    // +1 when the wiring joins the stator to the grid in the grid's phase order, as the
-    // wiring's rule reads the clicks; only the closing test reads it.
-    int OrdrePhases = 1;
+    // +1 when the wiring joins the stator to the grid in the grid's phase order, −1 when it
+    // crosses it, 0 while a stator phase is unwired: the wiring's order, as TCouplage reads it.
+    int OrdrePhases = 0;
     // Entry k - 1: grid phase (1..3) wired to stator phase k, 0 while unwired.
     std::array<int, 3> Connexion{};
     bool PauseDiagramme = false;

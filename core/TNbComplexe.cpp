@@ -34,6 +34,12 @@ void TNbComplexe::Dessine(TCanevas &canevas) const
     const int yt = Y0 - Arrondi(Echelle * Imag);
     canevas.DeplaceVers(X0, Y0);
     canevas.LigneVers(xt, yt);
+    // A head longer than its shaft would read as a phasor of its own, pointing anywhere:
+    // a phasor shorter than its barbs is drawn as its shaft alone.
+    if (std::hypot(xt - X0, yt - Y0) < LongueurFleche) {
+        canevas.EpaisseurPlume(1);
+        return;
+    }
     canevas.LigneVers(xt - Arrondi(LongueurFleche * std::cos(theta + AngleFleche)),
                       yt + Arrondi(LongueurFleche * std::sin(theta + AngleFleche)));
     canevas.DeplaceVers(xt, yt);

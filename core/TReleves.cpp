@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string>
 
 namespace tavelor {
 
@@ -11,8 +12,20 @@ constexpr std::array<std::string_view, NombreColonnesReleve> Entetes{
     "N (tr/min)", "Ie (A)", "Ev (V)",   "V (V)",  "I (A)", "Pu (W)",        "Q (var)",
     "cos φ",      "δ (°)",  "Cm (N·m)", "Pa (W)", "État",  "Fonctionnement"};
 
-void AjouteChamp(std::string &texte, std::string_view champ, char separateur)
+// A spreadsheet reads a number only with the hyphen-minus: the true minus sign the
+// table shows is written as one.
+std::string MoinsAscii(std::string_view champ)
 {
+    std::string texte(champ);
+    const std::string_view moins = "\u2212";
+    for (std::size_t i = texte.find(moins); i != std::string::npos; i = texte.find(moins, i + 1))
+        texte.replace(i, moins.size(), 1, '-');
+    return texte;
+}
+
+void AjouteChamp(std::string &texte, std::string_view brut, char separateur)
+{
+    const std::string champ = MoinsAscii(brut);
     if (champ.find_first_of(std::string{separateur, '"', '\n', '\r'}) == std::string_view::npos) {
         texte += champ;
         return;

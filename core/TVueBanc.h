@@ -46,8 +46,9 @@ public:
     virtual void AfficheValeur(TAfficheurBanc afficheur, double valeur) = 0;
     // Starts or stops the warning blinker; stopping it also hides the lamp.
     virtual void Clignotant(bool enMarche) = 0;
-    // Modal information box; returns once the user has acknowledged it.
-    virtual void Message(std::string_view texte) = 0;
+    // Modal information box; returns once the user has acknowledged it. With a detail, it
+    // is a warning: what was asked was refused or undone, and the detail says why and what next.
+    virtual void Message(std::string_view texte, std::string_view detail = {}) = 0;
     virtual void Redessine(TZoneDessin zone) = 0;
     // A tick is over, its own effects applied: whatever follows the model once per tick follows it now.
     virtual void TicTermine() = 0;

@@ -10,7 +10,7 @@ class TVueNulle final : public TVueBanc {
 public:
     void AfficheValeur(TAfficheurBanc, double) override {}
     void Clignotant(bool) override {}
-    void Message(std::string_view) override {}
+    void Message(std::string_view, std::string_view) override {}
     void Redessine(TZoneDessin) override {}
     void FenetreVisible(TFenetreBanc, bool) override {}
     void TrackBarChange(TTrackBarBanc, const TEtatTrackBar &) override {}

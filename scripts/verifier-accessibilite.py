@@ -156,7 +156,15 @@ def main():
         # The reading in the locale's form, with its unit: 0,47 A in French, 0.47 A otherwise.
         attendus = [("label « Intensité du courant d'excitation » 0.47\u00a0A",
                      "label « Intensité du courant d'excitation » 0,47\u00a0A"),
-                    ("message : Les conditions de couplage ne sont pas remplies",)]
+                    # The refusal, with its informative text: each unmet condition and its gap (the
+                    # order too when the draw crossed S2 and S3).
+                    tuple("message : Les conditions de couplage ne sont pas remplies / Conditions non remplies\u00a0: "
+                          + ordre + "même fréquence, même tension et en phase.\n" + ligneOrdre
+                          + "– même fréquence\u00a0: écart -50,00\u00a0Hz, au plus ±0,10\u00a0Hz\n"
+                          "– même tension\u00a0: écart -230,0\u00a0V, au plus ±11,5\u00a0V\n"
+                          "– en phase\u00a0: aucune tension à comparer"
+                          for ordre, ligneOrdre in (("", ""), ("même ordre des phases, ",
+                                                               "– même ordre des phases\u00a0: ordre inversé\n")))]
         manquants = [a[0] for a in attendus if not any(ligne.endswith(a) for ligne in entendus)]
         for m in manquants:
             print(f"pas entendu : {m}")

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <string>
 
@@ -114,8 +115,9 @@ TEST_F(TInstrumentsTest, LampesSelonLOrdreDesPhases)
     }
 }
 
-// The indicator says what the closing test will find, and the closing agrees.
-TEST_F(TInstrumentsTest, IndicateurDOrdreDesPhasesCommeLeTestDeFermeture)
+// Incomplete wirings have no phase order; each lamp bridges one switch pole, top to bottom,
+// whatever stator phase the draw hid behind its terminal.
+TEST_F(TInstrumentsTest, CablageIncompletEtLampesParPole)
 {
     cablage.PreparerAffichage(0.75, CentresBornesBanc);
     modele.PreparerAffichage({});
@@ -132,26 +134,15 @@ TEST_F(TInstrumentsTest, IndicateurDOrdreDesPhasesCommeLeTestDeFermeture)
     EXPECT_FALSE(Releve().Lampes[0].Raccordee);
     EXPECT_FALSE(Releve().Theta1.has_value());
 
-    // S1-R3, S2-R1, S3-R2 keeps the grid's order, but the wiring's rule counts 3, 1 as
-    // descending: the indicator says what the closing will do, not what the lamps show.
-    const struct {
-        TBorne r1, r2, r3;
-        TOrdreConstate ordre;
-    } cas[] = {{ShapeR1, ShapeR2, ShapeR3, TOrdreConstate::Identique},
-               {ShapeR1, ShapeR3, ShapeR2, TOrdreConstate::Inverse},
-               {ShapeR2, ShapeR3, ShapeR1, TOrdreConstate::Identique},
-               {ShapeR3, ShapeR1, ShapeR2, TOrdreConstate::Inverse}};
-    for (const auto &c : cas) {
-        cablage.BitBtnRecableClick();
-        for (TBorne borne : {ShapeS1, c.r1, ShapeS2, c.r2, ShapeS3, c.r3})
-            cablage.ShapeS1MouseUp(borne);
-        Tourne(1500, 230.0, 0.0);
-        const TSynchronisation s = Releve();
-        EXPECT_EQ(s.Ordre, c.ordre);
-        EXPECT_EQ(s.Conditions.Ordre, c.ordre == TOrdreConstate::Identique);
-        cablage.BitBtnFermeInterClick();
-        EXPECT_EQ(modele.Couplage, c.ordre == TOrdreConstate::Identique);
-    }
+    // Phase 3 behind S2, wired S1-R1, S2-R2, S3-R3 (crossed): 120° ahead, phase 3 meets grid
+    // phase 2 across the middle pole, whose lamp goes dark.
+    cablage.BitBtnRecableClick();
+    Cable(0.25, ShapeR2, ShapeR3);
+    Tourne(1500, 230.0, 120 * degre);
+    const TSynchronisation s = Releve();
+    EXPECT_TRUE(s.Lampes[0].Allumee);
+    EXPECT_FALSE(s.Lampes[1].Allumee);
+    EXPECT_TRUE(s.Lampes[2].Allumee);
 }
 
 // Tolerances of a synchronising relay, their edges included, on the gaps as shown (0.01 Hz,
@@ -160,6 +151,7 @@ TEST(TInstruments, ConditionsAuxBordsDeLeurTolerance)
 {
     using O = TOrdreConstate;
     const std::string bon = "Couplage dans de bonnes conditions";
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     const struct {
         O ordre;
         double df, du;
@@ -170,30 +162,28 @@ TEST(TInstruments, ConditionsAuxBordsDeLeurTolerance)
         {O::Identique, 0.1, 11.5, 10 * degre, {true, true, true, true}, bon},
         {O::Identique, -0.1, -11.5, -10 * degre, {true, true, true, true}, bon},
         {O::Identique, 0.1049, 11.549, 10.049 * degre, {true, true, true, true}, bon},
+        // 0.105 Hz is written 0,10 Hz: its binary value lies just below the half.
+        {O::Identique, 0.105, -11.5, -10.0 * degre, {true, true, true, true}, bon},
+        {O::Identique,
+         nan,
+         std::numeric_limits<double>::infinity(),
+         nan,
+         {true, false, false, false},
+         "Conditions non remplies\u00a0: même fréquence, même tension et en phase"},
         {O::Identique,
          0.1051,
          11.551,
          10.051 * degre,
          {true, false, false, false},
-         "Couplage brutal\u00a0: même fréquence, même tension et en phase non remplies"},
-        {O::Identique,
-         -0.1051,
-         0.0,
-         0.0,
-         {true, false, true, true},
-         "Couplage brutal\u00a0: même fréquence non remplie"},
-        {O::Inverse,
-         0.0,
-         0.0,
-         0.0,
-         {false, true, true, true},
-         "Couplage brutal\u00a0: même ordre des phases non remplie"},
+         "Conditions non remplies\u00a0: même fréquence, même tension et en phase"},
+        {O::Identique, -0.1051, 0.0, 0.0, {true, false, true, true}, "Conditions non remplies\u00a0: même fréquence"},
+        {O::Inverse, 0.0, 0.0, 0.0, {false, true, true, true}, "Conditions non remplies\u00a0: même ordre des phases"},
         {O::CablageIncomplet,
          0.0,
          -11.551,
          std::nullopt,
          {false, true, false, false},
-         "Couplage brutal\u00a0: même ordre des phases, même tension et en phase non remplies"},
+         "Conditions non remplies\u00a0: même ordre des phases, même tension et en phase"},
     };
     for (const auto &c : cas) {
         SCOPED_TRACE(testing::Message() << c.df << " Hz, " << c.du << " V");
@@ -238,12 +228,14 @@ TEST_F(TInstrumentsTest, PuissancesEtFonctionnementDansLesQuatreQuadrants)
         SCOPED_TRACE(c.nom);
         cablage.BitBtnRecableClick();
         Cable(0.75, ShapeR2, ShapeR3);
-        modele.TrackBarIeChange(c.ie);
+        modele.TrackBarIeChange(113);
         modele.TrackBarNChange(1500);
         modele.AligneRotor();
         modele.MiseAJourModele();
         cablage.BitBtnFermeInterClick();
         ASSERT_TRUE(modele.Couplage);
+        // The excitation set once coupled: closing needs Ev within 5 % of V.
+        modele.TrackBarIeChange(c.ie);
         modele.TrackBarNChange(c.cm);
         modele.MiseAJourModele();
         const TPuissances p = TInstruments::Puissances(modele);

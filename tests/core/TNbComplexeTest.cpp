@@ -43,16 +43,21 @@ TEST(Arrondi, VaAuPlusProchePairEtNeutraliseNaN)
     EXPECT_EQ(Arrondi(std::numeric_limits<double>::quiet_NaN()), 0);
 }
 
-TEST(TNbComplexeDessine, PhaseurNulDonneUneTeteVersLeBasALOrigine)
+// A head only on a shaft at least as long as its barbs (10 px): a zero or tiny phasor is
+// no lone arrowhead pointing anywhere.
+TEST(TNbComplexeDessine, PasDeTetePlusLongueQueLeTrait)
 {
-    TCanevasEnregistreur canevas;
-    Phaseur(0.0, 0.0).Dessine(canevas);
-
-    // Shaft of zero length, then the two barbs from the tip.
-    ASSERT_EQ(canevas.Segments.size(), 3u);
-    EXPECT_EQ(canevas.Segments[0].De, (TPoint{100, 50}));
-    EXPECT_EQ(Extremites(canevas), (std::vector<TPoint>{{100, 50}, {95, 41}, {105, 41}}));
-    EXPECT_EQ(canevas.Segments[2].De, (TPoint{100, 50}));
+    const struct {
+        double reel, imag;
+        std::size_t segments;
+    } cas[] = {{0.0, 0.0, 1}, {9.0, 0.0, 1}, {0.0, -6.0, 1}, {6.0, 8.0, 3}, {10.0, 0.0, 3}};
+    for (const auto &c : cas) {
+        TCanevasEnregistreur canevas;
+        Phaseur(c.reel, c.imag).Dessine(canevas);
+        ASSERT_EQ(canevas.Segments.size(), c.segments) << c.reel << ", " << c.imag;
+        EXPECT_EQ(canevas.Segments[0].De, (TPoint{100, 50}));
+        EXPECT_EQ(canevas.Epaisseur, 1);
+    }
 }
 
 TEST(TNbComplexeDessine, DirectionSelonLeQuadrant)

@@ -466,7 +466,7 @@ public:
         };
         // Each meter shows its value as the bench formats it: four significant digits.
         const auto montre = [&](const Tafficheur *afficheur, double valeur, int decimales) {
-            const QString attendu = FixedLocal(valeur, 4, decimales);
+            const QString attendu = TexteNombre(valeur, 4, decimales);
             verifie(afficheur->Texte() == attendu, afficheur->objectName().toStdString() + " shows \"" +
                                                        afficheur->Texte().toStdString() + "\", not \"" +
                                                        attendu.toStdString() + "\"");

@@ -37,9 +37,9 @@ void TVueEnregistreuse::Clignotant(bool enMarche)
     Appels.push_back({"Clignotant(" + Booleen(enMarche) + ")"});
 }
 
-void TVueEnregistreuse::Message(std::string_view texte)
+void TVueEnregistreuse::Message(std::string_view texte, std::string_view detail)
 {
-    Appels.push_back({"Message(" + std::string(texte) + ")"});
+    Appels.push_back({"Message(" + std::string(texte) + ")", 0.0, {}, std::string(detail)});
     if (SurMessage)
         SurMessage(texte);
 }

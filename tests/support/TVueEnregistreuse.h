@@ -20,6 +20,7 @@ public:
         std::string Texte;
         double Valeur = 0.0;          // AfficheValeur
         TEtatTrackBar EtatTrackBar{}; // TrackBarChange
+        std::string Detail;           // Message
     };
 
     std::vector<TAppel> Appels;
@@ -28,7 +29,7 @@ public:
 
     void AfficheValeur(TAfficheurBanc afficheur, double valeur) override;
     void Clignotant(bool enMarche) override;
-    void Message(std::string_view texte) override;
+    void Message(std::string_view texte, std::string_view detail = {}) override;
     void Redessine(TZoneDessin zone) override;
     void FenetreVisible(TFenetreBanc fenetre, bool visible) override;
     void TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat) override;

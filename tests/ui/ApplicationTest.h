@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QWidget>
 
 namespace tavelor::test {
@@ -15,7 +17,15 @@ inline QApplication &Application()
     static int argc = 1;
     static char nom[] = "tavelor-test";
     static char *argv[] = {nom, nullptr};
-    static QApplication *application = new QApplication(argc, argv);
+    // Windows remember their places: never in the user's own settings.
+    static QTemporaryDir reglages;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, reglages.path());
+    static QApplication *application = [] {
+        auto *a = new QApplication(argc, argv);
+        QApplication::setOrganizationName(QStringLiteral("tavelor-test"));
+        return a;
+    }();
     return *application;
 }
 

@@ -22,6 +22,8 @@ public:
                     Derniere = boite;
                     Textes.push_back(boite->text());
                     Titres.push_back(boite->windowTitle());
+                    Details.push_back(boite->informativeText());
+                    Icones.push_back(boite->icon());
                     if (AuMessage)
                         AuMessage();
                 }
@@ -35,7 +37,8 @@ public:
         Minuterie.start();
     }
     QTimer Minuterie;
-    QStringList Textes, Titres;
+    QStringList Textes, Titres, Details;
+    QList<QMessageBox::Icon> Icones;
     // Kept open while set; AuMessage runs once when a new box appears.
     bool Retenir = false;
     std::function<void()> AuMessage;

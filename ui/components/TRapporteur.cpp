@@ -243,7 +243,7 @@ void TRapporteur::mouseReleaseEvent(QMouseEvent *event)
 
 void TRapporteur::MetAJourDescription()
 {
-    setAccessibleDescription(FixedLocal(Degres(Angle), 3, 1) + QStringLiteral("°"));
+    setAccessibleDescription(TexteNombre(Degres(Angle), 3, 1) + QStringLiteral("°"));
 }
 
 } // namespace tavelor

@@ -5,6 +5,7 @@
 #include "CouleurQt.h"
 #include "FixedLocal.h"
 #include "TCanevasQt.h"
+#include "TDescriptionAccessible.h"
 #include "TPolices.h"
 
 #include <QFontMetrics>
@@ -22,7 +23,7 @@ constexpr int MargeDroite = 5;
 
 } // namespace
 
-Tafficheur::Tafficheur(QWidget *parent) : QWidget(parent)
+Tafficheur::Tafficheur(QWidget *parent) : QWidget(parent), Description(new TDescriptionAccessible(this))
 {
     setAttribute(Qt::WA_NoSystemBackground);
     AjusteTaille();
@@ -38,15 +39,19 @@ void Tafficheur::setValeur(double valeur)
 
 void Tafficheur::setNb_digits(int valeur)
 {
-    if (ChangePropriete(*this, Chiffres, valeur))
+    if (ChangePropriete(*this, Chiffres, valeur)) {
+        Nombres = TNombreAffiche(Chiffres, Decimales);
         MetAJourDescription();
+    }
     AjusteTaille();
 }
 
 void Tafficheur::setchiffre_apres(int valeur)
 {
-    if (ChangePropriete(*this, Decimales, valeur))
+    if (ChangePropriete(*this, Decimales, valeur)) {
+        Nombres = TNombreAffiche(Chiffres, Decimales);
         MetAJourDescription();
+    }
 }
 
 void Tafficheur::setCouleur_fond(TCouleur valeur)
@@ -74,6 +79,7 @@ void Tafficheur::setFonteName(const QString &valeur)
 void Tafficheur::setUnite(const QString &valeur)
 {
     UniteLue = valeur;
+    TexteDecrit.clear();
     MetAJourDescription();
 }
 
@@ -81,18 +87,13 @@ QString Tafficheur::Texte() const
 {
     if (Nombre >= Depassement)
         return QStringLiteral("###");
-    return FixedLocal(Nombre, Chiffres, Decimales);
-}
-
-QFont Tafficheur::Police() const
-{
-    return TPolices::Police(NomPolice, TaillePolice);
+    return Nombres.Texte(Nombre);
 }
 
 void Tafficheur::paintEvent(QPaintEvent *)
 {
     TCanevasQt canevas(this);
-    canevas.Peintre().setFont(Police());
+    canevas.Peintre().setFont(Police);
     RemplitFond(canevas);
     DessineCadre(canevas);
     DessineTexte(canevas, Texte());
@@ -132,36 +133,41 @@ void Tafficheur::DessineFocus(TCanevasQt &canevas) const
 void Tafficheur::DessineTexte(TCanevasQt &canevas, const QString &texte) const
 {
     QPainter &painter = canevas.Peintre();
-    const QFontMetrics mesure(painter.font(), this);
-    const int largeur = mesure.horizontalAdvance(texte);
-    const int hauteur = mesure.height();
+    const int largeur = Mesure.horizontalAdvance(texte);
+    const int hauteur = Mesure.height();
     const int x = width() - largeur - MargeDroite;
     const int y = Arrondi((height() - hauteur) / 2.0);
     painter.fillRect(x, y, largeur, hauteur, VersQColor(Fond));
     painter.setPen(VersQColor(Encre));
-    painter.drawText(x, y + mesure.ascent(), texte);
+    painter.drawText(x, y + Mesure.ascent(), texte);
 }
 
 QSize Tafficheur::TailleNecessaire() const
 {
-    const QFontMetrics mesure(Police(), this);
     // The digit count is taken in 2..18 here too, as for the text.
     const int chiffres = std::clamp(Chiffres, 2, 18);
-    return QSize(mesure.horizontalAdvance(QStringLiteral("0")) * (chiffres + 1) + 11, mesure.height() + 2);
+    return QSize(Mesure.horizontalAdvance(QLatin1Char('0')) * (chiffres + 1) + 11, Mesure.height() + 2);
 }
 
 // The box fits its font and digit count; run by every setter they depend on, so that
 // painting only reads.
 void Tafficheur::AjusteTaille()
 {
+    Police = TPolices::Police(NomPolice, TaillePolice);
+    Mesure = QFontMetrics(Police, this);
     const QSize taille = TailleNecessaire();
     if (taille != size())
         resize(taille);
 }
 
+// Written from the text shown, and only when that text changes: most ticks leave it alone.
 void Tafficheur::MetAJourDescription()
 {
-    setAccessibleDescription(UniteLue.isEmpty() ? Texte() : Texte() + QChar(0x00A0) + UniteLue);
+    const QString texte = Texte();
+    if (texte == TexteDecrit && !TexteDecrit.isNull())
+        return;
+    TexteDecrit = texte;
+    Description->Definit(UniteLue.isEmpty() ? texte : texte + QChar(0x00A0) + UniteLue);
 }
 
 void Tafficheur::mousePressEvent(QMouseEvent *event)

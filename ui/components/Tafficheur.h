@@ -1,21 +1,26 @@
 #pragma once
 
+#include "FixedLocal.h"
 #include "TCouleur.h"
 
+#include <QFontMetrics>
 #include <QWidget>
 
 namespace tavelor {
 
 class TCanevasQt;
+class TDescriptionAccessible;
 
 // The meter read-out of the bench: one number in large coloured digits, right-aligned
-// 5 pixels from the right edge of a framed box. Each painting formats Valeur anew; the
+// 5 pixels from the right edge of a framed box. Its text is made again only when the
+// digits shown change, so that a tick that leaves them alone formats nothing; the
 // font and digit setters size the box from the digit "0" of its font: (Nb_digits + 1) digit widths plus
 // 11 pixels wide (Nb_digits taken in 2..18, as for the text), one digit height plus 2
 // high, the left edge staying in place.
 // The accessible description holds the text shown, followed by the unit when one is set
 // ("230,4 V"): the unit is printed in the picture beside the box, out of a screen
-// reader's sight. It takes no focus unless its owner says so; with the focus, a frame in
+// reader's sight. It follows the text at most four times a second while a screen reader
+// listens. It takes no focus unless its owner says so; with the focus, a frame in
 // the highlight colour is drawn over its own.
 class Tafficheur : public QWidget {
     Q_OBJECT
@@ -48,7 +53,8 @@ public:
     void setUnite(const QString &valeur);
 
     // What the box shows: "###" from 9999 up (tested before any rounding), otherwise
-    // Fixed(Valeur, Nb_digits, chiffre_apres) with the regional decimal separator.
+    // Fixed(Valeur, Nb_digits, chiffre_apres) with the regional decimal separator and a
+    // true minus sign.
     QString Texte() const;
 
 signals:
@@ -61,7 +67,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QFont Police() const;
     void RemplitFond(TCanevasQt &canevas) const;
     void DessineCadre(TCanevasQt &canevas) const;
     void DessineTexte(TCanevasQt &canevas, const QString &texte) const;
@@ -79,6 +84,12 @@ private:
     QString NomPolice = QStringLiteral("MS Sans Serif");
     QString UniteLue;
     bool PresseGauche = false;
+    // Made by the setters they depend on, so that painting only reads.
+    QFont Police;
+    QFontMetrics Mesure{Police};
+    mutable TNombreAffiche Nombres{Chiffres, Decimales};
+    QString TexteDecrit;
+    TDescriptionAccessible *Description;
 };
 
 } // namespace tavelor

@@ -63,9 +63,10 @@ QList<QPointF> CercleFiniA(const TCourbe &cercle, int fin)
     return points.mid(k) + points.mid(1, k);
 }
 
-QString Nombre(double x, int decimales)
+// Written as the instruments and the table write the same quantity.
+QString Nombre(double x, TGrandeurInstrument grandeur)
 {
-    return FixedLocal(x, 12, decimales);
+    return TexteInstrument(x, grandeur);
 }
 
 QLabel *CreeLecture()
@@ -129,7 +130,6 @@ TFormCourbes::TFormCourbes(const TModele &modele, QWidget *parent)
       Modele(modele)
 {
     // Unlike the bench's side windows, this one is resized at will.
-    setMinimumSize(480, 360);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     auto *disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(4, 4, 4, 4);
@@ -141,6 +141,9 @@ TFormCourbes::TFormCourbes(const TModele &modele, QWidget *parent)
     Onglets->addTab(new TPageCourbes(GraphiqueAngle, LectureAngle), QStringLiteral("Puissance et angle interne"));
     Onglets->addTab(new TPageCourbes(GraphiqueV, LectureV), QStringLiteral("Courbes en V"));
     Onglets->addTab(new TPageCourbes(GraphiquePQ, LecturePQ), QStringLiteral("Puissances P et Q"));
+    // Every tab in view, never behind scroll arrows: the window is no narrower than the tabs.
+    Onglets->setUsesScrollButtons(false);
+    setMinimumSize(disposition->totalMinimumSize().expandedTo(QSize(560, 420)));
     CreeAVide();
     CreeAngle();
     CreeV();
@@ -343,7 +346,11 @@ void TFormCourbes::SuitAVide()
     if (VitesseAVide == N)
         return;
     VitesseAVide = N;
-    AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, 0)));
+    AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, TGrandeurInstrument::Vitesse)));
+    // At 1500 rpm the two curves are one: the reference would hide under it, named twice.
+    const bool aLaReference = std::abs(N - L::NSynchrone) < 0.5;
+    if (AVide1500->isVisible() == aLaReference)
+        AVide1500->setVisible(!aLaReference);
     Remplace(AVideN, Points(C::CaracteristiqueAVide(N)));
     const double EvHaut = std::max({C::FemMaximale(N), C::FemMaximale(L::NSynchrone), L::V});
     TGraphiqueCourbes::Gradue(GraphiqueAVide->AxeY, 0.0, 1.05 * EvHaut);
@@ -360,9 +367,9 @@ void TFormCourbes::SuitAngle()
     // Room above the peak for the halves' labels.
     TGraphiqueCourbes::Gradue(GraphiqueAngle->AxeY, -std::max(500.0, 1.3 * Pmax), std::max(500.0, 1.3 * Pmax));
     const double hauteur = GraphiqueAngle->AxeY->max();
-    Angle->setName(QStringLiteral("Pu(δ) à Ev = %1 V").arg(Nombre(Ev, 1)));
+    Angle->setName(QStringLiteral("Pu(δ) à Ev = %1 V").arg(Nombre(Ev, TGrandeurInstrument::Tension)));
     Remplace(Angle, Points(C::PuissanceAngle(Ev), true));
-    LimitesPmax->setName(QStringLiteral("±Pmax = %1 W").arg(Nombre(Pmax, 0)));
+    LimitesPmax->setName(QStringLiteral("±Pmax = %1 W").arg(Nombre(Pmax, TGrandeurInstrument::Puissance)));
     const double limite = Degres(C::AngleLimite);
     const double alerte = Degres(TModele::AngleAlerte);
     Remplace(LimitesPmax, {QPointF(-limite, -Pmax), QPointF(limite, Pmax)});
@@ -402,7 +409,7 @@ void TFormCourbes::SuitPQ()
     const double Ev = Modele.Ev;
     if (EvCercle != Ev) {
         EvCercle = Ev;
-        CercleFem->setName(QStringLiteral("Ev = %1 V").arg(Nombre(Ev, 1)));
+        CercleFem->setName(QStringLiteral("Ev = %1 V").arg(Nombre(Ev, TGrandeurInstrument::Tension)));
         // Named at the bottom of the limit, out of the way of a generator's point.
         Remplace(CercleFem, CercleFiniA(C::CercleFem(Ev), -90));
     }
@@ -414,7 +421,7 @@ void TFormCourbes::SuitPQ()
         ICercle.reset();
     } else if (ICercle != Modele.I) {
         ICercle = Modele.I;
-        CercleCourant->setName(QStringLiteral("I = %1 A").arg(Nombre(Modele.I, 2)));
+        CercleCourant->setName(QStringLiteral("I = %1 A").arg(Nombre(Modele.I, TGrandeurInstrument::Courant)));
         // Named at its top, clear of the Ev circle's name.
         Remplace(CercleCourant, CercleFiniA(C::CercleCourant(Modele.I), 90));
     }
@@ -455,7 +462,7 @@ void TFormCourbes::CalculeCourbeCourante()
     const double puissance = std::abs(Modele.Pu);
     PuissanceCourante = puissance;
     const double N = Modele.N;
-    CourbeVCourante->setName(QStringLiteral("|Pu| = %1 W").arg(Nombre(puissance, 0)));
+    CourbeVCourante->setName(QStringLiteral("|Pu| = %1 W").arg(Nombre(puissance, TGrandeurInstrument::Puissance)));
     Remplace(CourbeVCourante, Points(C::CourbeV(puissance, N)));
     PoseLieux(N, puissance);
 }
@@ -464,9 +471,9 @@ void TFormCourbes::AffichePoints()
 {
     const TModele &m = Modele;
     PosePoint(PointAVide, QPointF(m.Ie, m.Ev));
-    Lecture(
-        LectureAVide,
-        QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, Ev = %2 V").arg(Nombre(m.Ie, 2), Nombre(m.Ev, 1)));
+    Lecture(LectureAVide,
+            QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, Ev = %2 V")
+                .arg(Nombre(m.Ie, TGrandeurInstrument::Courant), Nombre(m.Ev, TGrandeurInstrument::Tension)));
     if (!m.Couplage) {
         PosePoint(PointAngle, std::nullopt);
         PosePoint(PointV, std::nullopt);
@@ -478,13 +485,15 @@ void TFormCourbes::AffichePoints()
     PosePoint(PointAngle, QPointF(Degres(m.delta), m.Pu));
     PosePoint(PointV, QPointF(m.Ie, m.I));
     Lecture(LectureAngle, QStringLiteral("Point de fonctionnement\u00A0: δ = %1°, Pu = %2 W")
-                              .arg(Nombre(Degres(m.delta), 1), Nombre(m.Pu, 0)));
-    Lecture(LectureV,
-            QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, I = %2 A").arg(Nombre(m.Ie, 2), Nombre(m.I, 2)));
+                              .arg(Nombre(Degres(m.delta), TGrandeurInstrument::Angle),
+                                   Nombre(m.Pu, TGrandeurInstrument::Puissance)));
+    Lecture(LectureV, QStringLiteral("Point de fonctionnement\u00A0: Ie = %1 A, I = %2 A")
+                          .arg(Nombre(m.Ie, TGrandeurInstrument::Courant), Nombre(m.I, TGrandeurInstrument::Courant)));
     const double Q = L::PuissanceReactive(m.Ev, m.delta);
     PosePoint(PointPQ, QPointF(Q, m.Pu));
     Lecture(LecturePQ,
-            QStringLiteral("Point de fonctionnement\u00A0: Q = %1 var, P = %2 W").arg(Nombre(Q, 0), Nombre(m.Pu, 0)));
+            QStringLiteral("Point de fonctionnement\u00A0: Q = %1 var, P = %2 W")
+                .arg(Nombre(Q, TGrandeurInstrument::Puissance), Nombre(m.Pu, TGrandeurInstrument::Puissance)));
 }
 
 void TFormCourbes::Lecture(QLabel *lecture, const QString &texte)
@@ -497,6 +506,8 @@ void TFormCourbes::Lecture(QLabel *lecture, const QString &texte)
 
 void TFormCourbes::PlaceEtiquettes()
 {
+    // They sit in the room the axis leaves above the peak (and below the trough); a plot
+    // too small for them there goes without, rather than have them over the curve.
     // Each half named in its own quadrant, along the edge the curve stays away from.
     QChart *graphique = GraphiqueAngle->chart();
     const double hauteur = GraphiqueAngle->AxeY->max();
@@ -506,6 +517,11 @@ void TFormCourbes::PlaceEtiquettes()
     const QRectF m = EtiquetteMoteur->boundingRect();
     EtiquetteGeneratrice->setPos(haut + QPointF(-g.width() / 2, 6.0));
     EtiquetteMoteur->setPos(bas - QPointF(m.width() / 2, m.height() + 6.0));
+    const double crete = EvAngle ? L::PuissanceMax(*EvAngle) : 0.0;
+    const double place = graphique->mapToPosition(QPointF(0.0, crete)).y() - haut.y();
+    const bool logent = place >= g.height() + 8.0 && graphique->plotArea().width() >= 2.2 * g.width();
+    EtiquetteGeneratrice->setVisible(logent);
+    EtiquetteMoteur->setVisible(logent);
 }
 
 } // namespace tavelor

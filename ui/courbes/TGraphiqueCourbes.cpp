@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QClipboard>
 #include <QImage>
+#include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
@@ -48,14 +49,20 @@ TGraphiqueCourbes::TGraphiqueCourbes(const QString &titreX, const QString &titre
       ActionCopierDonnees(new QAction(QStringLiteral("Copier les données"), this))
 {
     auto *graphique = new QChart;
+    // The regional decimal separator, but never thousands grouped: "3 000" or "3,000"
+    // read as two numbers, or as 3, beside meters that write "3000".
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     graphique->setLocalizeNumbers(true);
-    graphique->setLocale(QLocale());
+    graphique->setLocale(locale);
     graphique->setBackgroundRoundness(0);
     graphique->setMargins(QMargins(4, 4, 4, 4));
     graphique->addAxis(AxeX, Qt::AlignBottom);
     graphique->addAxis(AxeY, Qt::AlignLeft);
     graphique->legend()->setAlignment(Qt::AlignRight);
     graphique->legend()->setFont(Police(11));
+    // Each entry drawn as its series is: a dashed curve as a dashed stroke, a point as a point.
+    graphique->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     // The view starts with a default chart of its own, which setChart lets go without deleting.
     QChart *defaut = chart();
     setChart(graphique);
@@ -100,6 +107,10 @@ void TGraphiqueCourbes::AttacheAuxAxes(QAbstractSeries *serie)
     chart()->addSeries(serie);
     serie->attachAxis(AxeX);
     serie->attachAxis(AxeY);
+    // A zone has no stroke to draw in its legend entry: a square of its colour says it.
+    if (serie->type() == QAbstractSeries::SeriesTypeArea)
+        for (QLegendMarker *nom : chart()->legend()->markers(serie))
+            nom->setShape(QLegend::MarkerShapeRectangle);
 }
 
 QLineSeries *TGraphiqueCourbes::AjouteCourbe(const QString &nom, QColor couleur, qreal epaisseur, Qt::PenStyle style)
@@ -281,7 +292,9 @@ void TGraphiqueCourbes::paintEvent(QPaintEvent *event)
         Fond.fill(Qt::white);
         QPainter peintre(&Fond);
         peintre.setRenderHints(renderHints());
-        render(&peintre, QRectF(), viewport()->rect());
+        // The target in logical pixels: an empty one would mean the picture's device pixels,
+        // and the chart would be scaled by the ratio twice.
+        render(&peintre, QRectF(QPointF(), viewport()->size()), viewport()->rect());
         // The axes may have moved with the chart: the moving series follow them.
         for (TSerieMobile &mobile : SeriesMobiles)
             Place(mobile);
@@ -317,9 +330,13 @@ void TGraphiqueCourbes::PeintMobiles(QPainter &peintre) const
             PeintCourbe(peintre, mobile);
             continue;
         }
+        // Within the plot: near an edge, the point must not hide the axis' numbers.
+        peintre.save();
+        peintre.setClipRect(ZoneDuTrace(), Qt::IntersectClip);
         peintre.setPen(QPen(static_cast<QScatterSeries *>(mobile.Serie)->borderColor(), 1.5));
         peintre.setBrush(mobile.Serie->color());
         peintre.drawEllipse(QRectF(mobile.Zone).adjusted(2, 2, -2, -2));
+        peintre.restore();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "TGraphiqueCourbes.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 namespace tavelor {
@@ -16,28 +17,36 @@ TPageCourbes::TPageCourbes(TGraphiqueCourbes *graphique, QLabel *lecture) : Grap
 {
     Graphique->setParent(this);
     Lecture->setParent(this);
+    Lecture->setWordWrap(true);
 }
 
-int TPageCourbes::HauteurLecture() const
+int TPageCourbes::HauteurLecture(int largeur) const
 {
-    // One line of the read-out's font, whatever its text.
-    return Lecture->fontMetrics().height() + 2 * Lecture->margin() + 4;
+    // One line of the read-out's font whatever its text, or two where the longest it writes
+    // would not fit on one: the height does not follow each new number.
+    const QFontMetrics mesure = Lecture->fontMetrics();
+    const int longueur =
+        mesure.horizontalAdvance(QStringLiteral("Point de fonctionnement\u00A0: Q = -0000 var, P = -0000 W"));
+    const int lignes = longueur + 2 * Lecture->margin() > largeur ? 2 : 1;
+    return lignes * mesure.lineSpacing() + 2 * Lecture->margin() + 4;
 }
 
 QSize TPageCourbes::sizeHint() const
 {
-    return Graphique->sizeHint() + QSize(2 * marge, HauteurLecture() + 3 * marge);
+    const QSize graphique = Graphique->sizeHint();
+    return graphique + QSize(2 * marge, HauteurLecture(graphique.width()) + 3 * marge);
 }
 
 QSize TPageCourbes::minimumSizeHint() const
 {
-    return Graphique->minimumSize() + QSize(2 * marge, HauteurLecture() + 3 * marge);
+    const QSize graphique = Graphique->minimumSize();
+    return graphique + QSize(2 * marge, HauteurLecture(graphique.width()) + 3 * marge);
 }
 
 void TPageCourbes::resizeEvent(QResizeEvent *)
 {
-    const int hauteur = HauteurLecture();
     const int largeur = width() - 2 * marge;
+    const int hauteur = HauteurLecture(largeur);
     Graphique->setGeometry(marge, marge, largeur, height() - hauteur - 3 * marge);
     Lecture->setGeometry(marge, height() - hauteur - marge, largeur, hauteur);
 }

@@ -22,7 +22,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    int HauteurLecture() const;
+    int HauteurLecture(int largeur) const;
 
     TGraphiqueCourbes *Graphique;
     QLabel *Lecture;

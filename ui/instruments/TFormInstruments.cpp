@@ -3,6 +3,7 @@
 #include "FixedLocal.h"
 #include "TAnnonce.h"
 #include "TCablage.h"
+#include "TCouplage.h"
 #include "TInstruments.h"
 #include "TLampeSynchro.h"
 #include "TLecture.h"
@@ -10,7 +11,13 @@
 #include "TSynchronoscope.h"
 #include "TVoyantCondition.h"
 
+#include <QBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
+#include <QScrollArea>
+#include <QStyle>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -18,19 +25,11 @@ namespace tavelor {
 
 namespace {
 
-constexpr int Largeur = 800;
-constexpr int Hauteur = 680;
-constexpr int Gauche = 12;
-constexpr int Milieu = 410;
-constexpr int LargeurColonne = 388;
-constexpr int HautPages = 44;
-constexpr int HauteurPages = 544;
-
 const QString Espace = QStringLiteral("\u00a0");
 
 QString Volts(double u)
 {
-    return TexteInstrument(u, TGrandeurInstrument::Tension) + Espace + QStringLiteral("V");
+    return TexteInstrument(u, TGrandeurInstrument::Tension, QStringLiteral("\u00a0V"));
 }
 
 QStringList TensionsSimpleEtComposee(double v)
@@ -40,12 +39,12 @@ QStringList TensionsSimpleEtComposee(double v)
 
 QString Hertz(double f)
 {
-    return TexteInstrument(f, TGrandeurInstrument::Frequence) + Espace + QStringLiteral("Hz");
+    return TexteInstrument(f, TGrandeurInstrument::Frequence, QStringLiteral("\u00a0Hz"));
 }
 
 QString EnDegres(double angle)
 {
-    return TexteInstrument(Degres(angle), TGrandeurInstrument::Angle) + QStringLiteral("°");
+    return TexteInstrument(Degres(angle), TGrandeurInstrument::Angle, QStringLiteral("°"));
 }
 
 QString Puissance(double x, const char *unite)
@@ -74,83 +73,212 @@ QString Ordre(TOrdreConstate ordre)
     return QStringLiteral("câblage incomplet");
 }
 
-QWidget *Page(QWidget *parent)
+// A column of widgets without margins of its own.
+QWidget *Bloc(std::initializer_list<QWidget *> membres)
 {
-    auto *page = new QWidget(parent);
-    page->setGeometry(0, HautPages, Largeur, HauteurPages);
-    return page;
+    auto *bloc = new QWidget;
+    auto *colonne = new QVBoxLayout(bloc);
+    colonne->setContentsMargins(0, 0, 0, 0);
+    colonne->setSpacing(2);
+    for (QWidget *membre : membres)
+        colonne->addWidget(membre);
+    return bloc;
 }
 
 } // namespace
 
 TFormInstruments::TFormInstruments(const TModele &modele, const TCablage &cablage, QWidget *parent)
-    : TFenetreSecondaire(QStringLiteral("Instruments"), QSize(Largeur, Hauteur), false, parent), Modele(modele),
+    : TFenetreSecondaire(QStringLiteral("Instruments"), QSize(800, 640), false, parent), Modele(modele),
       Cablage(cablage)
 {
     setObjectName(QStringLiteral("FormInstruments"));
-    Titre = new QLabel(this);
+    // Laid out, not placed: the window fits small screens and large fonts, and reflows.
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    Defilement = new QScrollArea(this);
+    Defilement->setFrameShape(QFrame::NoFrame);
+    Defilement->setWidgetResizable(true);
+    Defilement->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto *contenu = new QWidget;
+    contenu->setAutoFillBackground(false);
+    Defilement->viewport()->setAutoFillBackground(false);
+    auto *colonne = new QVBoxLayout(contenu);
+    colonne->setContentsMargins(12, 6, 12, 8);
+    colonne->setSpacing(8);
+    auto *fenetre = new QVBoxLayout(this);
+    fenetre->setContentsMargins(0, 0, 0, 0);
+    fenetre->addWidget(Defilement);
+
+    Titre = new QLabel;
     Titre->setObjectName(QStringLiteral("Titre"));
-    Titre->setGeometry(Gauche, 6, Largeur - 2 * Gauche, 34);
     Titre->setFont(TInstrument::Police(16, true));
+    Titre->setWordWrap(true);
+    colonne->addWidget(Titre);
 
-    // Before coupling. Positions are within the page.
-    PageSynchronisation = Page(this);
+    // Before coupling.
+    PageSynchronisation = new QWidget;
     PageSynchronisation->setObjectName(QStringLiteral("PageSynchronisation"));
+    Grille = new QGridLayout(PageSynchronisation);
+    Grille->setContentsMargins(0, 0, 0, 0);
+    Grille->setHorizontalSpacing(16);
+    Grille->setVerticalSpacing(6);
+    auto *lampes = new QHBoxLayout;
+    lampes->setContentsMargins(0, 0, 0, 0);
     for (std::size_t k = 0; k < Lampes.size(); ++k) {
-        Lampes[k] = new TLampeSynchro(QStringLiteral("Lampe %1").arg(k + 1), PageSynchronisation);
-        Lampes[k]->setGeometry(Gauche + static_cast<int>(k) * 130, 0, 126, 200);
+        Lampes[k] = new TLampeSynchro(QStringLiteral("Lampe %1").arg(k + 1), nullptr);
+        lampes->addWidget(Lampes[k]);
     }
-    Synchronoscope = new TSynchronoscope(PageSynchronisation);
-    Synchronoscope->setGeometry(Milieu, 0, LargeurColonne, 292);
-    OrdrePhases = new TLecture(QStringLiteral("Ordre des phases"), TLecture::EnDessous, 13, 20, PageSynchronisation);
-    OrdrePhases->setGeometry(Gauche, 206, LargeurColonne, 80);
+    OrdrePhases = new TLecture(QStringLiteral("Ordre des phases"), TLecture::EnDessous, 13, 20, nullptr);
+    BlocLampes = Bloc({});
+    static_cast<QVBoxLayout *>(BlocLampes->layout())->addLayout(lampes);
+    BlocLampes->layout()->addWidget(OrdrePhases);
+    static_cast<QVBoxLayout *>(BlocLampes->layout())->addStretch();
+    Synchronoscope = new TSynchronoscope(nullptr);
 
-    const auto lecture = [this](const char *nom, int x, int y, int hauteur) {
-        auto *l = new TLecture(QString::fromUtf8(nom), TLecture::EnLigne, 13, 15, PageSynchronisation);
-        l->setGeometry(x, y, LargeurColonne, hauteur);
-        return l;
+    const auto lecture = [](const char *nom) {
+        return new TLecture(QString::fromUtf8(nom), TLecture::EnLigne, 13, 15, nullptr);
     };
     // The phase voltages carry their line voltage under them, to be compared with the
     // bench's grid voltmeter.
-    TensionReseau = lecture("Tension simple du réseau", Gauche, 298, 48);
-    TensionMachine = lecture("Tension simple de la machine", Gauche, 346, 48);
-    EcartTension = lecture("Écart de tension", Gauche, 394, 36);
-    FrequenceReseau = lecture("Fréquence du réseau", Milieu, 298, 48);
-    FrequenceMachine = lecture("Fréquence de la machine", Milieu, 346, 48);
-    EcartFrequence = lecture("Écart de fréquence", Milieu, 394, 36);
+    TensionReseau = lecture("Tension simple du réseau");
+    TensionMachine = lecture("Tension simple de la machine");
+    EcartTension = lecture("Écart de tension");
+    FrequenceReseau = lecture("Fréquence du réseau");
+    FrequenceMachine = lecture("Fréquence de la machine");
+    EcartFrequence = lecture("Écart de fréquence");
+    BlocTensions = Bloc({TensionReseau, TensionMachine, EcartTension});
+    BlocFrequences = Bloc({FrequenceReseau, FrequenceMachine, EcartFrequence});
 
     const char *noms[4] = {"Même ordre des phases", "Même fréquence", "Même tension", "En phase"};
-    for (std::size_t k = 0; k < Conditions.size(); ++k) {
-        Conditions[k] = new TVoyantCondition(QString::fromUtf8(noms[k]), PageSynchronisation);
-        Conditions[k]->setGeometry(k % 2 ? Milieu : Gauche, 436 + static_cast<int>(k / 2) * 54, LargeurColonne, 52);
-    }
+    for (std::size_t k = 0; k < Conditions.size(); ++k)
+        Conditions[k] = new TVoyantCondition(QString::fromUtf8(noms[k]), nullptr);
+    Dispose(true);
+    colonne->addWidget(PageSynchronisation);
 
     // Once coupled.
-    PagePuissances = Page(this);
+    PagePuissances = new QWidget;
     PagePuissances->setObjectName(QStringLiteral("PagePuissances"));
-    const auto puissance = [this](const char *nom, int y, int hauteur) {
-        auto *l = new TLecture(QString::fromUtf8(nom), TLecture::EnLigne, 18, 28, PagePuissances);
-        l->setGeometry(Gauche, y, Largeur - 2 * Gauche, hauteur);
+    auto *puissances = new QVBoxLayout(PagePuissances);
+    puissances->setContentsMargins(0, 0, 0, 0);
+    const auto puissance = [puissances](const char *nom) {
+        auto *l = new TLecture(QString::fromUtf8(nom), TLecture::EnLigne, 18, 28, nullptr);
+        puissances->addWidget(l);
         return l;
     };
-    PuissanceActive = puissance("Puissance active", 10, 76);
-    PuissanceReactive = puissance("Puissance réactive", 96, 76);
-    PuissanceApparente = puissance("Puissance apparente", 182, 76);
-    FacteurPuissance = puissance("Facteur de puissance", 268, 120);
-    AngleInterne = puissance("Angle interne", 398, 76);
-    Convention = new QLabel(PagePuissances);
+    PuissanceActive = puissance("Puissance active");
+    PuissanceReactive = puissance("Puissance réactive");
+    PuissanceApparente = puissance("Puissance apparente");
+    FacteurPuissance = puissance("Facteur de puissance");
+    AngleInterne = puissance("Angle interne");
+    Convention = new QLabel;
     Convention->setObjectName(QStringLiteral("Convention"));
     Convention->setFont(TInstrument::Police(13, false));
-    Convention->setGeometry(Gauche + 6, 484, Largeur - 2 * Gauche, 54);
+    Convention->setWordWrap(true);
+    puissances->addWidget(Convention);
     PagePuissances->hide();
+    colonne->addWidget(PagePuissances);
 
-    Bilan = new TLecture(QStringLiteral("Bilan du couplage"), TLecture::EnDessous, 13, 14, this);
-    Bilan->setGeometry(Gauche, HautPages + HauteurPages + 8, Largeur - 2 * Gauche, 80);
+    Bilan = new TLecture(QStringLiteral("Bilan du couplage"), TLecture::EnDessous, 13, 14, nullptr);
+    colonne->addWidget(Bilan);
+    colonne->addStretch();
+    Defilement->setWidget(contenu);
     AnnonceBilan = new TAnnonce(QString(), this);
 
     Titre->setText(QStringLiteral("Avant le couplage\u00a0: instruments de synchronisation"));
     TensionReseau->DefinitLignes(TensionsSimpleEtComposee(TLoisMachine::V));
     FrequenceReseau->DefinitTexte(Hertz(TLoisMachine::f));
+    for (std::size_t k = 0; k < Lampes.size(); ++k)
+        Lampes[k]->setToolTip(QStringLiteral("Lampe branchée aux bornes du pôle %1 de l'interrupteur\u00a0: "
+                                             "éteinte quand la machine et le réseau y sont en phase")
+                                  .arg(k + 1));
+    Synchronoscope->setToolTip(QStringLiteral("Synchroscope\u00a0: l'aiguille indique le déphasage entre la "
+                                              "phase 1 de la machine et le réseau\u00a0; coupler quand elle est "
+                                              "dans la zone verte, en haut"));
+    OrdrePhases->setToolTip(QStringLiteral("Ordre de succession des phases de la machine comparé à celui du réseau"));
+    // The tolerances the conditions are judged by.
+    const QString bulles[4] = {
+        QStringLiteral("Les phases de la machine se succèdent dans le même ordre que celles du réseau"),
+        QStringLiteral("La fréquence de la machine est celle du réseau, à %1 près")
+            .arg(Hertz(TCouplage::ToleranceFrequence)),
+        QStringLiteral("La tension de la machine est celle du réseau, à %1 près")
+            .arg(Volts(TCouplage::ToleranceTension)),
+        QStringLiteral("La phase 1 de la machine est en phase avec le réseau, à %1 près")
+            .arg(EnDegres(TCouplage::TolerancePhase))};
+    for (std::size_t k = 0; k < Conditions.size(); ++k)
+        Conditions[k]->setToolTip(QStringLiteral("Condition de couplage\u00a0: ") + bulles[k]);
+    Bilan->setToolTip(QStringLiteral("Les conditions relevées au dernier couplage"));
+    // The longest texts they will show, so that the first layout has room for them.
+    Bilan->DefinitLignes(
+        {QStringLiteral("Conditions non remplies"),
+         QStringLiteral("À la fermeture\u00a0: Δf = \u221200,00\u00a0Hz, ΔU = \u2212000,0\u00a0V, θ = \u2212000,0°")});
+    Bilan->DefinitTexte(QStringLiteral("pas encore de couplage"));
+    for (TLecture *l : {TensionMachine, EcartTension, FrequenceMachine, EcartFrequence})
+        l->DefinitTexte(QStringLiteral("\u2212000,00\u00a0Hz"));
+    TensionMachine->DefinitLignes(TensionsSimpleEtComposee(TLoisMachine::V));
+    OrdrePhases->DefinitTexte(QStringLiteral("câblage incomplet"));
+    FacteurPuissance->DefinitLignes({QStringLiteral("0,000"), QStringLiteral("courant en retard sur V")});
+    for (TLecture *l : {PuissanceActive, PuissanceReactive, PuissanceApparente, AngleInterne})
+        l->DefinitTexte(QStringLiteral("\u22120000\u00a0var, fournie au réseau"));
+
+    // Smallest: one column, scrolled; first shown with both columns in full.
+    const QSize contenuLarge = contenu->sizeHint();
+    Dispose(false);
+    const QMargins marges = colonne->contentsMargins();
+    const int largeurPuissances = PagePuissances->minimumSizeHint().width() + marges.left() + marges.right();
+    setMinimumSize(std::max(contenu->minimumSizeHint().width(), largeurPuissances) + LargeurBarre(), 360);
+    Dispose(true);
+    resize(contenuLarge + QSize(LargeurBarre(), 0));
+}
+
+int TFormInstruments::LargeurBarre() const
+{
+    return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Defilement) + 2;
+}
+
+int TFormInstruments::LargeurDeuxColonnes() const
+{
+    const auto largeur = [](std::initializer_list<const QWidget *> membres) {
+        int l = 0;
+        for (const QWidget *membre : membres)
+            l = std::max(l, membre->minimumSizeHint().width());
+        return l;
+    };
+    const QMargins marges = Defilement->widget()->layout()->contentsMargins();
+    return largeur({BlocLampes, BlocTensions, Conditions[0], Conditions[2]}) +
+           largeur({Synchronoscope, BlocFrequences, Conditions[1], Conditions[3]}) + Grille->horizontalSpacing() +
+           marges.left() + marges.right() + LargeurBarre();
+}
+
+// Two columns (lamps beside the synchroscope, voltages beside frequencies), or at small
+// widths one column in the order a student reads them.
+void TFormInstruments::Dispose(bool deuxColonnes)
+{
+    if (DeuxColonnes == deuxColonnes)
+        return;
+    DeuxColonnes = deuxColonnes;
+    const std::array<QWidget *, 8> membres{BlocLampes,    Synchronoscope, BlocTensions,  BlocFrequences,
+                                           Conditions[0], Conditions[1],  Conditions[2], Conditions[3]};
+    for (QWidget *membre : membres)
+        Grille->removeWidget(membre);
+    for (std::size_t k = 0; k < membres.size(); ++k) {
+        const int rang = static_cast<int>(k);
+        if (deuxColonnes)
+            Grille->addWidget(membres[k], rang / 2, rang % 2, Qt::AlignTop);
+        else
+            Grille->addWidget(membres[k], rang, 0, Qt::AlignTop);
+    }
+    for (int c = 0; c < 2; ++c)
+        Grille->setColumnStretch(c, deuxColonnes || c == 0 ? 1 : 0);
+    // Asked at once for the new arrangement's size, even before the window is shown.
+    Grille->invalidate();
+    PageSynchronisation->updateGeometry();
+    if (QLayout *contenu = Defilement->widget() ? Defilement->widget()->layout() : nullptr)
+        contenu->invalidate();
+}
+
+void TFormInstruments::resizeEvent(QResizeEvent *event)
+{
+    TFenetreSecondaire::resizeEvent(event);
+    Dispose(width() >= LargeurDeuxColonnes());
 }
 
 void TFormInstruments::showEvent(QShowEvent *event)
@@ -251,7 +379,8 @@ void TFormInstruments::SuitBilan()
     }
     const TBilanCouplage bilan = TInstruments::Bilan(*fermeture);
     const QString verdict = QString::fromStdString(bilan.Verdict);
-    Bilan->DefinitEncre(bilan.Conditions.Remplies() ? QColor(0, 120, 0) : QColor(190, 0, 0));
+    const bool bon = bilan.Conditions.Remplies() && !bilan.PerteSynchronisme;
+    Bilan->DefinitEncre(bon ? QColor(0, 120, 0) : QColor(190, 0, 0));
     const TEcartsCouplage &e = bilan.Ecarts;
     const QString theta = e.Theta1 ? EnDegres(*e.Theta1) : QStringLiteral("—");
     Bilan->DefinitLignes({verdict, QStringLiteral("À la fermeture\u00a0: Δf = %1, ΔU = %2, θ = %3")

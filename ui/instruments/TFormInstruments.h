@@ -3,8 +3,11 @@
 #include "TFenetreSecondaire.h"
 
 #include <array>
+#include <optional>
 
+class QGridLayout;
 class QLabel;
+class QScrollArea;
 
 namespace tavelor {
 
@@ -49,16 +52,24 @@ public:
     TAnnonce *AnnonceBilan;
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void Dispose(bool deuxColonnes);
+    int LargeurDeuxColonnes() const;
+    int LargeurBarre() const;
     void SuitSynchronisation();
     void SuitPuissances();
     void SuitBilan();
 
     const TModele &Modele;
     const TCablage &Cablage;
+    QScrollArea *Defilement;
+    QGridLayout *Grille;
+    QWidget *BlocLampes, *BlocTensions, *BlocFrequences;
+    std::optional<bool> DeuxColonnes;
     int BilanAffiche = -1; // number of the report shown; 0 before the first closing
 };
 

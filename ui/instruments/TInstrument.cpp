@@ -1,5 +1,6 @@
 #include "TInstrument.h"
 
+#include "TDescriptionAccessible.h"
 #include "TPolices.h"
 
 #include <QAccessibleWidget>
@@ -23,7 +24,8 @@ QAccessibleInterface *Fabrique(const QString &classe, QObject *objet)
 const QColor TInstrument::Encre(0, 0, 0);
 const QColor TInstrument::EncreLecture(0, 0, 140);
 
-TInstrument::TInstrument(const QString &nom, QWidget *parent) : QWidget(parent)
+TInstrument::TInstrument(const QString &nom, QWidget *parent)
+    : QWidget(parent), Description(new TDescriptionAccessible(this))
 {
     static const bool installee = [] {
         QAccessible::installFactory(Fabrique);
@@ -42,9 +44,10 @@ QFont TInstrument::Police(int points, bool gras)
 
 bool TInstrument::DefinitLecture(const QString &lecture)
 {
-    if (lecture == accessibleDescription())
+    if (lecture == LectureCourante)
         return false;
-    setAccessibleDescription(lecture);
+    LectureCourante = lecture;
+    Description->Definit(LectureCourante);
     return true;
 }
 

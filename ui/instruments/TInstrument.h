@@ -7,9 +7,11 @@ class QPainter;
 
 namespace tavelor {
 
-// One instrument of the lab: a self-drawing widget named as the bench's label names it,
-// whose accessible description is the reading it shows, kept in step (Qt raises
-// DescriptionChanged at each change). Screen readers read it as a text.
+class TDescriptionAccessible;
+
+// One instrument of the lab: a self-drawing widget named as the bench's label names it.
+// It keeps the reading it shows; its accessible description is written from it, at most
+// four times a second while a screen reader listens. Screen readers read it as a text.
 class TInstrument : public QWidget {
     Q_OBJECT
 
@@ -17,7 +19,7 @@ public:
     TInstrument(const QString &nom, QWidget *parent);
 
     // The reading shown, as a screen reader says it.
-    QString Lecture() const { return accessibleDescription(); }
+    const QString &Lecture() const { return LectureCourante; }
 
     // Colours that survive a projector: black on the pale background, deep blue readings.
     static const QColor Encre;
@@ -29,6 +31,10 @@ protected:
     // Stores the reading and describes the widget anew; returns whether it changed, so that
     // the caller repaints what looks different.
     bool DefinitLecture(const QString &lecture);
+
+private:
+    QString LectureCourante;
+    TDescriptionAccessible *Description;
 };
 
 } // namespace tavelor

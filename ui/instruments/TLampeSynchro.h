@@ -20,6 +20,9 @@ public:
     // The colour of the bulb, from the dark glass to the full glow.
     QColor Couleur() const;
 
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tavelor {
 
 namespace {
@@ -14,19 +16,36 @@ constexpr int Marge = 6;
 
 TLecture::TLecture(const QString &nom, TDisposition disposition, int pointsNom, int pointsLecture, QWidget *parent)
     : TInstrument(nom, parent), Disposition(disposition), PoliceNom(Police(pointsNom, false)),
-      PoliceLecture(Police(pointsLecture, true))
+      PoliceLecture(Police(pointsLecture, true)), MesureNom(PoliceNom, this), MesureLecture(PoliceLecture, this),
+      LargeurNom(MesureNom.horizontalAdvance(nom) + 2 * Marge)
 {}
 
 void TLecture::DefinitLignes(const QStringList &lignes)
 {
     if (lignes == LignesLues)
         return;
+    const bool autreNombre = lignes.size() != LignesLues.size();
     LignesLues = lignes;
+    const QFontMetrics mesure(PoliceLecture, this);
+    int largeur = 0;
+    for (const QString &ligne : lignes)
+        largeur = std::max(largeur, mesure.horizontalAdvance(ligne));
+    if (largeur > LargeurLignes || autreNombre) {
+        LargeurLignes = std::max(largeur, LargeurLignes);
+        updateGeometry();
+    }
     DefinitLecture(lignes.join(QStringLiteral(", ")));
     // The caption stays as it is.
     const QRect nom = RectNom();
     update(Disposition == EnLigne ? QRect(nom.right() + 1, 0, width() - nom.right() - 1, height())
                                   : QRect(0, nom.bottom() + 1, width(), height() - nom.bottom() - 1));
+}
+
+// Most ticks leave the text alone: compared before any list is made.
+void TLecture::DefinitTexte(const QString &texte)
+{
+    if (LignesLues.size() != 1 || LignesLues.front() != texte)
+        DefinitLignes(QStringList{texte});
 }
 
 void TLecture::DefinitEncre(const QColor &encre)
@@ -37,11 +56,21 @@ void TLecture::DefinitEncre(const QColor &encre)
     update();
 }
 
+QSize TLecture::minimumSizeHint() const
+{
+    const QFontMetrics mesureNom(PoliceNom, this);
+    const QFontMetrics mesure(PoliceLecture, this);
+    const int nom = mesureNom.horizontalAdvance(accessibleName());
+    const int lignes = std::max<int>(1, static_cast<int>(LignesLues.size())) * mesure.height();
+    if (Disposition == EnLigne)
+        return {nom + LargeurLignes + 5 * Marge, std::max(mesureNom.height(), lignes) + Marge};
+    return {std::max(nom, LargeurLignes) + 2 * Marge, 2 * Marge + mesureNom.height() + lignes};
+}
+
 QRect TLecture::RectNom() const
 {
-    const QFontMetrics mesure(PoliceNom, this);
-    const int largeur = mesure.horizontalAdvance(accessibleName()) + 2 * Marge;
-    return Disposition == EnLigne ? QRect(0, 0, largeur, height()) : QRect(0, 0, width(), Marge + mesure.height());
+    return Disposition == EnLigne ? QRect(0, 0, LargeurNom, height())
+                                  : QRect(0, 0, width(), Marge + MesureNom.height());
 }
 
 void TLecture::paintEvent(QPaintEvent *event)
@@ -49,8 +78,8 @@ void TLecture::paintEvent(QPaintEvent *event)
     QPainter peintre(this);
     const bool nomSale = event->region().intersects(RectNom());
     peintre.setRenderHint(QPainter::TextAntialiasing);
-    const QFontMetrics mesureNom(PoliceNom, this);
-    const QFontMetrics mesure(PoliceLecture, this);
+    const QFontMetrics &mesureNom = MesureNom;
+    const QFontMetrics &mesure = MesureLecture;
     const int hauteurLignes = static_cast<int>(LignesLues.size()) * mesure.height();
 
     int y = Disposition == EnLigne ? (height() - mesureNom.height()) / 2 : Marge;

@@ -2,6 +2,7 @@
 
 #include "TInstrument.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace tavelor {
@@ -21,8 +22,13 @@ public:
     void DefinitLignes(const QStringList &lignes);
     // The reading's colour; deep blue unless told.
     void DefinitEncre(const QColor &encre);
-    void DefinitTexte(const QString &texte) { DefinitLignes(QStringList{texte}); }
+    void DefinitTexte(const QString &texte);
     const QStringList &Lignes() const { return LignesLues; }
+
+    // Room for the caption and the widest reading shown so far: it only grows, so that a
+    // changing number does not lay the window out again at every tick.
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override { return minimumSizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -33,8 +39,12 @@ private:
     TDisposition Disposition;
     QFont PoliceNom;
     QFont PoliceLecture;
+    QFontMetrics MesureNom;
+    QFontMetrics MesureLecture;
+    int LargeurNom;
     QStringList LignesLues;
     QColor EncreLignes = EncreLecture;
+    int LargeurLignes = 0;
 };
 
 } // namespace tavelor

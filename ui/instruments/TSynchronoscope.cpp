@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tavelor {
@@ -60,30 +62,35 @@ void TSynchronoscope::DefinitAiguille(std::optional<double> theta1, int sens, co
     if (theta1) {
         const double degres = Degres(*theta1);
         dixiemes = static_cast<int>(std::lround(degres * 10.0));
-        angle = TexteInstrument(degres, TGrandeurInstrument::Angle) + QStringLiteral("°");
+        angle = TexteInstrument(degres, TGrandeurInstrument::Angle, QStringLiteral("°"));
         texteSens = sens > 0   ? QStringLiteral("machine trop rapide")
                     : sens < 0 ? QStringLiteral("machine trop lente")
                                : QStringLiteral("au synchronisme");
     }
     // Only what moved is painted again: the needle's old and new places, a changed text.
-    QRegion sale;
+    // Rectangles, not a region: a region is made on the heap.
+    std::array<QRect, 4> sale;
+    std::size_t n = 0;
     std::optional<int> pas;
     if (dixiemes)
         pas = static_cast<int>(std::lround(static_cast<double>(*dixiemes) / DixiemesParPas));
-    if (pas != PasAiguille)
-        sale += RectAiguille(PasAiguille) | RectAiguille(pas);
+    if (pas != PasAiguille) {
+        sale[n++] = RectAiguille(PasAiguille);
+        sale[n++] = RectAiguille(pas);
+    }
     if (angle != Angle)
-        sale += RectTexte(0);
+        sale[n++] = RectTexte(0);
     if (texteSens != Sens)
-        sale += RectTexte(1);
-    if (sale.isEmpty())
+        sale[n++] = RectTexte(1);
+    if (n == 0)
         return;
     Dixiemes = dixiemes;
     PasAiguille = pas;
     Angle = angle;
     Sens = texteSens;
     DefinitLecture(Angle + QStringLiteral(", ") + Sens);
-    update(sale);
+    for (std::size_t i = 0; i < n; ++i)
+        update(sale[i]);
 }
 
 QRect TSynchronoscope::RectAiguille(std::optional<int> pas) const
@@ -151,15 +158,8 @@ void TSynchronoscope::PrepareCadran()
         peintre.drawLine(Sur(centre, rayon - (grande ? 16 : 9), a), Sur(centre, rayon - 2, a));
     }
 
-    // The two directions, each with its arrow along the rim.
-    const QFont police = Police(12, true);
-    peintre.setFont(police);
-    const QFontMetrics mesure(police, this);
+    // The arrows of the two directions along the rim; their words are written with the needle.
     for (const int sens : {-1, 1}) {
-        const QString mot = sens > 0 ? QStringLiteral("RAPIDE") : QStringLiteral("LENT");
-        const QPointF ou = Sur(centre, rayon * 0.5, sens * Pi * 0.62);
-        peintre.setPen(Encre);
-        peintre.drawText(QPointF(ou.x() - mesure.horizontalAdvance(mot) / 2.0, ou.y() + mesure.ascent() / 2.0), mot);
         const double r = rayon * 0.74;
         QPainterPath fleche(Sur(centre, r, sens * Pi * 0.35));
         const double debut = 90.0 - Degres(sens * Pi * 0.35);
@@ -176,6 +176,37 @@ void TSynchronoscope::PrepareCadran()
                                    Sur(bout, -6, fin)};
         peintre.drawPolygon(pointe, 3);
     }
+}
+
+void TSynchronoscope::PeintSens(QPainter &peintre) const
+{
+    const QRectF cadran = Cadran();
+    const QFont police = Police(12, true);
+    peintre.setFont(police);
+    const QFontMetricsF mesure(police);
+    for (const int sens : {-1, 1}) {
+        const QString mot = sens > 0 ? QStringLiteral("RAPIDE") : QStringLiteral("LENT");
+        const QPointF ou = Sur(cadran.center(), cadran.width() / 4.0, sens * Pi * 0.62);
+        QRectF boite(QPointF(), mesure.size(0, mot) + QSizeF(6, 2));
+        boite.moveCenter(ou);
+        peintre.setPen(Qt::NoPen);
+        peintre.setBrush(Qt::white);
+        peintre.drawRect(boite);
+        peintre.setPen(Encre);
+        peintre.drawText(boite, Qt::AlignCenter, mot);
+    }
+}
+
+QSize TSynchronoscope::minimumSizeHint() const
+{
+    const QFontMetrics sens(PoliceSens, this);
+    const int texte = sens.horizontalAdvance(QStringLiteral("phase 1 non raccordée")) + 8;
+    return {std::max(texte, 200), 200 + HauteurTextes};
+}
+
+QSize TSynchronoscope::sizeHint() const
+{
+    return {std::max(minimumSizeHint().width(), 300), 300 + HauteurTextes};
 }
 
 void TSynchronoscope::paintEvent(QPaintEvent *event)
@@ -203,6 +234,7 @@ void TSynchronoscope::paintEvent(QPaintEvent *event)
     }
     const QImage &moyeu = Moyeu(devicePixelRatioF());
     peintre.drawImage(centre - QPointF(RayonMoyeu + 1, RayonMoyeu + 1), moyeu);
+    PeintSens(peintre);
 
     peintre.setPen(EncreLecture);
     if (sale.intersects(RectTexte(0))) {

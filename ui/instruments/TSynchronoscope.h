@@ -26,6 +26,9 @@ public:
     // antialiased edges cost more than the rest of the dial.
     static constexpr int DixiemesParPas = 5;
 
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -36,6 +39,8 @@ private:
     // Where the needle at `pas` (half degrees) lies, its width and the hub included.
     QRect RectAiguille(std::optional<int> pas) const;
     QRect RectTexte(int ligne) const;
+    // The two directions, written over the needle so that it never hides them.
+    void PeintSens(QPainter &peintre) const;
 
     const QFont PoliceAngle;
     const QFont PoliceSens;

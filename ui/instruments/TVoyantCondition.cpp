@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -53,12 +54,24 @@ TVoyantCondition::TVoyantCondition(const QString &nom, QWidget *parent)
 
 void TVoyantCondition::DefinitEtat(bool remplie, const QString &ecart)
 {
+    if (!Lecture().isEmpty() && remplie == Rempli && ecart == Ecart)
+        return;
     if (remplie != Rempli)
         update(RectVoyant());
     Rempli = remplie;
+    Ecart = ecart;
     if (DefinitLecture((remplie ? QStringLiteral("remplie") : QStringLiteral("non remplie")) + QStringLiteral(", ") +
                        ecart))
         update(RectLigne(1));
+}
+
+QSize TVoyantCondition::minimumSizeHint() const
+{
+    // The longest state it writes.
+    const int etat =
+        QFontMetrics(PoliceEtat, this).horizontalAdvance(QStringLiteral("non remplie, phase 1 non raccordée"));
+    const int nom = QFontMetrics(PoliceNom, this).horizontalAdvance(accessibleName());
+    return {Diametre + 20 + std::max(etat, nom), std::max(Diametre + 8, HauteurNom + HauteurEtat + 6)};
 }
 
 QRect TVoyantCondition::RectVoyant() const

@@ -16,6 +16,9 @@ public:
     void DefinitEtat(bool remplie, const QString &ecart);
     bool Remplie() const { return Rempli; }
 
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -28,6 +31,7 @@ private:
     const int HauteurNom;
     const int HauteurEtat;
     bool Rempli = false;
+    QString Ecart;
 };
 
 } // namespace tavelor

@@ -21,6 +21,8 @@
 #include "Taxes.h"
 #include "TformEchellesDiagVect.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QTimer>
 
 #include <chrono>
@@ -79,6 +81,13 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
     Outils->Ajoute(QStringLiteral("Instruments…"), Qt::Key_F3, [this] { MontreInstruments(); });
     Outils->Ajoute(QStringLiteral("Relevés…"), Qt::Key_F4, [this] { MontreReleves(); });
     Outils->Ajoute(QStringLiteral("Relever le point"), Qt::Key_F9, [this] { ReleveLePoint(); });
+    // Closed by the user before coupling, the oscillograms come back from here rather than
+    // by a re-wiring; once coupled the model keeps them hidden, and so does this item.
+    ActionOscillogrammes = Outils->Ajoute(QStringLiteral("Oscillogrammes"), QKeySequence(), [this] {
+        if (!Form1->Modele.Couplage)
+            AuPremierPlan(FormOscillogrammes.get());
+    });
+    QObject::connect(Form1->PopupMenuBanc, &QMenu::aboutToShow, Form1.get(), [this] { ActionOscillogrammesAJour(); });
     Form1->DefinitOutils(*Outils);
     // Recorded points that were never saved are not lost by a click on "Quitter".
     Form1->DefinitConfirmationQuitter([this] { return !FormReleves || FormReleves->ConfirmeQuitter(); });
@@ -110,6 +119,7 @@ TFormVecteurs *TFenetres::FormVecteurs()
     Form1->DefinitZone(TZoneDessin::PaintBoxVecteurs, Vecteurs->PaintBox1);
     QObject::connect(Vecteurs.get(), &TFormVecteurs::demandeFermeture, Form1.get(), &TForm1::BitBtnFermerClick);
     Vecteurs->DefinitOutils(*Outils);
+    QObject::connect(Vecteurs->Outils1, &QMenu::aboutToShow, Vecteurs.get(), [this] { ActionOscillogrammesAJour(); });
     return Vecteurs.get();
 }
 
@@ -185,9 +195,18 @@ TFenetreCourbes *TFenetres::FenetreCourbes()
         }
     }
     FormCourbes.reset(FabriqueCourbes(Form1->Modele));
-    FormCourbes->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
+    FormCourbes->DefinitPlacement(Form1.get(), TFenetreSecondaire::PlacementOutil, false);
     FormCourbes->DefinitReleves(&Releves);
     return FormCourbes.get();
+}
+
+void TFenetres::ActionOscillogrammesAJour()
+{
+    const bool couple = Form1->Modele.Couplage;
+    ActionOscillogrammes->setEnabled(!couple);
+    ActionOscillogrammes->setToolTip(couple ? QStringLiteral("Les oscillogrammes reviennent à l'ouverture de "
+                                                             "l'interrupteur")
+                                            : QStringLiteral("Afficher la fenêtre des oscillogrammes"));
 }
 
 void TFenetres::MontreCourbes()
@@ -200,7 +219,7 @@ void TFenetres::MontreInstruments()
 {
     if (!FormInstruments) {
         FormInstruments = std::make_unique<TFormInstruments>(Form1->Modele, Form1->Cablage);
-        FormInstruments->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
+        FormInstruments->DefinitPlacement(Form1.get(), TFenetreSecondaire::PlacementOutil, false);
     }
     AuPremierPlan(FormInstruments.get());
 }
@@ -210,7 +229,7 @@ TFenetreReleves *TFenetres::FenetreReleves()
     if (FormReleves)
         return FormReleves.get();
     FormReleves = std::make_unique<TFenetreReleves>(Releves);
-    FormReleves->DefinitPlacement(Form1.get(), TFenetreSecondaire::SousLaReference, false);
+    FormReleves->DefinitPlacement(Form1.get(), TFenetreSecondaire::PlacementOutil, false);
     // The meters are the bench's: the table reads them through here, never the window.
     FormReleves->DefinitReleve([banc = Form1.get()] {
         return ReleveBanc(banc->Modele, [&](TAfficheurBanc a) {

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class QAction;
+
 namespace tavelor {
 
 class TForm1;
@@ -63,11 +65,14 @@ public:
     std::unique_ptr<TFenetreCourbes> FormCourbes;
     std::unique_ptr<TFenetreReleves> FormReleves;
     std::unique_ptr<TFormInstruments> FormInstruments;
-    // Curves (F2), instruments (F3), measurements (F4), record the point (F9): every
-    // menu that offers the tools shows these.
+    // Curves (F2), instruments (F3), measurements (F4), record the point (F9), and the
+    // oscillograms back: every menu that offers the tools shows these.
     std::unique_ptr<TActionsOutils> Outils;
 
 private:
+    // Offered only while uncoupled, when the oscillograms may be shown.
+    void ActionOscillogrammesAJour();
+    QAction *ActionOscillogrammes = nullptr;
     std::unique_ptr<TFormAPropos> APropos;
     std::unique_ptr<TformEchellesDiagVect> EchellesDiagVect;
     std::unique_ptr<TFormOrigine> Origine;

@@ -114,6 +114,18 @@ void TForm1::CreeComposants()
                        "l'interrupteur triphasé et le réseau 400 V, 50 Hz"));
     PopupMenuBanc = new QMenu(this);
     PopupMenuBanc->setObjectName(QStringLiteral("PopupMenuBanc"));
+    // The operator's own opening of the switch, offered only while it is closed, after the tools.
+    OuvrirInterrupteur = new QAction(QStringLiteral("Ouvrir l'interrupteur"), PopupMenuBanc);
+    connect(OuvrirInterrupteur, &QAction::triggered, this, [this] {
+        if (Modele.Couplage)
+            Cablage.Decoupler();
+    });
+    connect(PopupMenuBanc, &QMenu::aboutToShow, this, [this] {
+        if (Modele.Couplage)
+            PopupMenuBanc->addAction(OuvrirInterrupteur);
+        else
+            PopupMenuBanc->removeAction(OuvrirInterrupteur);
+    });
 
     afficheurIe = CreeAfficheur("afficheurIe", D::afficheurIe, 2);
     afficheurI = CreeAfficheur("afficheurI", D::afficheurI, 2);
@@ -150,6 +162,18 @@ void TForm1::CreeComposants()
                                                                   {afficheur1, QStringLiteral("V")}}};
     for (const auto &[afficheur, unite] : unites)
         afficheur->setUnite(unite);
+    // What each meter reads, by the symbol the diagrams and the curves use.
+    const std::array<std::pair<Tafficheur *, const char *>, 8> bulles{
+        {{afficheurIe, "Ie\u00a0: intensité du courant d'excitation, en A"},
+         {afficheurI, "I\u00a0: intensité du courant dans une phase du stator, en A"},
+         {afficheurPu, "Pu\u00a0: puissance électrique échangée avec le réseau (wattmètre), en W"},
+         {afficheurV, "Tension simple du stator, en V\u00a0: Ev avant le couplage, V une fois couplée"},
+         {afficheurPa, "Pa\u00a0: puissance mécanique sur l'arbre, en W"},
+         {afficheurN, "N\u00a0: vitesse de rotation, en tr/min"},
+         {afficheurCm, "Cm\u00a0: couple sur l'arbre, en N·m"},
+         {afficheur1, "U\u00a0: tension composée du réseau, en V"}}};
+    for (const auto &[afficheur, bulle] : bulles)
+        afficheur->setToolTip(QString::fromUtf8(bulle));
 
     const std::array<Tinterrupteur **, 3> poles{&interrupteur1, &interrupteur2, &interrupteur3};
     const std::array<QRect, 3> zonesPoles{D::interrupteur1, D::interrupteur2, D::interrupteur3};
@@ -197,6 +221,7 @@ void TForm1::CreeComposants()
         *variable = shape;
         Bornes[i] = shape;
     }
+    MarqueBornes();
 
     TrackBarIe = new TTrackBar(Qt::Vertical, this);
     TrackBarIe->setObjectName(QStringLiteral("TrackBarIe"));
@@ -212,6 +237,8 @@ void TForm1::CreeComposants()
     TrackBarN->setObjectName(QStringLiteral("TrackBarN"));
     TrackBarN->setGeometry(D::TrackBarN);
     TrackBarN->setTickPosition(QSlider::TicksBelow);
+    // One rpm a notch of the wheel, as an arrow key: every speed can be set by either alone.
+    TrackBarN->DefinitUnPasParCran(true);
     TrackBarChange(TTrackBarBanc::TrackBarN, Modele.TrackBarN);
     connect(TrackBarN, &QSlider::valueChanged, this, &TForm1::TrackBarNChange);
 
@@ -249,7 +276,7 @@ void TForm1::CreeComposants()
     BitBtnAide->setAccessibleName(QStringLiteral("Aide"));
     BitBtnAPropos->setAccessibleName(QStringLiteral("A propos"));
     BitBtnFermer->setAccessibleName(QStringLiteral("Quitter"));
-    BitBtnFermeInter->setEnabled(false);
+    BoutonFermeInterActif(false);
     connect(BitBtnRecable, &QPushButton::clicked, this, &TForm1::BitBtnRecableClick);
     connect(BitBtnFermeInter, &QPushButton::clicked, this, &TForm1::BitBtnFermeInterClick);
     connect(BitBtnAide, &QPushButton::clicked, this, &TForm1::BitBtnAideClick);
@@ -549,14 +576,19 @@ void TForm1::Clignotant(bool enMarche)
     }
 }
 
-void TForm1::Message(std::string_view texte)
+void TForm1::Message(std::string_view texte, std::string_view detail)
 {
-    QMessageBox boite(QMessageBox::Information, QStringLiteral("Tavelor"), Texte(texte), QMessageBox::Ok, this);
+    QMessageBox boite(detail.empty() ? QMessageBox::Information : QMessageBox::Warning, QStringLiteral("Tavelor"),
+                      Texte(texte), QMessageBox::Ok, this);
+    boite.setInformativeText(Texte(detail));
     boite.exec();
 }
 
 void TForm1::Redessine(TZoneDessin zone)
 {
+    // The wires change only by a click on a terminal or a re-wiring: so do the terminals.
+    if (zone == TZoneDessin::PaintBoxFils)
+        MarqueBornes();
     if (QWidget *cible = Zones[static_cast<std::size_t>(zone)])
         cible->repaint();
 }
@@ -584,7 +616,8 @@ void TForm1::TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat)
     const QSignalBlocker bloqueur(cible);
     cible->setRange(etat.Min, etat.Max);
     cible->setTickInterval(etat.Frequence);
-    cible->setPageStep(etat.Frequence);
+    // Ten rpm a page on the speed bar; the torque bar pages by its tick marks.
+    cible->setPageStep(trackBar == TTrackBarBanc::TrackBarN && !Modele.Couplage ? 10 : etat.Frequence);
     cible->setValue(etat.Position);
     cible->setEnabled(etat.Enabled);
     // Read by assistive tools as Ie in A, N in rpm or the torque in N·m.
@@ -595,6 +628,7 @@ void TForm1::TrackBarChange(TTrackBarBanc trackBar, const TEtatTrackBar &etat)
                                                  : QStringLiteral("Réglage vitesse"));
         TrackBarN->DefinitLecture(0.0, Modele.Couplage ? 0.1 : 1.0,
                                   Modele.Couplage ? QStringLiteral("N·m") : QStringLiteral("tr/min"));
+        TrackBarN->setToolTip(etat.Enabled ? QString() : QStringLiteral("Câblez d'abord les six bornes"));
     }
 }
 
@@ -612,6 +646,42 @@ void TForm1::BorneActive(TBorne borne, bool active)
 void TForm1::BoutonFermeInterActif(bool actif)
 {
     BitBtnFermeInter->setEnabled(actif);
+    BitBtnFermeInter->setToolTip(actif ? QStringLiteral("Coupler la machine au réseau")
+                                       : QStringLiteral("Coupler la machine au réseau (indisponible tant que les six "
+                                                        "bornes ne sont pas câblées)"));
+}
+
+void TForm1::MarqueBornes()
+{
+    const std::array<int, 3> &connexion = Modele.Connexion;
+    for (std::size_t i = 0; i < Bornes.size(); ++i) {
+        TShape *shape = Bornes[i];
+        const bool interrupteur = i < 3;
+        const int tag = Cablage.Tag(static_cast<TBorne>(i));
+        // The partner's number on the other side, 0 while there is none.
+        int partenaire = 0;
+        if (interrupteur && tag >= 1 && tag <= 3)
+            partenaire = connexion[static_cast<std::size_t>(tag - 1)];
+        for (std::size_t k = 0; !interrupteur && k < connexion.size(); ++k)
+            if (connexion[k] == tag)
+                partenaire = static_cast<int>(k) + 1;
+        const QString nom = shape->accessibleName();
+        const QString autre = interrupteur ? QStringLiteral("une borne du réseau (R)")
+                                           : QStringLiteral("une borne de l'interrupteur (S)");
+        if (shape->isEnabled()) {
+            shape->DefinitMarque(TShape::SansMarque);
+            shape->setToolTip(nom + QStringLiteral("\u00a0: libre. Cliquez-la puis ") + autre +
+                              QStringLiteral(" pour les relier par un fil."));
+        } else if (partenaire) {
+            shape->DefinitMarque(TShape::Reliee);
+            shape->setToolTip(nom + QStringLiteral("\u00a0: reliée. « Recâbler » défait le câblage."));
+        } else {
+            shape->DefinitMarque(interrupteur ? TShape::AttendADroite : TShape::AttendAGauche);
+            shape->setToolTip(nom + QStringLiteral("\u00a0: cliquée, sans fil\u00a0; elle attend ") + autre +
+                              QStringLiteral(". Si une autre borne de son côté a été cliquée après elle, elle "
+                                             "restera sans fil\u00a0: « Recâbler » recommence."));
+        }
+    }
 }
 
 void TForm1::ImageRegCoupleVisible(bool visible)

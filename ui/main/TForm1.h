@@ -69,7 +69,7 @@ public:
     // TVueBanc
     void AfficheValeur(TAfficheurBanc afficheur, double valeur) override;
     void Clignotant(bool enMarche) override;
-    void Message(std::string_view texte) override;
+    void Message(std::string_view texte, std::string_view detail = {}) override;
     void Redessine(TZoneDessin zone) override;
     void TicTermine() override;
     void FenetreVisible(TFenetreBanc fenetre, bool visible) override;
@@ -91,7 +91,8 @@ public:
     // Says the lamp's meaning once when it starts blinking.
     TAnnonce *AnnonceAlerte;
     QPushButton *BitBtnRecable, *BitBtnFermeInter, *BitBtnAide, *BitBtnAPropos, *BitBtnFermer;
-    QMenu *PopupMenuBanc; // right click on the bench picture
+    QMenu *PopupMenuBanc;        // right click on the bench picture
+    QAction *OuvrirInterrupteur; // in that menu while coupled
     QTimer TimerWarning;
     std::unique_ptr<TChronos> Chronos1;
 
@@ -105,6 +106,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // Each terminal's mark and tooltip after a click or a re-wiring.
+    void MarqueBornes();
     void FormShow();
     void FormPaint(TCanevasQt &canevas);
     void TrackBarIeChange(int position);

@@ -20,6 +20,8 @@ int main(int argc, char *argv[])
     // The task bar and the desktop know the program by these; no display name, which Qt
     // would append to every window's title.
     QApplication::setApplicationName(QStringLiteral("Tavelor"));
+    // Where the tool windows' places are kept: ~/.config/Tavelor/Tavelor.conf.
+    QApplication::setOrganizationName(QStringLiteral("Tavelor"));
     // The desktop entry's name: how a task bar finds the installed icon for our windows.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVELOR_ID_APPLICATION));
     // Title bars and window switchers use small icons; the larger sizes, which cost

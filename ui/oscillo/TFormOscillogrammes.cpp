@@ -1,10 +1,16 @@
 #include "TFormOscillogrammes.h"
 
+#include "Arrondi.h"
+#include "CouleurQt.h"
 #include "TCanevasQt.h"
 #include "TLabelCliquable.h"
 #include "TModele.h"
 #include "Taxes.h"
 #include "Tchaine_riche.h"
+
+#include <QPainter>
+
+#include <algorithm>
 
 namespace tavelor {
 
@@ -18,6 +24,28 @@ const QString Reprendre = QStringLiteral("Reprendre");
 constexpr int LargeurAxes = 433;
 constexpr int GaucheAxes = 8;
 
+// Where a curve runs past the frame's top or bottom edge, a band of its colour along that
+// edge: cut off silently, a 400 V peak would read as a flat top at the frame's height.
+template <typename T> void MarqueDebords(TCanevasQt &canevas, const Taxes &axes, const T &courbe)
+{
+    const TGeometrieAxes g = axes.Geometrie();
+    const std::size_t n = std::min(courbe.Valeurs.size(), static_cast<std::size_t>(std::max(g.ZU_droi, 0)));
+    QPainter *peintre = nullptr;
+    for (std::size_t i = 0; i < n; ++i) {
+        const int y = g.Longueur_sup - Arrondi(courbe.Echelle * courbe.Valeurs[i]);
+        if (y >= 0 && y < axes.height())
+            continue;
+        if (!peintre) {
+            peintre = &canevas.Peintre();
+            peintre->save();
+        }
+        const int x = g.Largeur_gau + static_cast<int>(i);
+        peintre->fillRect(QRect(x, y < 0 ? 0 : axes.height() - 4, 1, 4), VersQColor(courbe.Couleur));
+    }
+    if (peintre)
+        peintre->restore();
+}
+
 template <typename T> void Trace(TCanevasQt &canevas, const Taxes &axes, const T &c1, const T &c2, const T &c3)
 {
     const TGeometrieAxes geometrie = axes.Geometrie();
@@ -25,6 +53,8 @@ template <typename T> void Trace(TCanevasQt &canevas, const Taxes &axes, const T
     c1.TraceValeurs(canevas, geometrie);
     c2.TraceValeurs(canevas, geometrie);
     c3.TraceValeurs(canevas, geometrie);
+    for (const T *courbe : {&c1, &c2, &c3})
+        MarqueDebords(canevas, axes, *courbe);
 }
 
 } // namespace

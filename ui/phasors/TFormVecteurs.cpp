@@ -36,7 +36,7 @@ QString Lecture(double pixels, double echelle, int chiffres, int decimales, cons
 {
     const double valeur = pixels / std::abs(echelle);
     const QString nombre =
-        echelle != 0.0 && std::isfinite(valeur) ? FixedLocal(valeur, chiffres, decimales) : QStringLiteral("---");
+        echelle != 0.0 && std::isfinite(valeur) ? TexteNombre(valeur, chiffres, decimales) : QStringLiteral("---");
     return QStringLiteral("01") + nombre + QLatin1Char(' ') + unite + QStringLiteral("]}");
 }
 
@@ -303,7 +303,7 @@ void TFormVecteurs::PaintBox1MouseMove(QMouseEvent *event)
 void TFormVecteurs::Rapporteur2MouseMove(QMouseEvent *)
 {
     const double degres = Degres(Rapporteur2->Valeur());
-    chaine_richeMesures->setchaine(QStringLiteral("01") + FixedLocal(degres, 3, 1) + QStringLiteral(" °]}"));
+    chaine_richeMesures->setchaine(QStringLiteral("01") + TexteNombre(degres, 3, 1) + QStringLiteral("°]}"));
 }
 
 QImage TFormVecteurs::ImageDiagramme()

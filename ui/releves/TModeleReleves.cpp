@@ -1,6 +1,7 @@
 #include "TModeleReleves.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 
 namespace tavelor {
@@ -25,6 +26,25 @@ int TModeleReleves::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(NombreColonnesReleve);
 }
+
+namespace {
+
+// What each column holds, in the order of TColonneReleve.
+constexpr std::array<const char *, NombreColonnesReleve> Bulles{
+    "N\u00a0: vitesse de rotation",
+    "Ie\u00a0: intensité du courant d'excitation",
+    "Ev\u00a0: force électromotrice à vide, par phase",
+    "V\u00a0: tension simple du stator",
+    "I\u00a0: intensité du courant dans une phase du stator",
+    "Pu\u00a0: puissance électrique échangée avec le réseau (wattmètre)",
+    "Q\u00a0: puissance réactive échangée avec le réseau",
+    "cos φ\u00a0: facteur de puissance",
+    "δ\u00a0: angle interne, entre Ev et V",
+    "Cm\u00a0: couple sur l'arbre",
+    "Pa\u00a0: puissance mécanique sur l'arbre",
+    "État de la machine au moment du relevé"};
+
+} // namespace
 
 QString TModeleReleves::Entete(int colonne)
 {
@@ -59,6 +79,9 @@ QVariant TModeleReleves::data(const QModelIndex &index, int role) const
 
 QVariant TModeleReleves::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section >= 0 &&
+        section < static_cast<int>(Bulles.size()))
+        return QString::fromUtf8(Bulles[static_cast<std::size_t>(section)]);
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     // Rows are numbered in the order they were recorded.

@@ -77,8 +77,8 @@ TEST_F(TafficheurTest, TextOfTheMeters)
         const char *texte;
     };
     for (const Cas &c : {Cas{400, 1, "400.0"}, Cas{0, 2, "0.00"}, Cas{9998.96, 1, "9999.0"}, Cas{9999, 1, "###"},
-                         Cas{1e6, 0, "###"}, Cas{-5.25, 1, "-5.3"}, Cas{12.3456, 2, "12.35"}, Cas{123.456, 2, "123.50"},
-                         Cas{-12345.6, 1, "-1.235E4"}, Cas{1500, 0, "1500"}}) {
+                         Cas{1e6, 0, "###"}, Cas{-5.25, 1, "\u22125.3"}, Cas{12.3456, 2, "12.35"},
+                         Cas{123.456, 2, "123.50"}, Cas{-12345.6, 1, "\u22121.235E4"}, Cas{1500, 0, "1500"}}) {
         afficheur.setValeur(c.valeur);
         afficheur.setchiffre_apres(c.decimales);
         EXPECT_EQ(afficheur.Texte(), c.texte) << c.valeur;

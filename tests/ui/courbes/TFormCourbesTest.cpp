@@ -14,12 +14,16 @@
 #include <QContextMenuEvent>
 #include <QGraphicsItem>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScatterSeries>
+#include <QSet>
 #include <QTabWidget>
 #include <QTableView>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -93,7 +97,7 @@ TEST_F(TFormCourbesTest, FenetreCreeeALaDemandeDepuisLeMenuDuBanc)
     ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[3]->text(), QStringLiteral("Mesures"));
     EXPECT_EQ(menus[4]->text(), QStringLiteral("Outils"));
-    ASSERT_EQ(menus[4]->menu()->actions().size(), 4);
+    ASSERT_EQ(menus[4]->menu()->actions().size(), 5);
     EXPECT_EQ(menus[4]->menu()->actions()[0]->text(), QStringLiteral("Courbes caractéristiques…"));
     menus[4]->menu()->actions()[0]->trigger();
     EXPECT_EQ(fenetres->FormCourbes.get(), fenetre);
@@ -265,7 +269,7 @@ TEST_F(TFormCourbesTest, LecturesSelonLaLangue)
 TEST_F(TFormCourbesTest, DiagrammePQ)
 {
     const double X = 0.238 * 100 * M_PI, centre = -3 * 230.0 * 230.0 / X;
-    for (const auto &[ie, cm, lecture] : {std::tuple(113, 100, QStringLiteral("Q = -690 var, P = 1571 W")),
+    for (const auto &[ie, cm, lecture] : {std::tuple(113, 100, QStringLiteral("Q = \u2212690 var, P = 1571 W")),
                                           std::tuple(60, 0, QStringLiteral("Q = 913 var, P = 0 W"))}) {
         fenetres = std::make_unique<TFenetres>(CreeFormCourbes);
         fenetres->MontreCourbes();
@@ -375,6 +379,84 @@ void TFormCourbesTest::PeintSurLImage(int onglet, TGraphiqueCourbes *g, QScatter
     EXPECT_EQ(temoin->Dessins, dessins) << "the chart's picture is kept while the point moves";
     EXPECT_NE(couleur(image, avant), jaune) << "the point's old place is painted over";
     EXPECT_NE(verifie(image), avant);
+}
+
+// The chart's picture and the moving point are drawn at the screen's pixel ratio (CTest runs
+// this at 1 and 2): the point lands on its curve's pixels, and the axis on its place.
+TEST_F(TFormCourbesTest, LePointTombeSurSaCourbeATouteEchelle)
+{
+    fenetres->MontreCourbes();
+    TFormCourbes &c = Courbes();
+    Modele().TrackBarIeChange(113);
+    Modele().TrackBarNChange(1200);
+    Tic();
+    TGraphiqueCourbes *g = c.GraphiqueAVide;
+    QChart *graphique = g->chart();
+    QCoreApplication::processEvents();
+    g->viewport()->grab(); // laid out as it is first drawn, the chart is drawn once more
+    QCoreApplication::processEvents();
+    const QImage image = g->viewport()->grab().toImage();
+    const qreal ratio = g->viewport()->devicePixelRatioF();
+    ASSERT_EQ(image.width(), std::lround(g->viewport()->width() * ratio));
+    const auto pixel = [&](QPointF valeur) {
+        return (QPointF(g->mapFromScene(graphique->mapToScene(graphique->mapToPosition(valeur)))) * ratio).toPoint();
+    };
+    const auto proche = [&](QPoint p, QColor encre) {
+        const int r = static_cast<int>(std::ceil(ratio));
+        for (int dx = -r; dx <= r; ++dx)
+            for (int dy = -r; dy <= r; ++dy) {
+                const QColor ici = image.pixelColor(p + QPoint(dx, dy));
+                if (std::max({std::abs(ici.red() - encre.red()), std::abs(ici.green() - encre.green()),
+                              std::abs(ici.blue() - encre.blue())}) < 60)
+                    return true;
+            }
+        return false;
+    };
+    const QPoint centre = pixel(c.PointAVide->at(0));
+    EXPECT_TRUE(proche(centre, QColor(255, 200, 0))) << "the point at its place";
+    const QRect zone = g->mapFromScene(graphique->mapToScene(graphique->plotArea())).boundingRect();
+    const QRect trace((QPointF(zone.topLeft()) * ratio).toPoint(), (QSizeF(zone.size()) * ratio).toSize());
+    int vus = 0, dessus = 0;
+    for (const QPointF &valeur : c.AVideN->points()) {
+        const QPoint p = pixel(valeur);
+        if (!trace.adjusted(8, 8, -8, -8).contains(p) || (p - centre).manhattanLength() < 20 * ratio)
+            continue;
+        ++vus;
+        dessus += proche(p, c.AVideN->pen().color());
+    }
+    EXPECT_GT(vus, 10);
+    EXPECT_GT(dessus, vus * 9 / 10) << "the curve where its points map to";
+    const QPointF origine = pixel(QPointF(c.GraphiqueAVide->AxeX->min() + 0.3, c.GraphiqueAVide->AxeY->min()));
+    EXPECT_TRUE(proche(origine.toPoint(), Qt::black)) << "the axis along the plot's bottom";
+}
+
+// No legend names a curve twice, nor two curves drawn one under the other: at 1500 rpm the
+// no-load curve of the present speed is the reference one.
+TEST_F(TFormCourbesTest, LegendesSansDoublon)
+{
+    fenetres->MontreCourbes();
+    TFormCourbes &c = Courbes();
+    Couple();
+    for (int onglet = 0; onglet < 4; ++onglet) {
+        c.Onglets->setCurrentIndex(onglet);
+        Tic();
+        auto *g = c.Onglets->currentWidget()->findChild<TGraphiqueCourbes *>();
+        QStringList noms;
+        for (QLegendMarker *nom : g->chart()->legend()->markers())
+            if (nom->isVisible() && nom->series()->isVisible())
+                noms << nom->label();
+        EXPECT_EQ(QSet<QString>(noms.begin(), noms.end()).size(), noms.size()) << noms.join(" | ").toStdString();
+        std::vector<const QLineSeries *> courbes;
+        for (const QAbstractSeries *serie : g->chart()->series())
+            if (const auto *courbe = qobject_cast<const QLineSeries *>(serie);
+                courbe && courbe->isVisible() && courbe->count() > 1 &&
+                serie->type() == QAbstractSeries::SeriesTypeLine)
+                courbes.push_back(courbe);
+        for (std::size_t i = 0; i < courbes.size(); ++i)
+            for (std::size_t j = i + 1; j < courbes.size(); ++j)
+                EXPECT_NE(courbes[i]->points(), courbes[j]->points())
+                    << courbes[i]->name().toStdString() << " / " << courbes[j]->name().toStdString();
+    }
 }
 
 TEST_F(TFormCourbesTest, CourbesEnVCoupeesALaLimite)

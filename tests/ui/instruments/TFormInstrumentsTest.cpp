@@ -1,6 +1,7 @@
 #include "TFormInstruments.h"
 
 #include "BancTest.h"
+#include "ReponseurMessages.h"
 #include "TAnnonce.h"
 #include "TFormOscillogrammes.h"
 #include "TFormVecteurs.h"
@@ -14,6 +15,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <numbers>
 
@@ -86,7 +89,8 @@ TEST_F(TFormInstrumentsTest, OuverteALaDemandeParLesMenusEtLesTouches)
     QStringList articles;
     for (const QAction *a : banc.PopupMenuBanc->actions())
         articles << a->text();
-    EXPECT_EQ(articles, (QStringList{"Courbes caractéristiques…", "Instruments…", "Relevés…", "Relever le point"}));
+    EXPECT_EQ(articles, (QStringList{"Courbes caractéristiques…", "Instruments…", "Relevés…", "Relever le point",
+                                     "Oscillogrammes"}));
 
     // F3 from another window than the bench.
     Fenetres->FormOscillogrammes->activateWindow();
@@ -114,7 +118,7 @@ TEST_F(TFormInstrumentsTest, OuverteALaDemandeParLesMenusEtLesTouches)
 
     TFormVecteurs *diagramme = Fenetres->FormVecteurs();
     EXPECT_EQ(diagramme->Outils1->title(), QStringLiteral("Outils"));
-    EXPECT_EQ(diagramme->Outils1->actions().size(), 4);
+    EXPECT_EQ(diagramme->Outils1->actions().size(), 5);
     diagramme->Outils1->actions()[1]->trigger();
     EXPECT_EQ(Fenetres->FormInstruments.get(), fenetre);
     EXPECT_TRUE(fenetre->isVisible());
@@ -151,7 +155,7 @@ TEST_F(TFormInstrumentsTest, ChaqueInstrumentSeLitCommeIlSAffiche)
     EXPECT_EQ(f.TensionReseau->Lignes(), (QStringList{"230,0\u00a0V", "U\u00a0=\u00a0398,4\u00a0V"}));
     EXPECT_EQ(f.TensionMachine->Lignes(), (QStringList{"225,7\u00a0V", "U\u00a0=\u00a0391,0\u00a0V"}));
     EXPECT_EQ(f.FrequenceMachine->Lecture(), QStringLiteral("49,00\u00a0Hz"));
-    EXPECT_EQ(f.EcartFrequence->Lecture(), QStringLiteral("-1,00\u00a0Hz"));
+    EXPECT_EQ(f.EcartFrequence->Lecture(), QStringLiteral("\u22121,00\u00a0Hz"));
     EXPECT_EQ(f.OrdrePhases->Lecture(), QStringLiteral("identique"));
     EXPECT_EQ(f.Bilan->Lecture(), QStringLiteral("pas encore de couplage"));
     EXPECT_TRUE(f.PageSynchronisation->isVisible());
@@ -217,7 +221,7 @@ TEST_F(TFormInstrumentsTest, SensDuSynchronoscope)
         ASSERT_TRUE(s.Aiguille().has_value());
         EXPECT_EQ(*s.Aiguille(), c.sens * 7) << c.n;
         EXPECT_EQ(s.Lecture(), QString::fromUtf8(c.sens > 0   ? "0,7°, "
-                                                 : c.sens < 0 ? "-0,7°, "
+                                                 : c.sens < 0 ? "\u22120,7°, "
                                                               : "0,0°, ") +
                                    QString::fromUtf8(c.texte));
     }
@@ -237,7 +241,7 @@ TEST_F(TFormInstrumentsTest, ConditionsAuxBordsDeLaTolerance)
     } cas[] = {
         {1503, 10.0, "remplie, écart 0,10\u00a0Hz", "remplie, écart 10,0°"},
         {1504, 10.2, "non remplie, écart 0,13\u00a0Hz", "non remplie, écart 10,2°"},
-        {1497, -10.0, "remplie, écart -0,10\u00a0Hz", "remplie, écart -10,0°"},
+        {1497, -10.0, "remplie, écart \u22120,10\u00a0Hz", "remplie, écart \u221210,0°"},
     };
     for (const auto &c : cas) {
         Regle(c.n, 0.47);
@@ -251,7 +255,7 @@ TEST_F(TFormInstrumentsTest, ConditionsAuxBordsDeLaTolerance)
     EXPECT_TRUE(Instruments().Conditions[2]->Remplie()) << Instruments().Conditions[2]->Lecture().toStdString();
 }
 
-// The report after a good and after a brutal closing, said once each; the power meters.
+// The report after a good closing and after a protective opening, said once each; the power meters.
 TEST_F(TFormInstrumentsTest, BilanPuisPuissancesAuxEtatsTemoins)
 {
     TFormInstruments &f = Instruments();
@@ -279,13 +283,13 @@ TEST_F(TFormInstrumentsTest, BilanPuisPuissancesAuxEtatsTemoins)
     } etats[] = {
         {47,
          100,
-         {"1571\u00a0W, fournie au réseau", "-690\u00a0var, absorbée", "1716\u00a0VA", "47,6°"},
+         {"1571\u00a0W, fournie au réseau", "\u2212690\u00a0var, absorbée", "1716\u00a0VA", "47,6°"},
          {"0,916", "courant en avance sur V"},
          "alternateur, sous-excitée",
          "en convention générateur\u00a0: courant compté sortant de la machine"},
         {47,
          -100,
-         {"-1571\u00a0W, absorbée", "-690\u00a0var, absorbée", "1716\u00a0VA", "-47,6°"},
+         {"\u22121571\u00a0W, absorbée", "\u2212690\u00a0var, absorbée", "1716\u00a0VA", "\u221247,6°"},
          {"0,916", "courant en retard sur V"},
          "moteur, sous-excitée",
          "en convention récepteur\u00a0: courant compté entrant dans la machine"},
@@ -315,22 +319,70 @@ TEST_F(TFormInstrumentsTest, BilanPuisPuissancesAuxEtatsTemoins)
     Tics(1);
     EXPECT_TRUE(f.PageSynchronisation->isVisible());
     EXPECT_EQ(f.Bilan->Lignes().front(), QStringLiteral("Couplage dans de bonnes conditions")) << "kept";
-    Regle(1530, 0.3);
-    Decale(30 * degre);
-    Modele().VS1.Valeurs.back() = Modele().VR1.Valeurs.back();
+    // Closed again and driven beyond the stability limit: the protection opens the switch,
+    // and the report says so.
+    Regle(1500, 0.47);
+    Decale(0.0);
     cablage.BitBtnFermeInterClick();
     ASSERT_TRUE(Modele().Couplage);
-    Tics(1);
-    const QString brutal =
-        QStringLiteral("Couplage brutal\u00a0: même fréquence, même tension et en phase non remplies");
-    EXPECT_EQ(f.Bilan->Lignes(),
-              (QStringList{brutal, "À la fermeture\u00a0: Δf = 1,00\u00a0Hz, ΔU = -67,7\u00a0V, θ = 30,0°"}));
-    EXPECT_EQ(f.AnnonceBilan->accessibleName(), QStringLiteral("Bilan du couplage\u00a0: ") + brutal);
+    Modele().PositionneTrackBar(TTrackBarBanc::TrackBarN, 200);
+    TReponseurMessages reponseur;
+    Tics(2);
+    ASSERT_FALSE(Modele().Couplage);
+    EXPECT_EQ(reponseur.Textes, QStringList{"Le fonctionnement est instable"});
+    const QString perte =
+        QStringLiteral("Perte de synchronisme\u00a0: la machine a décroché et l'interrupteur s'est ouvert");
+    EXPECT_EQ(f.Bilan->Lignes().front(), perte);
+    EXPECT_EQ(f.AnnonceBilan->accessibleName(), QStringLiteral("Bilan du couplage\u00a0: ") + perte);
     EXPECT_TRUE(f.AnnonceBilan->isVisible());
     // Shown again, the window says nothing it has said.
     f.hide();
     f.show();
     EXPECT_FALSE(f.AnnonceBilan->isVisible());
+}
+
+// At its smallest (one column, scrolled) and at its first size (two columns), in both pages
+// and at whatever scale the run has (CTest runs this at 1 and 2): no instrument or text
+// overlaps another, and each has at least the room its texts need.
+TEST_F(TFormInstrumentsTest, RienNeSeChevaucheNiNEstCoupe)
+{
+    TFormInstruments &fenetre = Instruments();
+    const QSize premiere = fenetre.size();
+    EXPECT_LE(fenetre.minimumWidth(), 640);
+    EXPECT_LE(fenetre.minimumHeight(), 400);
+    for (const bool couple : {false, true}) {
+        if (couple) {
+            Cable(TCablageTest::EnOrdre);
+            Regle(1500, 0.47);
+            Decale(0.0);
+            Fenetres->Form1->Cablage.BitBtnFermeInterClick();
+            Tics(1);
+            ASSERT_TRUE(fenetre.PagePuissances->isVisible());
+        }
+        for (const QSize taille : {fenetre.minimumSize(), premiere}) {
+            fenetre.resize(taille);
+            fenetre.Suit();
+            QCoreApplication::processEvents();
+            QList<QWidget *> feuilles;
+            for (QWidget *w : fenetre.findChildren<QWidget *>())
+                if (w->isVisibleTo(&fenetre) && (qobject_cast<TInstrument *>(w) || qobject_cast<QLabel *>(w)))
+                    feuilles << w;
+            ASSERT_GE(feuilles.size(), couple ? 7 : 17);
+            const auto rect = [&](const QWidget *w) { return QRect(w->mapTo(&fenetre, QPoint()), w->size()); };
+            for (qsizetype i = 0; i < feuilles.size(); ++i) {
+                const QWidget *a = feuilles[i];
+                EXPECT_GE(a->width(), a->minimumSizeHint().width()) << a->accessibleName().toStdString();
+                EXPECT_GE(a->height(), a->minimumSizeHint().height()) << a->accessibleName().toStdString();
+                for (qsizetype j = i + 1; j < feuilles.size(); ++j)
+                    EXPECT_FALSE(rect(a).intersects(rect(feuilles[j])))
+                        << a->accessibleName().toStdString() << " / " << feuilles[j]->accessibleName().toStdString()
+                        << " at " << taille.width() << "x" << taille.height();
+            }
+            // Never cut sideways: the page reflows rather than scrolling across.
+            const auto *defilement = fenetre.findChild<QScrollArea *>();
+            EXPECT_FALSE(defilement->horizontalScrollBar()->isVisible()) << taille.width();
+        }
+    }
 }
 
 } // namespace

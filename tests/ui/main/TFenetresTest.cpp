@@ -19,6 +19,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -141,7 +143,8 @@ TEST(TFenetres, ChaqueOutilUneFoisDansChaqueMenuEtParSaToucheDePartout)
          [&] { return fenetres.FormCourbes && fenetres.FormCourbes->isVisible(); }},
         {"Instruments…", Qt::Key_F3, [&] { return fenetres.FormInstruments && fenetres.FormInstruments->isVisible(); }},
         {"Relevés…", Qt::Key_F4, [&] { return fenetres.FormReleves && fenetres.FormReleves->isVisible(); }},
-        {"Relever le point", Qt::Key_F9, [&] { return fenetres.Releves.Nombre() > 0; }}};
+        {"Relever le point", Qt::Key_F9, [&] { return fenetres.Releves.Nombre() > 0; }},
+        {"Oscillogrammes", QKeySequence(), [&] { return fenetres.FormOscillogrammes->isVisible(); }}};
     const auto ferme = [&] {
         for (QWidget *outil : std::initializer_list<QWidget *>{
                  fenetres.FormCourbes.get(), fenetres.FormInstruments.get(), fenetres.FormReleves.get()})
@@ -156,7 +159,7 @@ TEST(TFenetres, ChaqueOutilUneFoisDansChaqueMenuEtParSaToucheDePartout)
         for (std::size_t i = 0; i < outils.size(); ++i) {
             EXPECT_EQ(actions[i]->text(), outils[i].Texte);
             EXPECT_EQ(actions[i]->shortcut(), outils[i].Touche);
-            EXPECT_TRUE(actions[i]->isShortcutVisibleInContextMenu());
+            EXPECT_TRUE(actions[i]->isShortcutVisibleInContextMenu() || outils[i].Touche.isEmpty());
             EXPECT_EQ(actions[i], fenetres.Outils->Actions()[static_cast<qsizetype>(i)]) << "one action, not a copy";
         }
     }
@@ -166,6 +169,8 @@ TEST(TFenetres, ChaqueOutilUneFoisDansChaqueMenuEtParSaToucheDePartout)
          std::initializer_list<QWidget *>{fenetres.Form1.get(), fenetres.FormVecteurCouplage.get(),
                                           fenetres.FormOscillogrammes.get(), fenetres.FormVecteurs()})
         for (const TOutil &outil : outils) {
+            if (outil.Touche.isEmpty())
+                continue;
             ferme();
             fenetre->show();
             fenetre->activateWindow();
@@ -173,6 +178,54 @@ TEST(TFenetres, ChaqueOutilUneFoisDansChaqueMenuEtParSaToucheDePartout)
             QTest::keyClick(fenetre->windowHandle(), static_cast<Qt::Key>(outil.Touche[0].key()));
             EXPECT_TRUE(outil.Fait()) << fenetre->metaObject()->className() << " " << outil.Texte.toStdString();
         }
+}
+
+// A tool window opens wholly on the screen, and next time where the user left it; a place
+// left on a screen that is no longer there comes back whole on this one.
+TEST(TFenetres, OutilsOuvertsSurLEcranPuisOuLUtilisateurLesALaisses)
+{
+    test::Application();
+    QSettings().remove(QStringLiteral("fenetres"));
+    const QRect dispo = QGuiApplication::primaryScreen()->availableGeometry();
+    {
+        TFenetres fenetres;
+        fenetres.Montre();
+        fenetres.MontreInstruments();
+        EXPECT_TRUE(dispo.contains(fenetres.FormInstruments->frameGeometry()));
+        fenetres.FormInstruments->resize(fenetres.FormInstruments->minimumSize());
+        fenetres.FormInstruments->move(37, 41);
+    }
+    for (const QPoint laissee : {QPoint(37, 41), QPoint(5000, 4000)}) {
+        TFenetres fenetres;
+        fenetres.Montre();
+        fenetres.MontreInstruments();
+        TFormInstruments &instruments = *fenetres.FormInstruments;
+        const QRect place = instruments.frameGeometry();
+        EXPECT_TRUE(dispo.contains(place)) << laissee.x();
+        if (laissee.x() < dispo.right())
+            EXPECT_EQ(instruments.pos(), laissee);
+        instruments.move(laissee == QPoint(37, 41) ? QPoint(5000, 4000) : laissee);
+        instruments.close();
+    }
+}
+
+// Closed while uncoupled, the oscillograms come back from the bench's menu; coupled, the
+// item is off, as the model keeps them hidden.
+TEST(TFenetres, OscillogrammesRamenesParLeMenu)
+{
+    test::Application();
+    TFenetres fenetres;
+    fenetres.Montre();
+    QAction *action = fenetres.Outils->Actions().back();
+    ASSERT_EQ(action->text(), QStringLiteral("Oscillogrammes"));
+    fenetres.FormOscillogrammes->close();
+    emit fenetres.Form1->PopupMenuBanc->aboutToShow();
+    EXPECT_TRUE(action->isEnabled());
+    action->trigger();
+    EXPECT_TRUE(fenetres.FormOscillogrammes->isVisible());
+    fenetres.Form1->Modele.Couplage = true;
+    emit fenetres.Form1->PopupMenuBanc->aboutToShow();
+    EXPECT_FALSE(action->isEnabled());
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "TFormVecteurs.h"
 #include "TImageJpeg.h"
 #include "TShape.h"
+#include "TTrackBar.h"
 #include "Tafficheur.h"
 #include "Taxes.h"
 #include "TformEchellesDiagVect.h"
@@ -29,6 +30,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -233,6 +235,12 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
     ASSERT_EQ(reponseur.Textes.size(), 1);
     EXPECT_EQ(reponseur.Textes[0], "Les conditions de couplage ne sont pas remplies");
     EXPECT_EQ(reponseur.Titres[0], "Tavelor");
+    EXPECT_EQ(reponseur.Icones[0], QMessageBox::Warning);
+    // Opposite, the gap reads ±180° as rounding falls.
+    EXPECT_TRUE(reponseur.Details[0].startsWith(QStringLiteral("Conditions non remplies\u00a0: en phase.\n"
+                                                               "– en phase\u00a0: écart ")));
+    EXPECT_TRUE(reponseur.Details[0].endsWith(QStringLiteral("180,0°, au plus ±10,0°")))
+        << reponseur.Details[0].toStdString();
     EXPECT_FALSE(Modele().Couplage);
     EXPECT_EQ(f->interrupteur1->Etat(), Tinterrupteur::intOuv);
 
@@ -252,6 +260,29 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
     EXPECT_EQ(f->TrackBarN->maximum(), 200);
     EXPECT_EQ(f->TrackBarN->value(), 0);
     EXPECT_EQ(f->TrackBarN->accessibleName(), "Réglage couple");
+    EXPECT_FALSE(f->BitBtnFermeInter->isEnabled()) << "closed, it cannot be closed again";
+
+    // Opened from the bench's menu, only offered while coupled: the speed back to 0, the
+    // wiring kept; then closed again.
+    const auto articles = [f] {
+        QStringList textes;
+        emit f->PopupMenuBanc->aboutToShow();
+        for (const QAction *a : f->PopupMenuBanc->actions())
+            textes << a->text();
+        return textes;
+    };
+    ASSERT_EQ(articles().last(), "Ouvrir l'interrupteur");
+    f->PopupMenuBanc->actions().last()->trigger();
+    EXPECT_FALSE(Modele().Couplage);
+    EXPECT_EQ(Modele().N, 0.0);
+    EXPECT_EQ(f->interrupteur1->Etat(), Tinterrupteur::intOuv);
+    EXPECT_TRUE(f->BitBtnFermeInter->isEnabled());
+    EXPECT_FALSE(articles().contains("Ouvrir l'interrupteur"));
+    f->TrackBarN->setValue(1500);
+    Modele().AligneRotor();
+    Modele().MiseAJourModele();
+    QTest::mouseClick(f->BitBtnFermeInter, Qt::LeftButton);
+    ASSERT_TRUE(Modele().Couplage);
 
     // Generator: the drive drives the shaft.
     f->TrackBarN->setValue(100);
@@ -289,6 +320,8 @@ TEST_F(TForm1Test, CouplingProcedureThroughTheWidgets)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !Modele().Couplage; }, 3000));
     ASSERT_EQ(reponseur.Textes.size(), 2);
     EXPECT_EQ(reponseur.Textes[1], "Le fonctionnement est instable");
+    EXPECT_TRUE(reponseur.Details[1].startsWith("La machine a perdu le synchronisme"))
+        << reponseur.Details[1].toStdString();
     EXPECT_FALSE(Modele().Couplage);
     EXPECT_EQ(f->afficheurN->accessibleDescription(), "0\u00A0tr/min");
     EXPECT_EQ(f->TrackBarN->minimum(), 0);
@@ -332,8 +365,8 @@ TEST_F(TForm1Test, CouplingFromTheKeyboardAlone)
     Touche(Qt::Key_Up, 15);
     EXPECT_DOUBLE_EQ(Modele().Ie, 0.47);
     TabulationVers(f->TrackBarN);
-    Touche(Qt::Key_PageUp, 8); // 180 rpm each
-    Touche(Qt::Key_Right, 60);
+    Touche(Qt::Key_PageUp, 149); // 10 rpm each
+    Touche(Qt::Key_Right, 10);
     EXPECT_DOUBLE_EQ(Modele().N, 1500);
 
     Tape(f, "bxqz");
@@ -354,6 +387,36 @@ TEST_F(TForm1Test, CouplingFromTheKeyboardAlone)
     EXPECT_TRUE(Modele().Couplage);
     EXPECT_NEAR(Modele().Pu, 4.0 * 1500 * std::numbers::pi / 30, 0.01);
     EXPECT_EQ(f->afficheurCm->accessibleDescription(), "4.0\u00A0N·m");
+}
+
+// The speed by 1 rpm a notch of the wheel or an arrow key, 10 a page: every whole rpm from
+// 0 to 1800 by the mouse alone and by the keyboard alone. Disabled, the bar says why.
+TEST_F(TForm1Test, EveryWholeSpeedByTheWheelOrTheKeys)
+{
+    TForm1 *f = Form();
+    TTrackBar *barre = f->TrackBarN;
+    EXPECT_FALSE(barre->isEnabled());
+    EXPECT_EQ(barre->toolTip(), QStringLiteral("Câblez d'abord les six bornes"));
+    CableEnOrdre();
+    ASSERT_TRUE(barre->isEnabled());
+    EXPECT_TRUE(barre->toolTip().isEmpty());
+    const QPointF centre = barre->rect().center();
+    for (int n = 1; n <= 1800; ++n) {
+        QWheelEvent cran(centre, barre->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(barre, &cran);
+        ASSERT_EQ(Modele().N, n);
+    }
+    for (int n = 1799; n >= 0; --n) {
+        QTest::keyClick(barre, Qt::Key_Left);
+        ASSERT_EQ(Modele().N, n);
+    }
+    QTest::keyClick(barre, Qt::Key_PageUp);
+    EXPECT_EQ(Modele().N, 10);
+    QTest::keyClick(barre, Qt::Key_Right);
+    EXPECT_EQ(Modele().N, 11);
+    QTest::keyClick(barre, Qt::Key_PageDown);
+    EXPECT_EQ(Modele().N, 1);
 }
 
 // F6 and Shift+F6 go round the visible windows in their order on the screen; a tap on Alt
@@ -741,6 +804,48 @@ TEST_F(TForm1Test, ClosingAPhasorWindowEndsTheEventLoop)
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(Fenetres->FormVecteurCouplage->isVisible()) << "the phasor window refuses its own closing";
+}
+
+// Each clicked terminal shows whether it is wired or still waits for a partner on the other
+// side, two of a side in a row included; a re-wiring clears the marks. Its tooltip says so.
+TEST_F(TForm1Test, LesBornesMontrentCeQuiLeurAEteDit)
+{
+    TForm1 *f = Form();
+    using M = TShape::TMarque;
+    const M _ = TShape::SansMarque, fil = TShape::Reliee, versR = TShape::AttendADroite, versS = TShape::AttendAGauche;
+    const struct {
+        std::vector<TShape *> clics;
+        std::array<M, 6> marques; // S1, S2, S3, R1, R2, R3
+    } cas[] = {
+        {{f->ShapeS1}, {versR, _, _, _, _, _}},
+        {{f->ShapeR2}, {_, _, _, _, versS, _}},
+        {{f->ShapeS1, f->ShapeR2}, {fil, _, _, _, fil, _}},
+        {{f->ShapeR2, f->ShapeS3}, {_, _, fil, _, fil, _}},
+        // The second of a side clicked in a row takes the partner; the first is left without.
+        {{f->ShapeS1, f->ShapeS2, f->ShapeR3}, {versR, fil, _, _, _, fil}},
+        {{f->ShapeS1, f->ShapeS2, f->ShapeR3, f->ShapeR1, f->ShapeS3}, {versR, fil, fil, fil, _, fil}},
+    };
+    const std::array<TShape *, 6> bornes{f->ShapeS1, f->ShapeS2, f->ShapeS3, f->ShapeR1, f->ShapeR2, f->ShapeR3};
+    for (const auto &c : cas) {
+        f->BitBtnRecable->click();
+        for (TShape *borne : c.clics)
+            Clique(borne);
+        std::array<M, 6> marques{};
+        for (std::size_t i = 0; i < 6; ++i) {
+            marques[i] = bornes[i]->Marque();
+            const QString bulle = bornes[i]->toolTip();
+            EXPECT_TRUE(bulle.startsWith(bornes[i]->accessibleName())) << bulle.toStdString();
+            EXPECT_EQ(bulle.contains(QStringLiteral("sans fil")), marques[i] == versR || marques[i] == versS)
+                << bulle.toStdString();
+        }
+        EXPECT_EQ(marques, c.marques) << c.clics.size();
+    }
+    f->BitBtnRecable->click();
+    for (const TShape *borne : bornes)
+        EXPECT_EQ(borne->Marque(), TShape::SansMarque);
+    EXPECT_TRUE(f->BitBtnFermeInter->toolTip().contains(QStringLiteral("indisponible")));
+    CableEnOrdre();
+    EXPECT_FALSE(f->BitBtnFermeInter->toolTip().contains(QStringLiteral("indisponible")));
 }
 
 } // namespace

@@ -128,6 +128,12 @@ TEST_F(TFormOscillogrammesTest, SwitchCurves)
             bords +=
                 test::Compte(inter, phase, QRect(0, 0, 433, 1)) + test::Compte(inter, phase, QRect(0, 189, 433, 1));
         EXPECT_EQ(bords > 0, c.coupees);
+        // Where cut, each curve leaves a band of its colour along the edge, not a mere crossing.
+        int bandes = 0;
+        for (const QColor &phase : Phases)
+            bandes +=
+                test::Compte(inter, phase, QRect(0, 1, 433, 1)) + test::Compte(inter, phase, QRect(0, 188, 433, 1));
+        EXPECT_EQ(bandes > 150, c.coupees) << bandes;
         // The stator curves scroll whatever the wiring.
         EXPECT_GT(test::Compte(Image(Oscillo().axesStator), Phases[0], QRect(0, 0, 433, 95)), 0);
     }

@@ -189,7 +189,7 @@ TEST_F(TFenetreRelevesTest, LignesEgalesAuxAfficheursEtAuxInstruments)
         EXPECT_NEAR(Nombre(ligne[int(C::CosPhi)]), e.cosPhi, 0.001);
         EXPECT_NEAR(Nombre(ligne[int(C::Delta)]), e.delta, 0.1);
         EXPECT_EQ(ligne[int(C::Ev)], FixedLocal(Modele().Ev, 15, 1));
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^-?\\d+$")).match(ligne[int(C::Q)]).hasMatch());
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^\u2212?\\d+$")).match(ligne[int(C::Q)]).hasMatch());
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d,\\d{3}$")).match(ligne[int(C::CosPhi)]).hasMatch());
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^-?\\d+,\\d$")).match(ligne[int(C::Delta)]).hasMatch());
         EXPECT_EQ(ligne[int(C::Etat)], QStringLiteral("couplée"));
@@ -229,8 +229,8 @@ TEST_F(TFenetreRelevesTest, CsvSelonLaLocale)
         EXPECT_EQ(lignes[0].split(c.separateur), entete);
         EXPECT_EQ(entete[int(C::Delta)], QStringLiteral("δ (°)"));
         for (int r = 0; r < 2; ++r) {
-            // The machine's operation, "alternateur, …", is quoted where "," separates.
-            QStringList attendus = Cellules(r);
+            // As shown, but for the minus sign a spreadsheet reads. The machine's operation, "alternateur, …", is quoted where "," separates.
+            QStringList attendus = Cellules(r).replaceInStrings(QChar(0x2212), QStringLiteral("-"));
             for (QString &champ : attendus)
                 if (champ.contains(c.separateur))
                     champ = QLatin1Char('"') + champ + QLatin1Char('"');
@@ -381,7 +381,7 @@ TEST_F(TFenetreRelevesTest, ClavierTriEtLecteurDEcran)
     QTest::keyClick(tableau, Qt::Key_C, Qt::ControlModifier);
     const QStringList copie = QApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(copie.size(), 3);
-    EXPECT_EQ(copie[2].split(u'\t'), Cellules(1));
+    EXPECT_EQ(copie[2].split(u'\t'), Cellules(1).replaceInStrings(QChar(0x2212), QStringLiteral("-")));
 
     for (const bool oui : {false, true}) {
         TRepondeurQuestions repondeur;

@@ -16,6 +16,14 @@ TShape::TShape(QWidget *parent) : QAbstractButton(parent)
     connect(this, &QAbstractButton::clicked, this, [this] { emit OnMouseUp(Qt::NoButton); });
 }
 
+void TShape::DefinitMarque(TMarque marque)
+{
+    if (marque == MarqueBorne)
+        return;
+    MarqueBorne = marque;
+    update();
+}
+
 void TShape::paintEvent(QPaintEvent *)
 {
     // A one-pixel frame of filled pixels: a cosmetic pen would draw it one device pixel
@@ -25,6 +33,21 @@ void TShape::paintEvent(QPaintEvent *)
     const int h = height();
     for (const QRect &bord : {QRect(0, 0, l, 1), QRect(0, h - 1, l, 1), QRect(0, 0, 1, h), QRect(l - 1, 0, 1, h)})
         painter.fillRect(bord, Qt::black);
+    const QRectF dedans = QRectF(rect()).adjusted(4, 4, -4, -4);
+    if (MarqueBorne == Reliee) {
+        painter.fillRect(dedans, Qt::black);
+    } else if (MarqueBorne != SansMarque) {
+        const bool droite = MarqueBorne == AttendADroite;
+        const QPointF pointe =
+            droite ? QPointF(dedans.right(), dedans.center().y()) : QPointF(dedans.left(), dedans.center().y());
+        const qreal dos = droite ? dedans.left() : dedans.right();
+        const QPointF fleche[3] = {pointe, QPointF(dos, dedans.top()), QPointF(dos, dedans.bottom())};
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawPolygon(fleche, 3);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    }
     if (hasFocus()) {
         // A square of the highlight colour inside the outline: the style's dotted focus
         // rectangle would be lost among the picture's lines.

@@ -13,7 +13,15 @@ class TShape : public QAbstractButton {
     Q_OBJECT
 
 public:
+    // What a clicked terminal shows: a full square once wired, or an arrowhead towards the
+    // side where its partner is still to be clicked. Black, like the outline, whatever
+    // the desktop's colours, since the bench picture under it keeps its own.
+    enum TMarque { SansMarque, Reliee, AttendADroite, AttendAGauche };
+
     explicit TShape(QWidget *parent = nullptr);
+
+    TMarque Marque() const { return MarqueBorne; }
+    void DefinitMarque(TMarque marque);
 
 signals:
     // Any mouse button released over the shape, or Qt::NoButton from the keyboard.
@@ -24,6 +32,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    TMarque MarqueBorne = SansMarque;
 };
 
 } // namespace tavelor

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QStyleOptionSlider>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -55,6 +56,27 @@ void TTrackBar::paintEvent(QPaintEvent *)
 
     QPainter painter(this);
     style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
+}
+
+void TTrackBar::wheelEvent(QWheelEvent *event)
+{
+    if (!UnPasParCran) {
+        QSlider::wheelEvent(event);
+        return;
+    }
+    const QPoint angle = event->angleDelta();
+    int delta = std::abs(angle.x()) > std::abs(angle.y()) ? -angle.x() : angle.y();
+    if (event->inverted())
+        delta = -delta;
+    if (invertedControls())
+        delta = -delta;
+    // A notch is 120 eighths of a degree; a fine wheel adds up to one.
+    CumulMolette += delta;
+    for (; CumulMolette >= 120; CumulMolette -= 120)
+        triggerAction(SliderSingleStepAdd);
+    for (; CumulMolette <= -120; CumulMolette += 120)
+        triggerAction(SliderSingleStepSub);
+    event->accept();
 }
 
 } // namespace tavelor

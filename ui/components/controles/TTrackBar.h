@@ -23,14 +23,19 @@ public:
     QString TexteLecture() const;
     // The position nearest to a reading, within the range.
     int PositionDe(double lecture) const;
+    // One step per notch of the mouse wheel, as an arrow key, instead of the system's lines per notch.
+    void DefinitUnPasParCran(bool unPas) { UnPasParCran = unPas; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     double Origine = 0.0;
     double Pas = 1.0;
     QString Unite;
+    bool UnPasParCran = false;
+    int CumulMolette = 0; // eighths of a degree not yet turned into a step
 };
 
 } // namespace tavelor

@@ -2,10 +2,14 @@
 
 #include "CouleurQt.h"
 #include "TCouleur.h"
+#include "TPlacementOutil.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QPalette>
 #include <QScreen>
+#include <QSettings>
 #include <QShowEvent>
 #include <QWindow>
 
@@ -23,6 +27,13 @@ TFenetreSecondaire::TFenetreSecondaire(const QString &titre, QSize client, bool 
     palette.setColor(QPalette::Window, VersQColor(clFondBanc));
     setPalette(palette);
     setAutoFillBackground(true);
+}
+
+TFenetreSecondaire::~TFenetreSecondaire()
+{
+    // Still open as the program ends: it opens there next time.
+    if (isVisible())
+        RetientPlace();
 }
 
 void TFenetreSecondaire::closeEvent(QCloseEvent *event)
@@ -63,6 +74,10 @@ void TFenetreSecondaire::Place()
     const QScreen *ecran = screen();
     if (Placement == PlacementLibre || (Placement == CentreSurLEcran ? !ecran : !Reference))
         return;
+    if (Placement == PlacementOutil) {
+        PlaceOutil();
+        return;
+    }
     const QRect cadre = Placement == CentreSurLEcran ? ecran->availableGeometry() : Reference->frameGeometry();
     switch (Placement) {
     case SousLaReference:
@@ -76,8 +91,66 @@ void TFenetreSecondaire::Place()
         move(cadre.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
         break;
     case PlacementLibre:
+    case PlacementOutil:
         break;
     }
+}
+
+void TFenetreSecondaire::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous())
+        RetientPlace();
+    QWidget::hideEvent(event);
+}
+
+QString TFenetreSecondaire::CleMemoire() const
+{
+    return QStringLiteral("fenetres/") + (objectName().isEmpty() ? windowTitle() : objectName());
+}
+
+// Only a program that names where its settings go (the application itself) keeps them;
+// benchmarks and other tools that drive the windows leave the user's settings alone.
+namespace {
+
+bool AvecMemoire()
+{
+    return !QCoreApplication::organizationName().isEmpty();
+}
+
+} // namespace
+
+void TFenetreSecondaire::RetientPlace()
+{
+    if (Placement == PlacementOutil && DejaPlacee && AvecMemoire())
+        QSettings().setValue(CleMemoire(), saveGeometry());
+}
+
+// In outer frames, the window's own taken to be as thick as the reference's (a window never
+// shown has none yet).
+void TFenetreSecondaire::PlaceOutil()
+{
+    const QScreen *ecran = Reference->screen();
+    if (!ecran)
+        return;
+    const QRect dispo = ecran->availableGeometry();
+    const QRect ref = Reference->geometry(), refCadre = Reference->frameGeometry();
+    const QMargins bord(ref.left() - refCadre.left(), ref.top() - refCadre.top(), refCadre.right() - ref.right(),
+                        refCadre.bottom() - ref.bottom());
+    const QSize minimum = minimumSize().grownBy(bord);
+    QRect cadre;
+    if (const QByteArray memoire = AvecMemoire() ? QSettings().value(CleMemoire()).toByteArray() : QByteArray();
+        !memoire.isEmpty() && restoreGeometry(memoire)) {
+        // Where the user left it, brought back whole on this screen if it was on another.
+        cadre = TPlacementOutil::SurLEcran(geometry().marginsAdded(bord), dispo);
+    } else {
+        QList<QRect> occupees{refCadre};
+        for (const QWidget *fenetre : QApplication::topLevelWidgets())
+            if (fenetre != this && fenetre != Reference && fenetre->isVisible() &&
+                !(fenetre->windowType() == Qt::Popup || fenetre->windowType() == Qt::ToolTip))
+                occupees << fenetre->frameGeometry();
+        cadre = TPlacementOutil::Place(size().grownBy(bord), dispo, occupees, minimum);
+    }
+    setGeometry(cadre.marginsRemoved(bord));
 }
 
 } // namespace tavelor

@@ -15,7 +15,16 @@ class TFenetreSecondaire : public QWidget {
 
 public:
     enum TFermeture { FermetureCache, FermetureTermineProgramme };
-    enum TPlacement { PlacementLibre, SousLaReference, ADroiteDeLaReference, CentreSurLaReference, CentreSurLEcran };
+    enum TPlacement {
+        PlacementLibre,
+        SousLaReference,
+        ADroiteDeLaReference,
+        CentreSurLaReference,
+        CentreSurLEcran,
+        // A tool window: first where it covers no open window if the screen has room, then
+        // where the user left it, remembered from one run to the next under its object name.
+        PlacementOutil
+    };
 
     // CentreSurLEcran needs no reference: it centres on the screen the window is on.
     // `aChaqueAffichage` false places the window at its first showing only, so that
@@ -24,6 +33,7 @@ public:
 
     TFenetreSecondaire(const QString &titre, QSize client, bool auPremierPlan, QWidget *parent = nullptr,
                        TFermeture fermeture = FermetureCache);
+    ~TFenetreSecondaire() override;
 
 signals:
     void demandeFermeture();
@@ -31,9 +41,13 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void Place();
+    void PlaceOutil();
+    void RetientPlace();
+    QString CleMemoire() const;
 
     TFermeture Fermeture;
     const QWidget *Reference = nullptr;
