@@ -52,12 +52,12 @@ QString Puissance(double x, const char *unite)
     return TexteInstrument(x, TGrandeurInstrument::Puissance) + Espace + QString::fromLatin1(unite);
 }
 
-// Which way a power flows, after its reading; none when it reads 0.
+// Which way a power flows, under its reading; none when it reads 0.
 QString Sens(double puissance)
 {
     if (std::abs(puissance) < TInstruments::PuissanceNulle)
         return {};
-    return puissance > 0.0 ? QStringLiteral(", fournie au réseau") : QStringLiteral(", absorbée");
+    return puissance > 0.0 ? QStringLiteral("fournie au réseau") : QStringLiteral("absorbée");
 }
 
 QString Ordre(TOrdreConstate ordre)
@@ -215,9 +215,9 @@ TFormInstruments::TFormInstruments(const TModele &modele, const TCablage &cablag
         l->DefinitTexte(QStringLiteral("\u2212000,00\u00a0Hz"));
     TensionMachine->DefinitLignes(TensionsSimpleEtComposee(TLoisMachine::V));
     OrdrePhases->DefinitTexte(QStringLiteral("câblage incomplet"));
-    FacteurPuissance->DefinitLignes({QStringLiteral("0,000"), QStringLiteral("courant en retard sur V")});
+    FacteurPuissance->DefinitLignes({QStringLiteral("0,000"), QStringLiteral("en retard sur V")});
     for (TLecture *l : {PuissanceActive, PuissanceReactive, PuissanceApparente, AngleInterne})
-        l->DefinitTexte(QStringLiteral("\u22120000\u00a0var, fournie au réseau"));
+        l->DefinitLignes({QStringLiteral("\u22120000\u00a0var"), QStringLiteral("fournie au réseau")});
 
     // Smallest: one column, scrolled; first shown with both columns in full.
     const QSize contenuLarge = contenu->sizeHint();
@@ -347,13 +347,20 @@ void TFormInstruments::SuitPuissances()
     const TFonctionnement &f = p.Fonctionnement;
     Titre->setText(QStringLiteral("Machine couplée\u00a0: ") +
                    QString::fromStdString(TInstruments::NomFonctionnement(f)));
-    PuissanceActive->DefinitTexte(Puissance(p.P, "W") + Sens(p.P));
-    PuissanceReactive->DefinitTexte(Puissance(p.Q, "var") + Sens(p.Q));
+    // The direction under the reading, so that the window keeps its narrow width.
+    const auto puissance = [](TLecture *lecture, const QString &valeur, const QString &sens) {
+        if (sens.isEmpty())
+            lecture->DefinitTexte(valeur);
+        else
+            lecture->DefinitLignes({valeur, sens});
+    };
+    puissance(PuissanceActive, Puissance(p.P, "W"), Sens(p.P));
+    puissance(PuissanceReactive, Puissance(p.Q, "var"), Sens(p.Q));
     PuissanceApparente->DefinitTexte(Puissance(p.S, "VA"));
     if (p.CosPhi) {
-        const QString courant = f.Retard > 0   ? QStringLiteral("courant en retard sur V")
-                                : f.Retard < 0 ? QStringLiteral("courant en avance sur V")
-                                               : QStringLiteral("courant en phase avec V");
+        const QString courant = f.Retard > 0   ? QStringLiteral("en retard sur V")
+                                : f.Retard < 0 ? QStringLiteral("en avance sur V")
+                                               : QStringLiteral("en phase avec V");
         FacteurPuissance->DefinitLignes({TexteInstrument(*p.CosPhi, TGrandeurInstrument::FacteurPuissance), courant});
     } else {
         FacteurPuissance->DefinitTexte(QStringLiteral("—"));

@@ -191,7 +191,7 @@ TEST_F(TFenetreRelevesTest, LignesEgalesAuxAfficheursEtAuxInstruments)
         EXPECT_EQ(ligne[int(C::Ev)], FixedLocal(Modele().Ev, 15, 1));
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^\u2212?\\d+$")).match(ligne[int(C::Q)]).hasMatch());
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d,\\d{3}$")).match(ligne[int(C::CosPhi)]).hasMatch());
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^-?\\d+,\\d$")).match(ligne[int(C::Delta)]).hasMatch());
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^\u2212?\\d+,\\d$")).match(ligne[int(C::Delta)]).hasMatch());
         EXPECT_EQ(ligne[int(C::Etat)], QStringLiteral("couplée"));
         // The machine's operation, as the instruments' title names it.
         EXPECT_EQ(ligne[int(C::Fonctionnement)], QString::fromUtf8(e.fonctionnement));
@@ -229,7 +229,8 @@ TEST_F(TFenetreRelevesTest, CsvSelonLaLocale)
         EXPECT_EQ(lignes[0].split(c.separateur), entete);
         EXPECT_EQ(entete[int(C::Delta)], QStringLiteral("δ (°)"));
         for (int r = 0; r < 2; ++r) {
-            // As shown, but for the minus sign a spreadsheet reads. The machine's operation, "alternateur, …", is quoted where "," separates.
+            // As shown, but for the minus sign a spreadsheet reads. The machine's operation, "alternateur, …", is
+            // quoted where "," separates.
             QStringList attendus = Cellules(r).replaceInStrings(QChar(0x2212), QStringLiteral("-"));
             for (QString &champ : attendus)
                 if (champ.contains(c.separateur))
