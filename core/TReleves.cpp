@@ -76,6 +76,33 @@ void TReleves::Efface()
     ++Version_;
 }
 
+void TReleves::DefinitSerie(std::size_t ligne, std::string serie)
+{
+    if (ligne >= Lignes_.size() || Lignes_[ligne].Serie == serie)
+        return;
+    Lignes_[ligne].Serie = std::move(serie);
+    Sauvees_[ligne] = false;
+    ++Version_;
+}
+
+void TReleves::DefinitCommentaire(std::size_t ligne, std::string commentaire)
+{
+    if (ligne >= Lignes_.size() || Lignes_[ligne].Commentaire == commentaire)
+        return;
+    Lignes_[ligne].Commentaire = std::move(commentaire);
+    Sauvees_[ligne] = false;
+    ++Version_;
+}
+
+std::vector<std::string> TReleves::Series() const
+{
+    std::vector<std::string> series;
+    for (const TReleve &r : Lignes_)
+        if (std::find(series.begin(), series.end(), r.Serie) == series.end())
+            series.push_back(r.Serie);
+    return series;
+}
+
 void TReleves::MarqueSauvees(const std::vector<std::size_t> &lignes)
 {
     if (lignes.empty())
@@ -90,7 +117,13 @@ bool TReleves::NonSauvees() const
     return std::find(Sauvees_.begin(), Sauvees_.end(), false) != Sauvees_.end();
 }
 
-std::string TReleves::Texte(char separateur, std::string_view finLigne, const std::vector<std::size_t> &lignes) const
+bool TReleves::NonMesurable(TColonneReleve colonne, bool couplee)
+{
+    return colonne == TColonneReleve::Delta || (colonne == TColonneReleve::Ev && couplee);
+}
+
+std::string TReleves::Texte(char separateur, std::string_view finLigne, const std::vector<std::size_t> &lignes,
+                            bool modeTP) const
 {
     std::vector<std::size_t> ordre = lignes;
     if (ordre.empty()) {
@@ -103,6 +136,10 @@ std::string TReleves::Texte(char separateur, std::string_view finLigne, const st
             texte += separateur;
         AjouteChamp(texte, Entetes[c], separateur);
     }
+    for (const std::string_view entete : {EnteteSerie, EnteteCommentaire}) {
+        texte += separateur;
+        AjouteChamp(texte, entete, separateur);
+    }
     texte += finLigne;
     for (const std::size_t ligne : ordre) {
         if (ligne >= Lignes_.size())
@@ -110,7 +147,13 @@ std::string TReleves::Texte(char separateur, std::string_view finLigne, const st
         for (std::size_t c = 0; c < NombreColonnesReleve; ++c) {
             if (c > 0)
                 texte += separateur;
-            AjouteChamp(texte, Lignes_[ligne].Texte(static_cast<TColonneReleve>(c)), separateur);
+            const auto colonne = static_cast<TColonneReleve>(c);
+            if (!modeTP || !NonMesurable(colonne, Lignes_[ligne].Couplee))
+                AjouteChamp(texte, Lignes_[ligne].Texte(colonne), separateur);
+        }
+        for (const std::string *champ : {&Lignes_[ligne].Serie, &Lignes_[ligne].Commentaire}) {
+            texte += separateur;
+            AjouteChamp(texte, *champ, separateur);
         }
         texte += finLigne;
     }

@@ -4,14 +4,18 @@
 // component over a known background.
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWidget>
 
 namespace tavelor::test {
 
-// Created on first use and kept to the end of the run.
+// Created on first use and kept to the end of the run; the data and settings folders are
+// the test ones, never the user's, and each test program's own, so that programs run side
+// by side (ctest -j) do not share a recovery file.
 inline QApplication &Application()
 {
     static int argc = 1;
@@ -22,9 +26,11 @@ inline QApplication &Application()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, reglages.path());
     static QApplication *application = [] {
-        auto *a = new QApplication(argc, argv);
+        QStandardPaths::setTestModeEnabled(true);
+        auto *nouvelle = new QApplication(argc, argv);
         QApplication::setOrganizationName(QStringLiteral("tavelor-test"));
-        return a;
+        QCoreApplication::setApplicationName(QFileInfo(QCoreApplication::applicationFilePath()).baseName());
+        return nouvelle;
     }();
     return *application;
 }

@@ -23,8 +23,9 @@ namespace tavelor {
 using TEmpreinteModuleCourbes = const char *(*)();
 inline constexpr char NomEmpreinteCourbes[] = "tavelor_empreinte_courbes";
 
-// Raised when the stamp stops listing the same things, so that no two formats can agree.
-inline constexpr int FormatEmpreinteCourbes = 2;
+// Raised when the stamp stops listing the same things, so that no two formats can agree,
+// and when TFenetreCourbes gains or loses a virtual function, which no size shows.
+inline constexpr int FormatEmpreinteCourbes = 3;
 
 // The version, the Qt headers built against, and the size and alignment of each class
 // that crosses the boundary, as text that a warning can show.

@@ -4,6 +4,9 @@
 
 #include <QImage>
 
+#include <utility>
+#include <vector>
+
 namespace tavelor {
 
 class TModele;
@@ -29,6 +32,14 @@ public:
         return image.scaled(image.size() * echelle, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     virtual QString TitreVue() const { return windowTitle(); }
+    // Every plot that shows recorded points, named, for a report.
+    virtual std::vector<std::pair<QString, QImage>> ImagesReleves(qreal echelle)
+    {
+        return {{TitreVue(), Image(echelle)}};
+    }
+    // The practical-work mode: no theoretical curve, limit or circle, only the axes, the
+    // recorded series and the live point.
+    virtual void DefinitModeTP(bool) {}
 };
 
 // Makes the window for the model it reads; the module exports one under NomFabriqueCourbes.

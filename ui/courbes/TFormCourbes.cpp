@@ -21,7 +21,6 @@
 #include <QValueAxis>
 
 #include <cmath>
-#include <limits>
 
 namespace tavelor {
 
@@ -37,9 +36,10 @@ const QColor vert(0, 130, 60);
 const QColor orange(230, 120, 0);
 const QColor gris(110, 110, 110);
 const QColor point(255, 200, 0);
-// The recorded points: magenta diamonds with a white edge, apart from the live yellow disc
-// and from the V-curves' blues and greens.
-const QColor releve(210, 0, 150);
+// The recorded points: diamonds with a white edge, one colour per series, magenta first,
+// apart from the live yellow disc, the V-curves' blues and greens and the loci's reds.
+const std::array<QColor, 6> couleursReleves{QColor(210, 0, 150),   QColor(150, 75, 0),  QColor(20, 20, 20),
+                                            QColor(255, 100, 180), QColor(0, 160, 200), QColor(128, 128, 0)};
 // The V-curves darken as the power falls, leaving red and orange to the loci.
 const std::array<QColor, C::PuissancesV.size()> couleursV{QColor(68, 1, 84), QColor(59, 82, 139), QColor(33, 145, 140),
                                                           QColor(40, 160, 90), QColor(110, 170, 20)};
@@ -236,19 +236,41 @@ void TFormCourbes::CreePQ()
     EchellePQ();
 }
 
-QScatterSeries *TFormCourbes::AjouteReleves(TGraphiqueCourbes *graphique, TColonneReleve x, TColonneReleve y)
+namespace {
+
+QScatterSeries *MarqueReleves(TGraphiqueCourbes *graphique, std::size_t rang)
 {
-    QScatterSeries *serie = graphique->AjoutePoint(QStringLiteral("Relevés"), releve, 15);
+    QScatterSeries *serie =
+        graphique->AjoutePoint(QStringLiteral("Relevés"), couleursReleves[rang % couleursReleves.size()], 15);
     serie->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
     serie->setBorderColor(Qt::white);
-    MarquesReleves.push_back({serie, x, y});
+    return serie;
+}
+
+} // namespace
+
+QScatterSeries *TFormCourbes::AjouteReleves(TGraphiqueCourbes *graphique, TColonneReleve x, TColonneReleve y)
+{
+    QScatterSeries *serie = MarqueReleves(graphique, 0);
+    MarquesReleves.push_back({graphique, {serie}, x, y});
     VersionReleves.reset();
     return serie;
+}
+
+std::vector<QScatterSeries *> TFormCourbes::SeriesReleves(const TGraphiqueCourbes *graphique) const
+{
+    for (const TMarqueReleves &marque : MarquesReleves)
+        if (marque.Graphique == graphique)
+            return marque.Series;
+    return {};
 }
 
 void TFormCourbes::DefinitReleves(const TReleves *releves)
 {
     Releves = releves;
+    // The reference at 1500 rpm follows its own rule again.
+    VitesseAVide.reset();
+    SuitAVide();
     VersionReleves.reset();
     PoseReleves();
 }
@@ -261,20 +283,31 @@ void TFormCourbes::PoseReleves()
     if (VersionReleves == version)
         return;
     VersionReleves = version;
-    for (const TMarqueReleves &marque : MarquesReleves) {
-        QList<QPointF> points;
-        if (Releves)
-            for (const TReleve &r : Releves->Lignes())
-                if (r[marque.X].Valeur && r[marque.Y].Valeur)
-                    points.append(QPointF(*r[marque.X].Valeur, *r[marque.Y].Valeur));
-        Remplace(marque.Serie, points);
-        // Named in the legend only when there is something to name; the legend does not
-        // lay itself out again for a marker that reappears.
-        QLegend *legende = marque.Serie->chart()->legend();
-        for (QLegendMarker *nom : legende->markers(marque.Serie)) {
-            if (nom->isVisible() != !points.isEmpty()) {
-                nom->setVisible(!points.isEmpty());
-                legende->layout()->invalidate();
+    const std::vector<std::string> series = Releves ? Releves->Series() : std::vector<std::string>{};
+    for (TMarqueReleves &marque : MarquesReleves) {
+        // One marker per series, in the order of their first rows; made when first needed.
+        while (marque.Series.size() < series.size())
+            marque.Series.push_back(MarqueReleves(marque.Graphique, marque.Series.size()));
+        for (std::size_t k = 0; k < marque.Series.size(); ++k) {
+            QScatterSeries *serie = marque.Series[k];
+            QList<QPointF> points;
+            if (k < series.size()) {
+                serie->setName(series[k].empty() ? QStringLiteral("Relevés") : QString::fromStdString(series[k]));
+                for (const TReleve &r : Releves->Lignes())
+                    if (r.Serie == series[k] && r[marque.X].Valeur && r[marque.Y].Valeur &&
+                        !(ModeTP &&
+                          (TReleves::NonMesurable(marque.X, r.Couplee) || TReleves::NonMesurable(marque.Y, r.Couplee))))
+                        points.append(QPointF(*r[marque.X].Valeur, *r[marque.Y].Valeur));
+            }
+            Remplace(serie, points);
+            // Named in the legend only when there is something to name; the legend does not
+            // lay itself out again for a marker that reappears.
+            QLegend *legende = serie->chart()->legend();
+            for (QLegendMarker *nom : legende->markers(serie)) {
+                if (nom->isVisible() != !points.isEmpty()) {
+                    nom->setVisible(!points.isEmpty());
+                    legende->layout()->invalidate();
+                }
             }
         }
     }
@@ -299,9 +332,56 @@ QImage TFormCourbes::Image(qreal echelle)
     return image;
 }
 
+std::vector<std::pair<QString, QImage>> TFormCourbes::ImagesReleves(qreal echelle)
+{
+    PoseReleves();
+    const int vue = Onglets->currentIndex();
+    std::vector<std::pair<QString, QImage>> images;
+    const std::array<TGraphiqueCourbes *, 4> graphiques{GraphiqueAVide, GraphiqueAngle, GraphiqueV, GraphiquePQ};
+    for (int onglet = 0; onglet < Onglets->count(); ++onglet) {
+        const std::vector<QScatterSeries *> releves = SeriesReleves(graphiques[static_cast<std::size_t>(onglet)]);
+        if (std::none_of(releves.begin(), releves.end(), [](const QScatterSeries *s) { return s->count() > 0; }))
+            continue;
+        // Each tab brought up to date as if in view, then the one in view put back.
+        Onglets->setCurrentIndex(onglet);
+        images.emplace_back(Onglets->tabText(onglet), Image(echelle));
+    }
+    Onglets->setCurrentIndex(vue);
+    return images;
+}
+
 QString TFormCourbes::TitreVue() const
 {
     return Onglets->tabText(Onglets->currentIndex());
+}
+
+void TFormCourbes::DefinitModeTP(bool actif)
+{
+    ModeTP = actif;
+    // What the theory draws: the student is to find it from the points.
+    std::vector<QAbstractSeries *> theorie{AVideN,     AVide1500,  LigneV,          Angle,          LimitesPmax,
+                                           LieuLimite, LieuAlerte, CourbeVCourante, ZoneInstablePQ, LimitePQ,
+                                           AlertePQ,   CercleFem,  CercleCourant};
+    theorie.insert(theorie.end(), std::begin(ZonesAlerte), std::end(ZonesAlerte));
+    theorie.insert(theorie.end(), std::begin(ZonesInstables), std::end(ZonesInstables));
+    theorie.insert(theorie.end(), CourbesV.begin(), CourbesV.end());
+    for (QAbstractSeries *serie : theorie)
+        serie->setVisible(!actif);
+    // The read-outs give δ, Ev and the limits in numbers.
+    for (QLabel *lecture : {LectureAVide, LectureAngle, LectureV, LecturePQ})
+        lecture->setVisible(!actif);
+    // Shown again, the zones' second halves keep out of the legend.
+    GraphiqueAngle->CacheDeLaLegende(ZonesInstables[1]);
+    GraphiqueAngle->CacheDeLaLegende(ZonesAlerte[1]);
+    for (auto *graphique : {GraphiqueAVide, GraphiqueAngle, GraphiqueV, GraphiquePQ})
+        graphique->viewport()->update();
+    setWindowTitle(actif ? QStringLiteral("Courbes caractéristiques — mode TP")
+                         : QStringLiteral("Courbes caractéristiques"));
+    // The reference at 1500 rpm follows its own rule again.
+    VitesseAVide.reset();
+    SuitAVide();
+    VersionReleves.reset();
+    PoseReleves();
 }
 
 TFenetreCourbes *CreeFormCourbes(const TModele &modele)
@@ -348,9 +428,9 @@ void TFormCourbes::SuitAVide()
     VitesseAVide = N;
     AVideN->setName(QStringLiteral("À N = %1 tr/min").arg(Nombre(N, TGrandeurInstrument::Vitesse)));
     // At 1500 rpm the two curves are one: the reference would hide under it, named twice.
-    const bool aLaReference = std::abs(N - L::NSynchrone) < 0.5;
-    if (AVide1500->isVisible() == aLaReference)
-        AVide1500->setVisible(!aLaReference);
+    const bool reference = !ModeTP && std::abs(N - L::NSynchrone) >= 0.5;
+    if (AVide1500->isVisible() != reference)
+        AVide1500->setVisible(reference);
     Remplace(AVideN, Points(C::CaracteristiqueAVide(N)));
     const double EvHaut = std::max({C::FemMaximale(N), C::FemMaximale(L::NSynchrone), L::V});
     TGraphiqueCourbes::Gradue(GraphiqueAVide->AxeY, 0.0, 1.05 * EvHaut);

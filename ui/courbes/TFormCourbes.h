@@ -38,10 +38,15 @@ public:
     void DefinitReleves(const TReleves *releves) override;
     QImage Image(qreal echelle) override;
     QString TitreVue() const override;
+    void DefinitModeTP(bool actif) override;
+    std::vector<std::pair<QString, QImage>> ImagesReleves(qreal echelle) override;
 
     // The recorded points of the measurements table on a plot, at (x, y) of every row
-    // that has both, in a marker of their own: one call per plot.
+    // that has both, each series in a marker of its own colour and legend entry: one call
+    // per plot, which returns the first series' marker.
     QScatterSeries *AjouteReleves(TGraphiqueCourbes *graphique, TColonneReleve x, TColonneReleve y);
+    // The markers of a plot's series, the first series' first.
+    std::vector<QScatterSeries *> SeriesReleves(const TGraphiqueCourbes *graphique) const;
 
     QTabWidget *Onglets;
     TGraphiqueCourbes *GraphiqueAVide, *GraphiqueAngle, *GraphiqueV, *GraphiquePQ;
@@ -92,12 +97,14 @@ private:
     std::optional<double> EvCercle;                 // Ev of the circle drawn
     std::optional<double> ICercle;                  // I of the circle drawn
     struct TMarqueReleves {
-        QScatterSeries *Serie;
+        TGraphiqueCourbes *Graphique;
+        std::vector<QScatterSeries *> Series; // one per series of the table
         TColonneReleve X, Y;
     };
     std::vector<TMarqueReleves> MarquesReleves;
     const TReleves *Releves = nullptr;
     std::optional<std::uint64_t> VersionReleves; // of the recorded points placed
+    bool ModeTP = false;
 };
 
 // The window as the program's factory makes it; the module's entry point calls this.

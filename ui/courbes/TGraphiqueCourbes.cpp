@@ -324,7 +324,7 @@ void TGraphiqueCourbes::PeintMobiles(QPainter &peintre) const
     peintre.setRenderHint(QPainter::Antialiasing);
     // In the order they were added, a curve before the point that rides on it.
     for (const TSerieMobile &mobile : SeriesMobiles) {
-        if (mobile.Zone.isNull())
+        if (mobile.Zone.isNull() || !mobile.Serie->isVisible())
             continue;
         if (mobile.Courbe) {
             PeintCourbe(peintre, mobile);

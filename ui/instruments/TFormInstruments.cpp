@@ -281,6 +281,12 @@ void TFormInstruments::resizeEvent(QResizeEvent *event)
     Dispose(width() >= LargeurDeuxColonnes());
 }
 
+void TFormInstruments::DefinitModeTP(bool actif)
+{
+    AngleInterne->setVisible(!actif);
+    setWindowTitle(actif ? QStringLiteral("Instruments — mode TP") : QStringLiteral("Instruments"));
+}
+
 void TFormInstruments::showEvent(QShowEvent *event)
 {
     TFenetreSecondaire::showEvent(event);

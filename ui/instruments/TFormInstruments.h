@@ -33,6 +33,9 @@ public:
 
     // Brings every reading of the page in view up to date.
     void Suit();
+    // The practical-work mode: the load angle, which no instrument of the real bench
+    // reads, is left out, and the title says the mode is on.
+    void DefinitModeTP(bool actif);
 
     QLabel *Titre;
     QWidget *PageSynchronisation;

@@ -22,7 +22,10 @@
 #include "TformEchellesDiagVect.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
+#include <QSettings>
 #include <QTimer>
 
 #include <chrono>
@@ -31,6 +34,9 @@
 namespace tavelor {
 
 namespace {
+
+// Its own group: the tool windows' places are kept under another.
+const QString CleModeTP = QStringLiteral("Seance/ModeTP");
 
 // A tool window asked for: shown, in front, with the focus.
 void AuPremierPlan(QWidget *fenetre)
@@ -88,6 +94,17 @@ TFenetres::TFenetres(TFabriqueCourbes fabrique)
             AuPremierPlan(FormOscillogrammes.get());
     });
     QObject::connect(Form1->PopupMenuBanc, &QMenu::aboutToShow, Form1.get(), [this] { ActionOscillogrammesAJour(); });
+    // The teacher's switch, with the tools; no key, so that a student does not stumble on it.
+    ActionModeTP = Outils->Ajoute(QStringLiteral("Mode TP (sans courbes théoriques ni δ)"), QKeySequence(), [this] {
+        QSettings().setValue(CleModeTP, ActionModeTP->isChecked());
+        DefinitModeTP(ActionModeTP->isChecked());
+    });
+    ActionModeTP->setCheckable(true);
+    ActionModeTP->setToolTip(QStringLiteral("Pour l'enseignant\u00A0: les courbes ne montrent que les points relevés, "
+                                            "et ce que le banc réel ne mesure pas (δ, Ev une fois couplée) "
+                                            "disparaît des instruments, des relevés et du compte rendu"));
+    ActionModeTP->setChecked(QSettings().value(CleModeTP, false).toBool());
+    DefinitModeTP(ActionModeTP->isChecked());
     Form1->DefinitOutils(*Outils);
     // Recorded points that were never saved are not lost by a click on "Quitter".
     Form1->DefinitConfirmationQuitter([this] { return !FormReleves || FormReleves->ConfirmeQuitter(); });
@@ -197,6 +214,7 @@ TFenetreCourbes *TFenetres::FenetreCourbes()
     FormCourbes.reset(FabriqueCourbes(Form1->Modele));
     FormCourbes->DefinitPlacement(Form1.get(), TFenetreSecondaire::PlacementOutil, false);
     FormCourbes->DefinitReleves(&Releves);
+    FormCourbes->DefinitModeTP(ModeTP_);
     return FormCourbes.get();
 }
 
@@ -220,6 +238,7 @@ void TFenetres::MontreInstruments()
     if (!FormInstruments) {
         FormInstruments = std::make_unique<TFormInstruments>(Form1->Modele, Form1->Cablage);
         FormInstruments->DefinitPlacement(Form1.get(), TFenetreSecondaire::PlacementOutil, false);
+        FormInstruments->DefinitModeTP(ModeTP_);
     }
     AuPremierPlan(FormInstruments.get());
 }
@@ -230,6 +249,13 @@ TFenetreReleves *TFenetres::FenetreReleves()
         return FormReleves.get();
     FormReleves = std::make_unique<TFenetreReleves>(Releves);
     FormReleves->DefinitPlacement(Form1.get(), TFenetreSecondaire::PlacementOutil, false);
+    FormReleves->DefinitRecuperation(&Recuperation);
+    FormReleves->DefinitModeTP(ModeTP_);
+    Recuperation.Avertit = [fenetre = FormReleves.get()](const QString &message) {
+        QMessageBox boite(QMessageBox::Warning, QStringLiteral("Relevés"), message, QMessageBox::Ok,
+                          QApplication::activeWindow() ? QApplication::activeWindow() : fenetre);
+        boite.exec();
+    };
     // The meters are the bench's: the table reads them through here, never the window.
     FormReleves->DefinitReleve([banc = Form1.get()] {
         return ReleveBanc(banc->Modele, [&](TAfficheurBanc a) {
@@ -243,8 +269,8 @@ TFenetreReleves *TFenetres::FenetreReleves()
         if (Vecteurs && Form1->Modele.Couplage)
             images.Diagramme = Vecteurs->ImageDiagramme();
         if (TFenetreCourbes *courbes = FenetreCourbes()) {
-            images.Courbes = courbes->Image(2.0);
-            images.TitreCourbes = courbes->TitreVue();
+            for (auto &[titre, image] : courbes->ImagesReleves(2.0))
+                images.Courbes.push_back({titre, std::move(image)});
         }
         return images;
     });
@@ -265,6 +291,23 @@ void TFenetres::ReleveLePoint()
         releves->show();
         releves->setAttribute(Qt::WA_ShowWithoutActivating, false);
     }
+}
+
+void TFenetres::DefinitModeTP(bool actif)
+{
+    ModeTP_ = actif;
+    if (FormCourbes)
+        FormCourbes->DefinitModeTP(actif);
+    if (FormReleves)
+        FormReleves->DefinitModeTP(actif);
+    if (FormInstruments)
+        FormInstruments->DefinitModeTP(actif);
+}
+
+void TFenetres::ProposeReprise()
+{
+    if (Recuperation.Existe() && FenetreReleves()->ProposeReprise())
+        MontreReleves();
 }
 
 void TFenetres::Montre()

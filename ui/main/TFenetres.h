@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TFenetreCourbes.h"
+#include "TRecuperationReleves.h"
 #include "TReleves.h"
 
 #include <memory>
@@ -42,6 +43,14 @@ public:
     // Appends the operating point to the table (F9 in every window); a hidden table is
     // shown beside, without taking the focus, so that the new row is seen.
     void ReleveLePoint();
+    // At start: offers back the points the previous session left unexported.
+    void ProposeReprise();
+    // The practical-work mode, applied to every tool window, made or yet to be made, and
+    // remembered from one session to the next.
+    void DefinitModeTP(bool actif);
+    bool ModeTP() const { return ModeTP_; }
+    // Checked while the mode is on; in the bench's context menu with the tools.
+    QAction *ActionModeTP;
     // The lab's instruments, created at the first call: shown and brought to the front.
     void MontreInstruments();
 
@@ -58,6 +67,8 @@ public:
 
     // The recorded points, shared by the table and the curves; they outlive both.
     TReleves Releves;
+    // Where they are kept until exported.
+    TRecuperationReleves Recuperation;
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TFormVecteurCouplage> FormVecteurCouplage;
     std::unique_ptr<TFormOscillogrammes> FormOscillogrammes;
@@ -80,6 +91,7 @@ private:
     std::unique_ptr<TFormAide> Aide;
     std::unique_ptr<TFormChoixVect> ChoixVect;
     TFabriqueCourbes FabriqueCourbes;
+    bool ModeTP_ = false;
 };
 
 } // namespace tavelor

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QTimer>
 
 #include <memory>
 
@@ -40,6 +41,8 @@ int main(int argc, char *argv[])
     QObject::connect(&signaux, &tavelor::TSignauxArret::ArretDemande, fenetres.Form1.get(),
                      &tavelor::TForm1::QuitteSansDemander);
     fenetres.Montre();
+    // Once the bench is on the screen, so that the question has a window to stand over.
+    QTimer::singleShot(0, fenetres.Form1.get(), [&fenetres] { fenetres.ProposeReprise(); });
 
     // Measurements for bench/mesures.py, asked for by the environment; otherwise nothing
     // is installed.

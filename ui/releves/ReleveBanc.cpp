@@ -6,6 +6,8 @@
 #include "TLoisMachine.h"
 #include "TModele.h"
 
+#include <cmath>
+
 namespace tavelor {
 
 namespace {
@@ -17,6 +19,16 @@ TMesure Instrument(double valeur, TGrandeurInstrument grandeur)
 
 } // namespace
 
+std::string SerieParDefaut(const TModele &modele)
+{
+    if (!modele.Couplage)
+        return "Caractéristique à vide";
+    const long puissance = std::lround(modele.Pu);
+    if (puissance == 0)
+        return "Compensateur synchrone";
+    return "Courbe en V, P = " + std::to_string(puissance) + " W";
+}
+
 TReleve ReleveBanc(const TModele &modele, const TLectureAfficheurs &afficheurs)
 {
     using C = TColonneReleve;
@@ -26,6 +38,7 @@ TReleve ReleveBanc(const TModele &modele, const TLectureAfficheurs &afficheurs)
         r[colonne] = {lecture.Valeur, lecture.Texte.toStdString()};
     };
     r.Couplee = modele.Couplage;
+    r.Serie = SerieParDefaut(modele);
     compteur(C::N, TAfficheurBanc::afficheurN);
     compteur(C::Ie, TAfficheurBanc::afficheurIe);
     r[C::Ev] = Instrument(modele.Ev, TGrandeurInstrument::Tension);

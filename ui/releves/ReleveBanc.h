@@ -22,6 +22,12 @@ using TLectureAfficheurs = std::function<TLectureAfficheur(TAfficheurBanc)>;
 // meters read, Ev, Q, cos φ and δ as the instruments write them (TexteInstrument).
 // Uncoupled, the
 // quantities of the coupled machine are left empty; cos φ reads "—" when S = 3·V·I is 0.
+// Its series is the one the state suggests (SerieParDefaut).
 TReleve ReleveBanc(const TModele &modele, const TLectureAfficheurs &afficheurs);
+
+// The series a point of this state most likely belongs to: the no-load characteristic
+// while uncoupled, the compensator at P = 0, otherwise the V-curve at this power, which
+// the torque alone sets (P written as the read-outs write it, "P = 1571 W").
+std::string SerieParDefaut(const TModele &modele);
 
 } // namespace tavelor

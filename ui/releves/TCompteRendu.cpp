@@ -18,12 +18,10 @@ namespace tavelor {
 
 namespace {
 
-constexpr int Resolution = 300;          // dots per inch of the page's coordinates
-constexpr double MargeMm = 15.0;         // around the page
-constexpr double Interligne = 1.6;       // a table row's height, in heights of its font
-constexpr double EspaceMm = 6.0;         // between two elements
-constexpr double LargeurDiagramme = 0.4; // the pictures' widths, as shares of the page's
-constexpr double LargeurCourbes = 0.8;
+constexpr int Resolution = 300;    // dots per inch of the page's coordinates
+constexpr double MargeMm = 15.0;   // around the page
+constexpr double Interligne = 1.6; // a table row's height, in heights of its font
+constexpr double EspaceMm = 6.0;   // between two elements
 
 double Points(double mm)
 {
@@ -79,32 +77,56 @@ void Texte(TMiseEnPage &page, const QString &texte, const QFont &police)
     page.Peintre.drawText(zone, Qt::AlignLeft | Qt::AlignVCenter, texte);
 }
 
-void Tableau(TMiseEnPage &page, const TReleves &releves)
+// The rows of one series: every column the report keeps, the comment last, each as wide
+// as its widest text (a comment at most a third of the page, cut short beyond), the
+// table narrowed to the page if need be.
+void Tableau(TMiseEnPage &page, const TReleves &releves, const std::string &serie, bool modeTP)
 {
-    // Each column as wide as its widest text, the table narrowed to the page if need be.
-    std::vector<std::vector<QString>> lignes;
-    lignes.emplace_back();
-    for (int c = 0; c < static_cast<int>(NombreColonnesReleve); ++c)
+    std::vector<int> colonnes;
+    for (int c = 0; c < static_cast<int>(NombreColonnesReleve); ++c) {
+        const auto colonne = static_cast<TColonneReleve>(c);
+        // A column that is never measured leaves the table; Ev stays for the no-load rows.
+        if (!(modeTP && TReleves::NonMesurable(colonne, true) && TReleves::NonMesurable(colonne, false)))
+            colonnes.push_back(c);
+    }
+    colonnes.push_back(TModeleReleves::ColonneCommentaire);
+    const std::size_t n = colonnes.size();
+    std::vector<std::vector<QString>> lignes(1);
+    for (const int c : colonnes)
         lignes[0].push_back(TModeleReleves::Entete(c));
     for (const TReleve &r : releves.Lignes()) {
+        if (r.Serie != serie)
+            continue;
         std::vector<QString> ligne;
-        for (std::size_t c = 0; c < NombreColonnesReleve; ++c)
-            ligne.push_back(QString::fromStdString(r.Texte(static_cast<TColonneReleve>(c))));
+        for (const int c : colonnes) {
+            const auto colonne = static_cast<TColonneReleve>(c);
+            if (c == TModeleReleves::ColonneCommentaire)
+                ligne.push_back(QString::fromStdString(r.Commentaire));
+            else if (modeTP && TReleves::NonMesurable(colonne, r.Couplee))
+                ligne.push_back(QString());
+            else
+                ligne.push_back(QString::fromStdString(r.Texte(colonne)));
+        }
         lignes.push_back(ligne);
     }
     QFont police = Police(9);
     QFont gras = Police(9, true);
-    std::vector<double> largeurs(NombreColonnesReleve);
+    std::vector<double> largeurs(n);
     double total = 0.0;
+    const double largeurCommentaire = page.Zone.width() / 3;
     for (int essai = 0; essai < 2; ++essai) {
         const QFontMetricsF normale(police, &page.Pdf), grasse(gras, &page.Pdf);
         total = 0.0;
-        for (std::size_t c = 0; c < NombreColonnesReleve; ++c) {
+        for (std::size_t c = 0; c < n; ++c) {
             largeurs[c] = 0.0;
             for (std::size_t l = 0; l < lignes.size(); ++l)
                 largeurs[c] = std::max(largeurs[c], (l == 0 ? grasse : normale).horizontalAdvance(lignes[l][c]));
             largeurs[c] += normale.averageCharWidth() * 2;
             total += largeurs[c];
+        }
+        if (largeurs[n - 1] > largeurCommentaire) {
+            total -= largeurs[n - 1] - largeurCommentaire;
+            largeurs[n - 1] = largeurCommentaire;
         }
         if (total <= page.Zone.width())
             break;
@@ -121,13 +143,15 @@ void Tableau(TMiseEnPage &page, const TReleves &releves)
         if (titre)
             p.fillRect(zone, QColor(225, 225, 225));
         p.setFont(titre ? gras : police);
+        const QFontMetricsF mesure(p.font(), &page.Pdf);
         double x = zone.left();
-        for (std::size_t c = 0; c < NombreColonnesReleve; ++c) {
+        for (std::size_t c = 0; c < n; ++c) {
             const QRectF cellule(x, zone.top(), largeurs[c], hauteur);
-            const Qt::Alignment alignement = titre                                           ? Qt::AlignHCenter
-                                             : ColonneDeMots(static_cast<TColonneReleve>(c)) ? Qt::AlignLeft
-                                                                                             : Qt::AlignRight;
-            p.drawText(cellule.adjusted(marge, 0, -marge, 0), Qt::AlignVCenter | alignement, cellules[c]);
+            const bool texte = c + 1 == n || ColonneDeMots(static_cast<TColonneReleve>(colonnes[c]));
+            const Qt::Alignment alignement = titre ? Qt::AlignHCenter : texte ? Qt::AlignLeft : Qt::AlignRight;
+            const QRectF dedans = cellule.adjusted(marge, 0, -marge, 0);
+            p.drawText(dedans, Qt::AlignVCenter | alignement,
+                       mesure.elidedText(cellules[c], Qt::ElideRight, dedans.width()));
             p.drawRect(cellule);
             x += largeurs[c];
         }
@@ -145,25 +169,34 @@ void Tableau(TMiseEnPage &page, const TReleves &releves)
     }
 }
 
-void Image(TMiseEnPage &page, const QString &legende, const QImage &image, double largeurMax)
+// The pictures two by two, each under its caption, half the page wide: a row goes to the
+// next page only when it does not fit, which leaves at most a row's height empty.
+void Figures(TMiseEnPage &page, const std::vector<TCompteRendu::TFigure> &figures)
 {
-    const QFont police = Police(11, true);
+    const QFont police = Police(10, true);
     const double hauteurLegende = QFontMetricsF(police, &page.Pdf).height() * 1.4;
-    if (image.isNull()) {
-        Texte(page, legende + QStringLiteral("\u00A0: non disponible."), Police(10));
-        return;
+    const double espace = Points(EspaceMm);
+    const double largeur = (page.Zone.width() - espace) / 2;
+    for (std::size_t k = 0; k < figures.size(); k += 2) {
+        const std::size_t fin = std::min(k + 2, figures.size());
+        double hauteur = 0.0;
+        for (std::size_t j = k; j < fin; ++j)
+            hauteur = std::max(hauteur, largeur * figures[j].Image.height() / figures[j].Image.width());
+        const double y = page.Place(hauteurLegende + hauteur);
+        for (std::size_t j = k; j < fin; ++j) {
+            const double x = page.Zone.left() + static_cast<double>(j - k) * (largeur + espace);
+            const QImage &image = figures[j].Image;
+            page.Peintre.setFont(police);
+            page.Peintre.setPen(Qt::black);
+            page.Peintre.drawText(QRectF(x, y, largeur, hauteurLegende), Qt::AlignLeft | Qt::AlignTop,
+                                  figures[j].Titre);
+            const QRectF cible(x, y + hauteurLegende, largeur, largeur * image.height() / image.width());
+            page.Peintre.drawImage(cible, image);
+            page.Peintre.setPen(QPen(Qt::gray, Points(0.2)));
+            page.Peintre.drawRect(cible);
+        }
+        page.Espace(espace);
     }
-    const double largeur = std::min(largeurMax, page.Zone.width());
-    const double hauteur = largeur * image.height() / image.width();
-    const double y = page.Place(hauteurLegende + hauteur);
-    page.Peintre.setFont(police);
-    page.Peintre.setPen(Qt::black);
-    page.Peintre.drawText(QRectF(page.Zone.left(), y, page.Zone.width(), hauteurLegende), Qt::AlignLeft | Qt::AlignTop,
-                          legende);
-    const QRectF cible(page.Zone.left() + (page.Zone.width() - largeur) / 2, y + hauteurLegende, largeur, hauteur);
-    page.Peintre.drawImage(cible, image);
-    page.Peintre.setPen(QPen(Qt::gray, Points(0.2)));
-    page.Peintre.drawRect(cible);
 }
 
 } // namespace
@@ -183,22 +216,44 @@ QByteArray TCompteRendu::Pdf() const
         return {};
     TMiseEnPage page(pdf, peintre);
     Texte(page, QStringLiteral("Relevés sur la machine synchrone couplée au réseau"), Police(16, true));
+    page.Espace(Points(2));
+    const QString nonDit = QStringLiteral("…");
+    Texte(page, QStringLiteral("Étudiants\u00A0: %1").arg(Etudiants.isEmpty() ? nonDit : Etudiants), Police(11));
+    Texte(page, QStringLiteral("Groupe\u00A0: %1").arg(Groupe.isEmpty() ? nonDit : Groupe), Police(11));
     const QLocale francais(QLocale::French, QLocale::France);
     Texte(page,
-          QStringLiteral("Tavelor, le %1 à %2")
+          QStringLiteral("Le %1 à %2, avec Tavelor")
               .arg(francais.toString(Date.date(), QLocale::LongFormat), Date.time().toString(QStringLiteral("HH:mm"))),
           Police(10));
+    if (ModeTP)
+        Texte(page,
+              QStringLiteral("Travaux pratiques\u00A0: l'angle interne δ et Ev une fois la machine couplée ne sont "
+                             "pas mesurés, comme sur le banc réel."),
+              Police(9));
     page.Espace(Points(EspaceMm));
     if (Releves.Nombre() == 0)
         Texte(page, QStringLiteral("Aucun point relevé."), Police(10));
-    else
-        Tableau(page, Releves);
-    // How the signs are read, under the table.
+    const double hauteurTitre = QFontMetricsF(Police(11, true), &pdf).height();
+    for (const std::string &serie : Releves.Series()) {
+        const auto nombre = std::count_if(Releves.Lignes().begin(), Releves.Lignes().end(),
+                                          [&](const TReleve &r) { return r.Serie == serie; });
+        // A series' name never ends a page alone.
+        if (!page.Tient(hauteurTitre * 4))
+            page.NouvellePage();
+        Texte(page,
+              QStringLiteral("%1 (%2 point%3)")
+                  .arg(serie.empty() ? QStringLiteral("Sans série") : QString::fromStdString(serie))
+                  .arg(nombre)
+                  .arg(nombre > 1 ? QStringLiteral("s") : QString()),
+              Police(11, true));
+        Tableau(page, Releves, serie, ModeTP);
+        page.Espace(Points(EspaceMm));
+    }
+    // How the signs are read, under the tables.
     const QString signes =
         QStringLiteral("Signes\u00A0: Pu et Q positives quand la machine les fournit au réseau\u00A0; "
                        "cos\u00A0φ positif, en convention générateur pour un alternateur, récepteur "
                        "pour un moteur ou un compensateur synchrone.");
-    page.Espace(Points(EspaceMm / 3));
     const QFont police = Police(9);
     const QRectF place =
         QFontMetricsF(police, &pdf)
@@ -208,12 +263,17 @@ QByteArray TCompteRendu::Pdf() const
     peintre.drawText(QRectF(page.Zone.left(), page.Place(place.height()), page.Zone.width(), place.height()),
                      Qt::AlignLeft | Qt::TextWordWrap, signes);
     page.Espace(Points(EspaceMm));
-    Image(page, QStringLiteral("Diagramme vectoriel monophasé"), Diagramme, page.Zone.width() * LargeurDiagramme);
-    page.Espace(Points(EspaceMm));
-    Image(page,
-          TitreCourbes.isEmpty() ? QStringLiteral("Courbes caractéristiques")
-                                 : QStringLiteral("Courbes caractéristiques\u00A0: ") + TitreCourbes,
-          Courbes, page.Zone.width() * LargeurCourbes);
+    // The diagram shows Ev and δ: left out of a practical-work report.
+    std::vector<TFigure> figures;
+    if (!ModeTP && Diagramme.isNull())
+        Texte(page, QStringLiteral("Diagramme vectoriel monophasé\u00A0: non disponible (machine non couplée)."),
+              Police(10));
+    else if (!ModeTP)
+        figures.push_back({QStringLiteral("Diagramme vectoriel monophasé"), Diagramme});
+    for (const TFigure &courbe : Courbes)
+        if (!courbe.Image.isNull())
+            figures.push_back(courbe);
+    Figures(page, figures);
     return peintre.end() ? sortie.data() : QByteArray();
 }
 

@@ -24,7 +24,7 @@ int TModeleReleves::rowCount(const QModelIndex &parent) const
 
 int TModeleReleves::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(NombreColonnesReleve);
+    return parent.isValid() ? 0 : ColonneCommentaire + 1;
 }
 
 namespace {
@@ -48,6 +48,10 @@ constexpr std::array<const char *, NombreColonnesReleve> Bulles{
 
 QString TModeleReleves::Entete(int colonne)
 {
+    if (colonne == ColonneSerie)
+        return Texte(TReleves::EnteteSerie);
+    if (colonne == ColonneCommentaire)
+        return Texte(TReleves::EnteteCommentaire);
     return Texte(TReleves::Entete(static_cast<TColonneReleve>(colonne)));
 }
 
@@ -56,7 +60,24 @@ QVariant TModeleReleves::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const TReleve &releve = Releves.Lignes()[static_cast<std::size_t>(index.row())];
+    if (index.column() >= ColonneSerie) {
+        const QString texte = Texte(index.column() == ColonneSerie ? releve.Serie : releve.Commentaire);
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+        case Qt::UserRole:
+            return texte;
+        case Qt::AccessibleTextRole:
+            return Entete(index.column()) + QStringLiteral("\u00A0: ") +
+                   (texte.isEmpty() ? QStringLiteral("vide") : texte);
+        default:
+            return {};
+        }
+    }
     const auto colonne = static_cast<TColonneReleve>(index.column());
+    if (ModeTP_ && TReleves::NonMesurable(colonne, releve.Couplee))
+        return role == Qt::AccessibleTextRole ? Entete(index.column()) + QStringLiteral("\u00A0: non mesuré")
+                                              : QVariant();
     const QString texte = Texte(releve.Texte(colonne));
     switch (role) {
     case Qt::DisplayRole:
@@ -88,12 +109,73 @@ QVariant TModeleReleves::headerData(int section, Qt::Orientation orientation, in
     return orientation == Qt::Horizontal ? QVariant(Entete(section)) : QVariant(section + 1);
 }
 
+Qt::ItemFlags TModeleReleves::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags base = QAbstractTableModel::flags(index);
+    return index.isValid() && index.column() >= ColonneSerie ? base | Qt::ItemIsEditable : base;
+}
+
+bool TModeleReleves::setData(const QModelIndex &index, const QVariant &valeur, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || index.column() < ColonneSerie || index.row() >= rowCount())
+        return false;
+    const auto ligne = static_cast<std::size_t>(index.row());
+    // One line per cell: a line break would only be a surprise in the table.
+    QString saisie = valeur.toString();
+    for (QChar &c : saisie)
+        if (c == u'\n' || c == u'\r' || c == u'\t')
+            c = u' ';
+    std::string texte = saisie.trimmed().toStdString();
+    const auto version = Releves.Version();
+    if (index.column() == ColonneSerie)
+        Releves.DefinitSerie(ligne, std::move(texte));
+    else
+        Releves.DefinitCommentaire(ligne, std::move(texte));
+    if (Releves.Version() != version) {
+        Enregistrement();
+        emit dataChanged(index, index);
+    }
+    return true;
+}
+
+void TModeleReleves::DefinitModeTP(bool actif)
+{
+    if (actif == ModeTP_)
+        return;
+    beginResetModel();
+    ModeTP_ = actif;
+    endResetModel();
+}
+
+void TModeleReleves::Enregistrement() const
+{
+    if (Enregistre)
+        Enregistre();
+}
+
 void TModeleReleves::Ajoute(TReleve releve)
 {
     const int ligne = rowCount();
     beginInsertRows({}, ligne, ligne);
     Releves.Ajoute(std::move(releve));
+    Enregistrement();
     endInsertRows();
+}
+
+void TModeleReleves::Ajoute(std::vector<TReleve> lignes, bool remplace, bool sauvees)
+{
+    beginResetModel();
+    if (remplace)
+        Releves.Efface();
+    std::vector<std::size_t> lues;
+    for (TReleve &releve : lignes) {
+        lues.push_back(Releves.Nombre());
+        Releves.Ajoute(std::move(releve));
+    }
+    if (sauvees && !lues.empty())
+        Releves.MarqueSauvees(lues);
+    Enregistrement();
+    endResetModel();
 }
 
 void TModeleReleves::Supprime(std::vector<int> lignes)
@@ -106,6 +188,7 @@ void TModeleReleves::Supprime(std::vector<int> lignes)
             continue;
         beginRemoveRows({}, ligne, ligne);
         Releves.Supprime(static_cast<std::size_t>(ligne));
+        Enregistrement();
         endRemoveRows();
     }
 }
@@ -114,6 +197,7 @@ void TModeleReleves::Efface()
 {
     beginResetModel();
     Releves.Efface();
+    Enregistrement();
     endResetModel();
 }
 

@@ -97,7 +97,8 @@ TEST_F(TFormCourbesTest, FenetreCreeeALaDemandeDepuisLeMenuDuBanc)
     ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[3]->text(), QStringLiteral("Mesures"));
     EXPECT_EQ(menus[4]->text(), QStringLiteral("Outils"));
-    ASSERT_EQ(menus[4]->menu()->actions().size(), 5);
+    ASSERT_EQ(menus[4]->menu()->actions().size(), 6)
+        << "the four tools, the oscillograms and the practical-work switch";
     EXPECT_EQ(menus[4]->menu()->actions()[0]->text(), QStringLiteral("Courbes caractéristiques…"));
     menus[4]->menu()->actions()[0]->trigger();
     EXPECT_EQ(fenetres->FormCourbes.get(), fenetre);

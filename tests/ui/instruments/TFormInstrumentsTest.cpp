@@ -90,7 +90,7 @@ TEST_F(TFormInstrumentsTest, OuverteALaDemandeParLesMenusEtLesTouches)
     for (const QAction *a : banc.PopupMenuBanc->actions())
         articles << a->text();
     EXPECT_EQ(articles, (QStringList{"Courbes caractéristiques…", "Instruments…", "Relevés…", "Relever le point",
-                                     "Oscillogrammes"}));
+                                     "Oscillogrammes", "Mode TP (sans courbes théoriques ni δ)"}));
 
     // F3 from another window than the bench.
     Fenetres->FormOscillogrammes->activateWindow();
@@ -118,7 +118,7 @@ TEST_F(TFormInstrumentsTest, OuverteALaDemandeParLesMenusEtLesTouches)
 
     TFormVecteurs *diagramme = Fenetres->FormVecteurs();
     EXPECT_EQ(diagramme->Outils1->title(), QStringLiteral("Outils"));
-    EXPECT_EQ(diagramme->Outils1->actions().size(), 5);
+    EXPECT_EQ(diagramme->Outils1->actions().size(), 6);
     diagramme->Outils1->actions()[1]->trigger();
     EXPECT_EQ(Fenetres->FormInstruments.get(), fenetre);
     EXPECT_TRUE(fenetre->isVisible());

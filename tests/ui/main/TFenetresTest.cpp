@@ -144,7 +144,8 @@ TEST(TFenetres, ChaqueOutilUneFoisDansChaqueMenuEtParSaToucheDePartout)
         {"Instruments…", Qt::Key_F3, [&] { return fenetres.FormInstruments && fenetres.FormInstruments->isVisible(); }},
         {"Relevés…", Qt::Key_F4, [&] { return fenetres.FormReleves && fenetres.FormReleves->isVisible(); }},
         {"Relever le point", Qt::Key_F9, [&] { return fenetres.Releves.Nombre() > 0; }},
-        {"Oscillogrammes", QKeySequence(), [&] { return fenetres.FormOscillogrammes->isVisible(); }}};
+        {"Oscillogrammes", QKeySequence(), [&] { return fenetres.FormOscillogrammes->isVisible(); }},
+        {"Mode TP (sans courbes théoriques ni δ)", QKeySequence(), [&] { return fenetres.ModeTP(); }}};
     const auto ferme = [&] {
         for (QWidget *outil : std::initializer_list<QWidget *>{
                  fenetres.FormCourbes.get(), fenetres.FormInstruments.get(), fenetres.FormReleves.get()})
@@ -170,7 +171,7 @@ TEST(TFenetres, ChaqueOutilUneFoisDansChaqueMenuEtParSaToucheDePartout)
                                           fenetres.FormOscillogrammes.get(), fenetres.FormVecteurs()})
         for (const TOutil &outil : outils) {
             if (outil.Touche.isEmpty())
-                continue;
+                continue; // the oscillograms and the teacher's switch have no key
             ferme();
             fenetre->show();
             fenetre->activateWindow();
@@ -216,8 +217,10 @@ TEST(TFenetres, OscillogrammesRamenesParLeMenu)
     test::Application();
     TFenetres fenetres;
     fenetres.Montre();
-    QAction *action = fenetres.Outils->Actions().back();
-    ASSERT_EQ(action->text(), QStringLiteral("Oscillogrammes"));
+    const auto trouvee = std::find_if(fenetres.Outils->Actions().begin(), fenetres.Outils->Actions().end(),
+                                      [](const QAction *a) { return a->text() == QStringLiteral("Oscillogrammes"); });
+    ASSERT_NE(trouvee, fenetres.Outils->Actions().end());
+    QAction *action = *trouvee;
     fenetres.FormOscillogrammes->close();
     emit fenetres.Form1->PopupMenuBanc->aboutToShow();
     EXPECT_TRUE(action->isEnabled());
