@@ -170,7 +170,8 @@ bool TCapturesDocs::Tout()
     ReleveCourbeV(fenetres);
     courbes.Onglets->setCurrentIndex(2);
     TFenetreReleves &releves = *fenetres.FenetreReleves();
-    releves.resize(releves.width(), 300);
+    // Wide enough for every column, as on a classroom screen.
+    releves.resize(std::max(releves.width(), 1120), 300);
     Attend(500);
     {
         const QPixmap table = releves.grab(), vues = courbes.grab();

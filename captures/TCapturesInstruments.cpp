@@ -11,7 +11,9 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 
+#include <algorithm>
 
 namespace tavelor {
 
@@ -65,7 +67,15 @@ bool TCapturesInstruments::Tout()
     cable(true);
     regle(1499, 47, -6.0);
     capture("instruments-synchronisation.png");
+    // The guide shows the whole window, as a screen with room for it opens it; here the
+    // start windows leave it less.
+    const QSize taille = instruments.size();
+    if (const QScrollArea *zone = instruments.findChild<QScrollArea *>())
+        instruments.resize(taille.width(), taille.height() - zone->viewport()->height() +
+                                               std::max(zone->viewport()->height(), zone->widget()->sizeHint().height()));
+    Attend(400);
     ok = instruments.grab().save(DossierDocs.filePath(QStringLiteral("instruments.png"))) && ok;
+    instruments.resize(taille);
     cable(false);
     regle(1497, 47, 25.0);
     capture("instruments-ordre-inverse.png");

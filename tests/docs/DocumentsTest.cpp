@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavelor {
@@ -59,6 +61,23 @@ bool Blanc(char c)
     return c == ' ' || c == '\n' || c == '\t' || c == '\r';
 }
 
+bool Chiffre(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// A separator of thousands before three digits: a space, a no-break space or a narrow one.
+bool Groupe(const std::string &texte, std::size_t i)
+{
+    for (const char *espace : {" ", "\u00A0", "\u202F"}) {
+        const std::size_t n = std::string_view(espace).size();
+        if (texte.compare(i, n, espace) == 0)
+            return i + n + 3 <= texte.size() && Chiffre(texte[i + n]) && Chiffre(texte[i + n + 1]) &&
+                   Chiffre(texte[i + n + 2]) && (i + n + 3 == texte.size() || !Chiffre(texte[i + n + 3]));
+    }
+    return false;
+}
+
 // What a French school would not print, each with its context: a breaking space before
 // : ; ! ? » or after «, "..." for "…", and the advice that does not work (one rpm off
 // is one slip every two hours of real time).
@@ -86,7 +105,37 @@ std::vector<std::string> Fautes(const std::string &texte)
     for (const char *conseil : {"d'un tour par minute", "d’un tour par minute"})
         if (const std::size_t i = minuscules.find(conseil); i != std::string::npos)
             note(i, "écart de vitesse qui ne mène à rien");
+    // Numbers as the program writes them: a true minus everywhere, and within a quoted
+    // reading no thousands grouping, which the screens never show.
+    for (std::size_t i = 0; i + 1 < texte.size(); ++i)
+        if (texte[i] == '-' && Chiffre(texte[i + 1]) && (i == 0 || !std::isalnum(static_cast<unsigned char>(texte[i - 1]))))
+            note(i, "trait d'union au lieu du signe moins");
+    for (std::size_t debut = texte.find("«"); debut != std::string::npos; debut = texte.find("«", debut + 1)) {
+        const std::size_t fin = std::min(texte.find("»", debut), texte.size());
+        for (std::size_t i = debut; i < fin; ++i)
+            if (Chiffre(texte[i]) && i + 1 < fin && Groupe(texte, i + 1))
+                note(i, "chiffres groupés dans une lecture");
+    }
     return fautes;
+}
+
+// The numbered steps of a text: the lines that begin with "1. ", "2. "... in that order.
+int Etapes(const std::string &texte)
+{
+    std::istringstream lignes(texte);
+    std::string ligne;
+    int n = 0;
+    while (std::getline(lignes, ligne))
+        if (ligne.starts_with(std::to_string(n + 1) + ". "))
+            ++n;
+    return n;
+}
+
+// The guide's section that starts at a heading, up to the next heading.
+std::string Section(const std::string &markdown, const std::string &titre)
+{
+    const std::size_t debut = markdown.find("\n" + titre + "\n");
+    return debut == std::string::npos ? "" : markdown.substr(debut, markdown.find("\n#", debut + 1) - debut);
 }
 
 TEST(Documents, GuideAndHelpInFrenchTypography)
@@ -101,6 +150,21 @@ TEST(Documents, GuideAndHelpInFrenchTypography)
             ADD_FAILURE() << nom << " : " << faute;
 }
 
+// The help names every tool, its key and the curves' four tabs, and counts the steps of
+// the procedure as the guide does, so that "step 6" means one thing in both.
+TEST(Documents, HelpNamesTheToolsAndSharesTheGuidesSteps)
+{
+    const std::string guide = ProseMarkdown(Lit(TAVELOR_GUIDE));
+    const std::string aide = TexteAide(Lit(TAVELOR_AIDE_RTF));
+    for (const char *mot : {"F2", "F3", "F4", "F9", "Maj+F10", "Instruments", "courbes caractéristiques", "relevés",
+                            "quatre onglets", "caractéristique à vide", "puissance et angle interne",
+                            "courbes en V", "puissances P et Q"})
+        EXPECT_NE(aide.find(mot), std::string::npos) << mot;
+    const int etapes = Etapes(Section(guide, "### La procédure"));
+    EXPECT_GE(etapes, 5);
+    EXPECT_EQ(Etapes(aide), etapes);
+}
+
 // The checker itself, on what it must find and what it must let through.
 TEST(Documents, FaultsFoundAndRightTextLetThrough)
 {
@@ -112,10 +176,14 @@ TEST(Documents, FaultsFoundAndRightTextLetThrough)
          {TCas{"Remarque :", 1}, TCas{"Pourquoi ?\nAlors ; non !", 3}, TCas{"« Aide »", 2},
           TCas{"la vitesse\n: 1 500", 1}, TCas{"Attendez...", 1}, TCas{"Écartez la vitesse d’un tour par minute", 1},
           TCas{"Remarque\u00A0: «\u202FAide\u202F»\u202F; non\u202F!", 0},
+          TCas{"δ = -47,6°, UTF-8", 1}, TCas{"«\u202FQ = −690 var, P = 1\u202F571 W\u202F»", 1},
+          TCas{"«\u202F1\u00A0500 tr/min\u202F»", 1}, TCas{"«\u202F1500 tr/min\u202F», de 1\u202F500 à −1\u202F571 W", 0},
           TCas{"![Le banc](banc.png) suivant\u2026", 0}})
         EXPECT_EQ(Fautes(c.texte).size(), c.fautes) << c.texte;
     EXPECT_EQ(ProseMarkdown("Installer :\n\n    sudo apt-get install ./a.deb ; ls ...\n\nFin `a ; b`.\n"),
               "Installer :\n\n\nFin .\n");
+    EXPECT_EQ(Etapes("1. a\n2. b\n4. d\n3. c\nx 5. e\n"), 3);
+    EXPECT_EQ(Etapes(Section("# A\n1. a\n### B\n1. b\n2. c\n# C\n3. d\n", "### B")), 2);
 }
 
 } // namespace
