@@ -30,7 +30,7 @@ struct TMesure {
 };
 
 // One operating point as the bench showed it at one tick, in the series the student put
-// it in ("Courbe en V, P = 1 571 W"), with the student's comment.
+// it in ("Courbe en V, P = 1571 W"), with the student's comment.
 struct TReleve {
     // Every column; État's is unused, its text comes from `Couplee`. Fonctionnement has a
     // text and no number.

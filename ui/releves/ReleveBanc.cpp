@@ -26,7 +26,8 @@ std::string SerieParDefaut(const TModele &modele)
     const long puissance = std::lround(modele.Pu);
     if (puissance == 0)
         return "Compensateur synchrone";
-    return "Courbe en V, P = " + std::to_string(puissance) + " W";
+    // Written as the wattmeter reads it: a true minus sign, no grouping.
+    return "Courbe en V, P = " + TexteInstrument(modele.Pu, TGrandeurInstrument::Puissance).toStdString() + " W";
 }
 
 TReleve ReleveBanc(const TModele &modele, const TLectureAfficheurs &afficheurs)

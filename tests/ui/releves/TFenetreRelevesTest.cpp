@@ -684,7 +684,7 @@ TEST_F(TFenetreRelevesTest, SerieDApresLEtatOuChoisie)
     } cas[] = {
         {false, 0, TFenetreReleves::SerieAutomatique, QStringLiteral("Caractéristique à vide")},
         {true, 100, TFenetreReleves::SerieAutomatique, QStringLiteral("Courbe en V, P = 1571 W")},
-        {true, -100, TFenetreReleves::SerieAutomatique, QStringLiteral("Courbe en V, P = -1571 W")},
+        {true, -100, TFenetreReleves::SerieAutomatique, QStringLiteral("Courbe en V, P = \u22121571 W")},
         {true, 0, TFenetreReleves::SerieAutomatique, QStringLiteral("Compensateur synchrone")},
         {true, 0, QStringLiteral("  Compensateur, Ie croissant "), QStringLiteral("Compensateur, Ie croissant")},
     };
