@@ -23,11 +23,11 @@ TFormOrigine::TFormOrigine(QWidget *parent)
 {
     setFont(PoliceTexte(17));
 
-    Label1 = new QLabel(QStringLiteral("Horizontale (en pixels) :"), this);
+    Label1 = new QLabel(QStringLiteral("Horizontale (en pixels)\u00a0:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(16, 16);
     Label1->adjustSize();
-    Label2 = new QLabel(QStringLiteral("Verticale (en pixels) :"), this);
+    Label2 = new QLabel(QStringLiteral("Verticale (en pixels)\u00a0:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->move(16, 48);
     Label2->adjustSize();

@@ -38,11 +38,11 @@ TformEchellesDiagVect::TformEchellesDiagVect(QWidget *parent)
 {
     setFont(PoliceTexte(16));
 
-    Label1 = new QLabel(QStringLiteral("Tension (en pixels par V) :"), this);
+    Label1 = new QLabel(QStringLiteral("Tension (en pixels par V)\u00a0:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(8, 12);
     Label1->adjustSize();
-    Label2 = new QLabel(QStringLiteral("Intensité (en pixels par A) :"), this);
+    Label2 = new QLabel(QStringLiteral("Intensité (en pixels par A)\u00a0:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->move(8, 43);
     Label2->adjustSize();
