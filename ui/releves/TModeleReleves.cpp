@@ -42,12 +42,16 @@ constexpr std::array<const char *, NombreColonnesReleve> Bulles{
     "δ\u00a0: angle interne, entre Ev et V",
     "Cm\u00a0: couple sur l'arbre",
     "Pa\u00a0: puissance mécanique sur l'arbre",
-    "État de la machine au moment du relevé"};
+    "État de la machine au moment du relevé",
+    "Fonctionnement\u00a0: alternateur, moteur ou compensateur synchrone, et son excitation"};
 
 } // namespace
 
 QString TModeleReleves::Entete(int colonne)
 {
+    // A view may ask for a section that is no column (a sorting proxy without rows does).
+    if (colonne < 0 || colonne > ColonneCommentaire)
+        return {};
     if (colonne == ColonneSerie)
         return Texte(TReleves::EnteteSerie);
     if (colonne == ColonneCommentaire)

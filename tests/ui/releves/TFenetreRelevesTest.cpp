@@ -374,6 +374,12 @@ TEST_F(TFenetreRelevesTest, QuitterDemandeSeulementAvecDesLignesNonSauvees)
 // sorting, Suppr, the selection copied in the order shown, "Tout effacer" confirmed.
 TEST_F(TFenetreRelevesTest, ClavierTriEtLecteurDEcran)
 {
+    // Every measured column says what it holds; a section that is no column has no header.
+    const TModeleReleves &m = *Table().Modele;
+    for (int k = 0; k < int(NombreColonnesReleve); ++k)
+        EXPECT_FALSE(m.headerData(k, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty()) << k;
+    for (const int hors : {-1, TModeleReleves::ColonneCommentaire + 1})
+        EXPECT_TRUE(m.headerData(hors, Qt::Horizontal, Qt::DisplayRole).toString().isEmpty()) << hors;
     Couple();
     for (int ie : {60, 47, 100}) {
         Modele().PositionneTrackBar(TTrackBarBanc::TrackBarIe, 160 - ie);
