@@ -60,6 +60,8 @@ struct TFonctionnement {
     TConvention Convention = TConvention::Generateur;
     // +1 the current lags V, −1 it leads, 0 in phase, the current counted in `Convention`.
     int Retard = 0;
+
+    bool operator==(const TFonctionnement &) const = default;
 };
 
 // The power instruments while coupled. P and Q keep one meaning whatever the machine

@@ -309,7 +309,8 @@ void TFormInstruments::Suit()
     if (PagePuissances->isHidden() == couple) {
         PageSynchronisation->setVisible(!couple);
         PagePuissances->setVisible(couple);
-        // Coupled, SuitPuissances names the machine's operation in the title at every tick.
+        // Coupled, SuitPuissances names the machine's operation in the title when it changes.
+        FonctionnementAffiche.reset();
         if (!couple)
             Titre->setText(QStringLiteral("Avant le couplage\u00a0: instruments de synchronisation"));
     }
@@ -351,8 +352,17 @@ void TFormInstruments::SuitPuissances()
 {
     const TPuissances p = TInstruments::Puissances(Modele);
     const TFonctionnement &f = p.Fonctionnement;
-    Titre->setText(QStringLiteral("Machine couplée\u00a0: ") +
-                   QString::fromStdString(TInstruments::NomFonctionnement(f)));
+    // The title and the convention's words change with the operation, not at every tick.
+    if (FonctionnementAffiche != f) {
+        FonctionnementAffiche = f;
+        Titre->setText(QStringLiteral("Machine couplée\u00a0: ") +
+                       QString::fromStdString(TInstruments::NomFonctionnement(f)));
+        Convention->setText(QStringLiteral("cos\u00a0φ et déphasage en %1\u00a0: courant compté %2 la machine.\n"
+                                           "P et Q sont positives quand la machine les fournit au réseau.")
+                                .arg(QString::fromStdString(TInstruments::NomConvention(f.Convention)),
+                                     f.Convention == TConvention::Generateur ? QStringLiteral("sortant de")
+                                                                             : QStringLiteral("entrant dans")));
+    }
     // The direction under the reading, so that the window keeps its narrow width.
     const auto puissance = [](TLecture *lecture, const QString &valeur, const QString &sens) {
         if (sens.isEmpty())
@@ -372,11 +382,6 @@ void TFormInstruments::SuitPuissances()
         FacteurPuissance->DefinitTexte(QStringLiteral("—"));
     }
     AngleInterne->DefinitTexte(EnDegres(p.Delta));
-    Convention->setText(QStringLiteral("cos\u00a0φ et déphasage en %1\u00a0: courant compté %2 la machine.\n"
-                                       "P et Q sont positives quand la machine les fournit au réseau.")
-                            .arg(QString::fromStdString(TInstruments::NomConvention(f.Convention)),
-                                 f.Convention == TConvention::Generateur ? QStringLiteral("sortant de")
-                                                                         : QStringLiteral("entrant dans")));
 }
 
 void TFormInstruments::SuitBilan()

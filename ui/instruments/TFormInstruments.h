@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TFenetreSecondaire.h"
+#include "TInstruments.h"
 
 #include <array>
 #include <optional>
@@ -50,6 +51,8 @@ public:
     QWidget *PagePuissances;
     TLecture *PuissanceActive, *PuissanceReactive, *PuissanceApparente, *FacteurPuissance, *AngleInterne;
     QLabel *Convention;
+    // The operation the title and the convention's words were written for.
+    std::optional<TFonctionnement> FonctionnementAffiche;
 
     TLecture *Bilan;
     TAnnonce *AnnonceBilan;
