@@ -6,7 +6,10 @@
 #include <QFont>
 #include <QMenu>
 #include <QPointer>
+#include <QStaticText>
 #include <QWidget>
+
+#include <cstdint>
 
 #include <vector>
 
@@ -66,6 +69,10 @@ public:
     int longueur() const;
     int hauteur() const;
 
+    // Runs painted from their text shaped in advance so far, by every label: the tests
+    // watch that the screen keeps this fast path.
+    static std::uint64_t SegmentsPeintsDejaFormes();
+
 signals:
     void OnMouseDown(QMouseEvent *event);
     void OnMouseMove(QMouseEvent *event);
@@ -85,12 +92,16 @@ private:
         QString texte;
         int y = 0;
     };
-    // A run as painted: its cell's width, height and baseline, measured once.
+    // A run as painted: its cell's width, height and baseline, measured once, and its
+    // text shaped once for the screen.
     struct TSegmentMesure {
         TSegmentQt segment;
         int largeur = 0;
         int hauteur = 0;
         int ascendante = 0;
+        QStaticText forme;
+        // From the top of the shaped text down to its baseline.
+        qreal ascendanteExacte = 0.0;
     };
 
     std::vector<TSegmentQt> Segments() const;

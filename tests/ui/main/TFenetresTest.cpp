@@ -12,11 +12,15 @@
 #include "TFormVecteurs.h"
 #include "TGeometrieAffichage.h"
 #include "TModele.h"
+#include "ProcedureBanc.h"
 #include "TPaintBox.h"
 #include "TTimerThread.h"
+#include "Tchaine_riche.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QPainter>
+#include <QPicture>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -124,6 +128,45 @@ TEST(TFenetres, HiddenWindowsAreMadeWhenFirstAskedFor)
     EXPECT_TRUE(fenetres.FormAide()->isVisible());
     EXPECT_EQ(fenetres.FormVecteurs()->PaintBox1->height(), TGeometrieAffichage{}.HauteurDiagramme);
     EXPECT_TRUE(existe("tavelor::TFormChoixVect"));
+}
+
+// On the screen a label draws its runs from text shaped in advance; a picture records them
+// as plain text. Every label of every window, coupled or not, paints the same pixels both ways.
+TEST(TFenetres, LabelsShapedInAdvancePaintWhatPlainTextPaints)
+{
+    test::Application();
+    TFenetres fenetres;
+    fenetres.Montre();
+    fenetres.MontreInstruments();
+    TModele &modele = fenetres.Form1->Modele;
+    const auto compare = [](const char *etape) {
+        int etiquettes = 0;
+        for (QWidget *fenetre : QApplication::topLevelWidgets()) {
+            for (Tchaine_riche *label : fenetre->findChildren<Tchaine_riche *>()) {
+                SCOPED_TRACE(std::string(etape) + " " + label->chaine().toStdString());
+                QPicture enregistrement;
+                {
+                    QPainter peintre(&enregistrement);
+                    label->render(&peintre, QPoint(), QRegion(), QWidget::RenderFlags());
+                }
+                QImage reference(label->size(), QImage::Format_RGB32);
+                reference.fill(Qt::white);
+                {
+                    QPainter peintre(&reference);
+                    enregistrement.play(&peintre);
+                }
+                const std::uint64_t avant = Tchaine_riche::SegmentsPeintsDejaFormes();
+                const QImage ecran = test::Rendu(*label);
+                EXPECT_EQ(ecran, reference);
+                etiquettes += Tchaine_riche::SegmentsPeintsDejaFormes() > avant;
+            }
+        }
+        return etiquettes;
+    };
+    EXPECT_GT(compare("before coupling"), 20);
+    test::CoupleLeBanc(modele, fenetres.Form1->Cablage);
+    fenetres.FormVecteurs()->show();
+    EXPECT_GT(compare("coupled"), 20);
 }
 
 // Each tool once in every menu that offers the tools, its key shown beside it, and each

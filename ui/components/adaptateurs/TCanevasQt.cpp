@@ -32,6 +32,7 @@ TCanevasQt::~TCanevasQt()
 QPainter &TCanevasQt::Peintre()
 {
     Vide();
+    FineConnue = false;
     return Pinceau;
 }
 
@@ -40,6 +41,7 @@ void TCanevasQt::Plume(const QPen &plume)
     Vide();
     Pinceau.setPen(plume);
     AjusteExtremites();
+    FineConnue = false;
 }
 
 std::uint64_t TCanevasQt::PixelsEcritsDirectement()
@@ -69,6 +71,7 @@ void TCanevasQt::EpaisseurPlume(int epaisseur)
     plume.setWidth(epaisseur < 0 ? 0 : epaisseur);
     Pinceau.setPen(plume);
     AjusteExtremites();
+    FineConnue = false;
 }
 
 void TCanevasQt::StylePlume(TStyleTrait style)
@@ -99,6 +102,7 @@ void TCanevasQt::StylePlume(TStyleTrait style)
     QPen plume = Pinceau.pen();
     plume.setStyle(trait);
     Pinceau.setPen(plume);
+    FineConnue = false;
 }
 
 void TCanevasQt::DeplaceVers(int x, int y)
@@ -109,9 +113,8 @@ void TCanevasQt::DeplaceVers(int x, int y)
 void TCanevasQt::LigneVers(int x, int y)
 {
     const QPoint fin(x, y);
-    const QPen plume = Pinceau.pen();
     if (fin != Courant) {
-        if (plume.width() <= 1 && plume.style() == Qt::SolidLine) {
+        if (PlumeFine()) {
             TraceFin(Courant, fin);
         } else {
             Vide();
@@ -119,6 +122,16 @@ void TCanevasQt::LigneVers(int x, int y)
         }
     }
     Courant = fin;
+}
+
+bool TCanevasQt::PlumeFine()
+{
+    if (!FineConnue) {
+        const QPen &plume = Pinceau.pen();
+        Fine = plume.width() <= 1 && plume.style() == Qt::SolidLine;
+        FineConnue = true;
+    }
+    return Fine;
 }
 
 // A one-pixel solid line stepped from its start, one pixel per step along its longer
@@ -200,7 +213,7 @@ bool TCanevasQt::EcritDirectement(const QPoint *points, int n)
     if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
         format != QImage::Format_ARGB32_Premultiplied)
         return false;
-    const QPen plume = Pinceau.pen();
+    const QPen &plume = Pinceau.pen();
     const QTransform transformation = Pinceau.deviceTransform();
     if (plume.brush().style() != Qt::SolidPattern || plume.color().alpha() != 255 || Pinceau.opacity() != 1.0 ||
         Pinceau.compositionMode() != QPainter::CompositionMode_SourceOver ||
@@ -217,6 +230,7 @@ bool TCanevasQt::EcritDirectement(const QPoint *points, int n)
     // Mostly one rectangle, which is tested far faster than a region.
     const QRect cadre = zone.boundingRect();
     const bool rectangle = zone.rectCount() == 1;
+    const int gauche = cadre.left(), droite = cadre.right(), haut = cadre.top(), bas = cadre.bottom();
     const QRgb couleur = plume.color().rgba();
     // Into the very pixels the painter draws on: a writable scan line would detach a
     // shared image from them.
@@ -225,7 +239,9 @@ bool TCanevasQt::EcritDirectement(const QPoint *points, int n)
     std::uint64_t ecrits = 0;
     for (int i = 0; i < n; ++i) {
         const QPoint p = points[i] + decalage;
-        if (rectangle ? cadre.contains(p) : zone.contains(p)) {
+        const bool dedans = rectangle ? p.x() >= gauche && p.x() <= droite && p.y() >= haut && p.y() <= bas
+                                      : zone.contains(p);
+        if (dedans) {
             reinterpret_cast<QRgb *>(pixels + p.y() * ligne)[p.x()] = couleur;
             ++ecrits;
         }

@@ -54,10 +54,15 @@ private:
     void PeintPoints(const QPoint *points, int n);
     bool EcritDirectement(const QPoint *points, int n);
     void Vide();
+    bool PlumeFine();
 
     QPainter Pinceau;
     const bool Dense;
     QPoint Courant;
+    // Whether the pen is a one-pixel solid one, read from the painter once per pen
+    // rather than once per segment; unknown after the painter was handed out.
+    bool FineConnue = false;
+    bool Fine = false;
     // Pixels of thin lines not yet painted: the oscillograms draw a few pixels per
     // segment and thousands of segments per tick, and each painting call costs a set-up.
     std::array<QPoint, 1024> Lot;
