@@ -5,7 +5,6 @@
 #include "CouleurQt.h"
 #include "TCanevasQt.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -146,8 +145,9 @@ void Taxes::paintEvent(QPaintEvent *)
     DessineAxeHorizontal(canevas);
     DessineAxeVertical(canevas);
     DessineOrigine(canevas);
-    DessineGraduationVerticale(canevas, LongueurSup - ZoneSup, GradMaxVer);
-    DessineGraduationVerticale(canevas, LongueurSup + ZoneInf, GradMinVer);
+    const QFont police = canevas.Peintre().font();
+    DessineGraduationVerticale(canevas, LongueurSup - ZoneSup, Etiquette(1, GradMaxVer, police));
+    DessineGraduationVerticale(canevas, LongueurSup + ZoneInf, Etiquette(2, GradMinVer, police));
     DessineGraduationsHorizontales(canevas);
 }
 
@@ -179,35 +179,40 @@ void Taxes::DessineAxeVertical(TCanevasQt &canevas) const
 }
 
 // Text in the control's font and colour, its cell filled with the control's colour.
-void Taxes::DessineEtiquette(TCanevasQt &canevas, QPoint coin, const QString &texte) const
+void Taxes::DessineEtiquette(TCanevasQt &canevas, QPoint coin, const TTexteForme &texte) const
 {
-    if (texte.isEmpty())
+    if (texte.Texte().isEmpty())
         return;
     QPainter &painter = canevas.Peintre();
-    const QFontMetrics mesure(painter.font(), this);
     painter.save();
-    painter.fillRect(QRect(coin, QSize(mesure.horizontalAdvance(texte), mesure.height())), palette().window());
+    painter.fillRect(QRect(coin, QSize(texte.Largeur(), texte.Hauteur())), palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(coin.x(), coin.y() + mesure.ascent(), texte);
+    texte.Dessine(painter, coin.x(), coin.y() + texte.Ascendante());
     painter.restore();
+}
+
+const TTexteForme &Taxes::Etiquette(std::size_t rang, const QString &texte, const QFont &police) const
+{
+    TTexteForme &forme = Etiquettes[rang];
+    if (forme.Texte() != texte || forme.Police() != police)
+        forme = TTexteForme(texte, police, this);
+    return forme;
 }
 
 void Taxes::DessineOrigine(TCanevasQt &canevas) const
 {
-    const QString zero = QStringLiteral("0");
-    const int largeur = QFontMetrics(canevas.Peintre().font(), this).horizontalAdvance(zero);
-    DessineEtiquette(canevas, QPoint(LargeurGau - largeur - 2, LongueurSup + 1), zero);
+    const TTexteForme &zero = Etiquette(0, QStringLiteral("0"), canevas.Peintre().font());
+    DessineEtiquette(canevas, QPoint(LargeurGau - zero.Largeur() - 2, LongueurSup + 1), zero);
 }
 
 // A mark across the vertical axis at `ordonnee`, its label right-aligned 5 pixels to
 // the left of the axis and centred on the mark.
-void Taxes::DessineGraduationVerticale(TCanevasQt &canevas, int ordonnee, const QString &etiquette) const
+void Taxes::DessineGraduationVerticale(TCanevasQt &canevas, int ordonnee, const TTexteForme &etiquette) const
 {
     canevas.DeplaceVers(LargeurGau - 3, ordonnee);
     canevas.LigneVers(LargeurGau + 4, ordonnee);
-    const QFontMetrics mesure(canevas.Peintre().font(), this);
-    const int x = LargeurGau - mesure.horizontalAdvance(etiquette) - 5;
-    DessineEtiquette(canevas, QPoint(x, ordonnee - Arrondi(mesure.height() / 2.0)), etiquette);
+    const int x = LargeurGau - etiquette.Largeur() - 5;
+    DessineEtiquette(canevas, QPoint(x, ordonnee - Arrondi(etiquette.Hauteur() / 2.0)), etiquette);
 }
 
 // Grad_hor + 1 marks from the start of the useful zone, at a step rounded to whole

@@ -3,8 +3,12 @@
 #include "TCouleur.h"
 #include "TGeometrieAxes.h"
 #include "TPaintBox.h"
+#include "TTexteForme.h"
 
 #include <QWidget>
+
+#include <array>
+#include <cstddef>
 
 class QPainter;
 
@@ -96,9 +100,10 @@ private:
     void DessineAxeHorizontal(TCanevasQt &canevas) const;
     void DessineAxeVertical(TCanevasQt &canevas) const;
     void DessineOrigine(TCanevasQt &canevas) const;
-    void DessineGraduationVerticale(TCanevasQt &canevas, int ordonnee, const QString &etiquette) const;
+    void DessineGraduationVerticale(TCanevasQt &canevas, int ordonnee, const TTexteForme &etiquette) const;
     void DessineGraduationsHorizontales(TCanevasQt &canevas) const;
-    void DessineEtiquette(TCanevasQt &canevas, QPoint coin, const QString &texte) const;
+    void DessineEtiquette(TCanevasQt &canevas, QPoint coin, const TTexteForme &texte) const;
+    const TTexteForme &Etiquette(std::size_t rang, const QString &texte, const QFont &police) const;
 
     TCouleur CouleurAxes = clBlack;
     int EpaisseurAxes = 0;
@@ -118,6 +123,9 @@ private:
     QString GradMinHor;
     QString GradMaxVer;
     QString GradMinVer;
+    // The origin's and the vertical marks' labels, shaped again only when their text or
+    // font changes: the axes are repainted at every tick.
+    mutable std::array<TTexteForme, 3> Etiquettes;
     int GradHor = 1;
     int GradVer = 1;
 };

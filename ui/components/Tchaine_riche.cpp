@@ -8,22 +8,11 @@
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
-#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
-#include <atomic>
 
 namespace tavelor {
-
-namespace {
-std::atomic<std::uint64_t> dejaFormes{0};
-}
-
-std::uint64_t Tchaine_riche::SegmentsPeintsDejaFormes()
-{
-    return dejaFormes.load(std::memory_order_relaxed);
-}
 
 Tchaine_riche::Tchaine_riche(QWidget *parent) : QWidget(parent)
 {
@@ -162,15 +151,8 @@ void Tchaine_riche::AjusteTaille()
 {
     const std::vector<TSegmentQt> segments = Segments();
     Mesures.clear();
-    for (const TSegmentQt &s : segments) {
-        const QFontMetrics mesure(s.police, this);
-        QStaticText forme(s.texte);
-        forme.setTextFormat(Qt::PlainText);
-        forme.setPerformanceHint(QStaticText::AggressiveCaching);
-        forme.prepare(QTransform(), s.police);
-        Mesures.push_back({s, mesure.horizontalAdvance(s.texte), mesure.height(), mesure.ascent(), forme,
-                           QFontMetricsF(s.police, this).ascent()});
-    }
+    for (const TSegmentQt &s : segments)
+        Mesures.push_back({TTexteForme(s.texte, s.police, this), s.y});
     const QSize taille(std::max(1, Longueur(segments, this)), std::max(1, Hauteur(segments, this)));
     if (taille != size())
         resize(taille);
@@ -183,29 +165,16 @@ void Tchaine_riche::RemplitFond(QPainter &painter) const
 
 // Each run's text cell is filled with the background colour only on a solid
 // background; otherwise the text is drawn straight over what lies below.
-// The windows repaint their labels at every tick, and shaping the text is most of the
-// cost: on a screen, unscaled, the runs are drawn as shaped once, on the same baseline.
-// Elsewhere (a printer, a picture, a scaled painter) they are drawn as plain text, and
-// so are underlined runs, whose line shaped text would draw a pixel longer.
 void Tchaine_riche::DessineSegments(QPainter &painter) const
 {
-    const QPaintEngine *moteur = painter.paintEngine();
-    const bool ecran = moteur != nullptr && moteur->type() == QPaintEngine::Raster &&
-                       painter.deviceTransform().type() <= QTransform::TxTranslate;
     painter.setPen(VersQColor(Couleur));
     int x = 0;
     for (const TSegmentMesure &m : Mesures) {
+        const TTexteForme &t = m.texte;
         if (Style == bsSolid)
-            painter.fillRect(x, m.segment.y, m.largeur, m.hauteur, VersQColor(Fond));
-        const int ligne = m.segment.y + m.ascendante;
-        painter.setFont(m.segment.police);
-        if (ecran && !m.segment.police.underline()) {
-            painter.drawStaticText(QPointF(x, ligne - m.ascendanteExacte), m.forme);
-            dejaFormes.fetch_add(1, std::memory_order_relaxed);
-        } else {
-            painter.drawText(x, ligne, m.segment.texte);
-        }
-        x += m.largeur + 1;
+            painter.fillRect(x, m.y, t.Largeur(), t.Hauteur(), VersQColor(Fond));
+        t.Dessine(painter, x, m.y + t.Ascendante());
+        x += t.Largeur() + 1;
     }
 }
 

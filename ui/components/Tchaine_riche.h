@@ -2,14 +2,13 @@
 
 #include "TCouleur.h"
 #include "TStylePinceau.h"
+#include "TTexteForme.h"
 
 #include <QFont>
 #include <QMenu>
 #include <QPointer>
-#include <QStaticText>
 #include <QWidget>
 
-#include <cstdint>
 
 #include <vector>
 
@@ -69,10 +68,6 @@ public:
     int longueur() const;
     int hauteur() const;
 
-    // Runs painted from their text shaped in advance so far, by every label: the tests
-    // watch that the screen keeps this fast path.
-    static std::uint64_t SegmentsPeintsDejaFormes();
-
 signals:
     void OnMouseDown(QMouseEvent *event);
     void OnMouseMove(QMouseEvent *event);
@@ -92,16 +87,10 @@ private:
         QString texte;
         int y = 0;
     };
-    // A run as painted: its cell's width, height and baseline, measured once, and its
-    // text shaped once for the screen.
+    // A run as painted: measured and shaped once.
     struct TSegmentMesure {
-        TSegmentQt segment;
-        int largeur = 0;
-        int hauteur = 0;
-        int ascendante = 0;
-        QStaticText forme;
-        // From the top of the shaped text down to its baseline.
-        qreal ascendanteExacte = 0.0;
+        TTexteForme texte;
+        int y = 0;
     };
 
     std::vector<TSegmentQt> Segments() const;

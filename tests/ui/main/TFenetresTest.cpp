@@ -15,6 +15,8 @@
 #include "ProcedureBanc.h"
 #include "TPaintBox.h"
 #include "TTimerThread.h"
+#include "TTexteForme.h"
+#include "Taxes.h"
 #include "Tchaine_riche.h"
 
 #include <QAction>
@@ -130,41 +132,46 @@ TEST(TFenetres, HiddenWindowsAreMadeWhenFirstAskedFor)
     EXPECT_TRUE(existe("tavelor::TFormChoixVect"));
 }
 
-// On the screen a label draws its runs from text shaped in advance; a picture records them
-// as plain text. Every label of every window, coupled or not, paints the same pixels both ways.
-TEST(TFenetres, LabelsShapedInAdvancePaintWhatPlainTextPaints)
+// On the screen the labels and the axes draw their texts from glyphs shaped in advance; a
+// picture records them as plain text. Every such widget of every window, coupled or not,
+// paints the same pixels both ways.
+TEST(TFenetres, TextsShapedInAdvancePaintWhatPlainTextPaints)
 {
     test::Application();
     TFenetres fenetres;
     fenetres.Montre();
     fenetres.MontreInstruments();
-    TModele &modele = fenetres.Form1->Modele;
     const auto compare = [](const char *etape) {
-        int etiquettes = 0;
+        int formes = 0;
         for (QWidget *fenetre : QApplication::topLevelWidgets()) {
-            for (Tchaine_riche *label : fenetre->findChildren<Tchaine_riche *>()) {
-                SCOPED_TRACE(std::string(etape) + " " + label->chaine().toStdString());
+            QList<QWidget *> textes;
+            for (Tchaine_riche *label : fenetre->findChildren<Tchaine_riche *>())
+                textes << label;
+            for (Taxes *axes : fenetre->findChildren<Taxes *>())
+                textes << axes;
+            for (QWidget *widget : textes) {
+                SCOPED_TRACE(std::string(etape) + " " + widget->objectName().toStdString());
                 QPicture enregistrement;
                 {
                     QPainter peintre(&enregistrement);
-                    label->render(&peintre, QPoint(), QRegion(), QWidget::RenderFlags());
+                    widget->render(&peintre, QPoint(), QRegion(), QWidget::RenderFlags());
                 }
-                QImage reference(label->size(), QImage::Format_RGB32);
+                QImage reference(widget->size(), QImage::Format_RGB32);
                 reference.fill(Qt::white);
                 {
                     QPainter peintre(&reference);
                     enregistrement.play(&peintre);
                 }
-                const std::uint64_t avant = Tchaine_riche::SegmentsPeintsDejaFormes();
-                const QImage ecran = test::Rendu(*label);
+                const std::uint64_t avant = TTexteForme::DessinsDejaFormes();
+                const QImage ecran = test::Rendu(*widget);
                 EXPECT_EQ(ecran, reference);
-                etiquettes += Tchaine_riche::SegmentsPeintsDejaFormes() > avant;
+                formes += TTexteForme::DessinsDejaFormes() > avant;
             }
         }
-        return etiquettes;
+        return formes;
     };
     EXPECT_GT(compare("before coupling"), 20);
-    test::CoupleLeBanc(modele, fenetres.Form1->Cablage);
+    test::CoupleLeBanc(fenetres.Form1->Modele, fenetres.Form1->Cablage);
     fenetres.FormVecteurs()->show();
     EXPECT_GT(compare("coupled"), 20);
 }

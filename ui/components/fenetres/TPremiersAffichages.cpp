@@ -34,15 +34,17 @@ bool TPremiersAffichages::eventFilter(QObject *objet, QEvent *evenement)
         const bool cachee = type == QEvent::Hide && objet == fenetre;
         if ((type == QEvent::Paint || cachee) &&
             std::find(Attendues.begin(), Attendues.end(), fenetre) != Attendues.end()) {
-            // Out of the list now, so that a window is reported once; reported when the
-            // loop turns, after its paint has reached the screen.
+            // Reported when the loop turns, after its paint has reached the screen, and
+            // once: its children's paints until then ask for nothing more.
             if (cachee)
                 Retire(fenetre, false);
-            else
+            else if (std::find(Peintes.begin(), Peintes.end(), fenetre) == Peintes.end()) {
+                Peintes.emplace_back(fenetre);
                 QTimer::singleShot(0, this, [this, f = QPointer<QWidget>(fenetre)] {
                     if (f)
                         Retire(f, true);
                 });
+            }
         }
     }
     return false;

@@ -31,6 +31,8 @@ private:
     void Retire(QWidget *fenetre, bool affichee);
 
     std::vector<QPointer<QWidget>> Attendues;
+    // Painted, to be reported when the loop turns.
+    std::vector<QPointer<QWidget>> Peintes;
     bool Fini = false;
 };
 

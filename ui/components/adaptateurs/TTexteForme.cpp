@@ -1,0 +1,48 @@
+#include "TTexteForme.h"
+
+#include <QFontMetrics>
+#include <QPaintEngine>
+#include <QPainter>
+
+#include <atomic>
+
+namespace tavelor {
+
+namespace {
+std::atomic<std::uint64_t> dejaFormes{0};
+}
+
+TTexteForme::TTexteForme(const QString &texte, const QFont &police, const QPaintDevice *appareil)
+    : Chaine(texte), PoliceTexte(police), Forme(texte)
+{
+    const QFontMetrics mesure(police, appareil);
+    LargeurTexte = mesure.horizontalAdvance(texte);
+    HauteurTexte = mesure.height();
+    AscendanteTexte = mesure.ascent();
+    AscendanteExacte = QFontMetricsF(police, appareil).ascent();
+    Forme.setTextFormat(Qt::PlainText);
+    Forme.setPerformanceHint(QStaticText::AggressiveCaching);
+    Forme.prepare(QTransform(), police);
+}
+
+std::uint64_t TTexteForme::DessinsDejaFormes()
+{
+    return dejaFormes.load(std::memory_order_relaxed);
+}
+
+void TTexteForme::Dessine(QPainter &painter, int x, int ligneDeBase) const
+{
+    if (Chaine.isEmpty())
+        return;
+    painter.setFont(PoliceTexte);
+    const QPaintEngine *moteur = painter.paintEngine();
+    if (moteur != nullptr && moteur->type() == QPaintEngine::Raster &&
+        painter.deviceTransform().type() <= QTransform::TxTranslate && !PoliceTexte.underline()) {
+        painter.drawStaticText(QPointF(x, ligneDeBase - AscendanteExacte), Forme);
+        dejaFormes.fetch_add(1, std::memory_order_relaxed);
+    } else {
+        painter.drawText(x, ligneDeBase, Chaine);
+    }
+}
+
+} // namespace tavelor
