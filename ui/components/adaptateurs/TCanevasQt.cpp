@@ -12,6 +12,8 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace tavelor {
 
@@ -59,18 +61,16 @@ void TCanevasQt::Vide()
 void TCanevasQt::CouleurPlume(TCouleur couleur)
 {
     Vide();
-    QPen plume = Pinceau.pen();
-    plume.setColor(VersQColor(couleur));
-    Pinceau.setPen(plume);
+    const QPen &plume = Pinceau.pen();
+    PosePlume(VersQColor(couleur), plume.width(), plume.style(), plume.capStyle(), plume.joinStyle());
 }
 
 void TCanevasQt::EpaisseurPlume(int epaisseur)
 {
     Vide();
-    QPen plume = Pinceau.pen();
-    plume.setWidth(epaisseur < 0 ? 0 : epaisseur);
-    Pinceau.setPen(plume);
-    AjusteExtremites();
+    const QPen &plume = Pinceau.pen();
+    const int largeur = epaisseur < 0 ? 0 : epaisseur;
+    PosePlume(plume.color(), largeur, plume.style(), Bout(largeur), Jonction(largeur));
     FineConnue = false;
 }
 
@@ -99,9 +99,8 @@ void TCanevasQt::StylePlume(TStyleTrait style)
         break;
     }
     Vide();
-    QPen plume = Pinceau.pen();
-    plume.setStyle(trait);
-    Pinceau.setPen(plume);
+    const QPen &plume = Pinceau.pen();
+    PosePlume(plume.color(), plume.width(), trait, plume.capStyle(), plume.joinStyle());
     FineConnue = false;
 }
 
@@ -188,12 +187,73 @@ void TCanevasQt::PeintPoints(const QPoint *points, int n)
 
 // A flat cap on a thin pen leaves the end point unpainted; thick pens are drawn with
 // round ends, as the platform's wide pens were.
+Qt::PenCapStyle TCanevasQt::Bout(int largeur)
+{
+    return largeur <= 1 ? Qt::FlatCap : Qt::RoundCap;
+}
+
+Qt::PenJoinStyle TCanevasQt::Jonction(int largeur)
+{
+    return largeur <= 1 ? Qt::MiterJoin : Qt::RoundJoin;
+}
+
 void TCanevasQt::AjusteExtremites()
 {
+    const QPen &plume = Pinceau.pen();
+    PosePlume(plume.color(), plume.width(), plume.style(), Bout(plume.width()), Jonction(plume.width()));
+}
+
+namespace {
+
+struct TClePlume {
+    QRgb couleur;
+    int largeur;
+    Qt::PenStyle style;
+    Qt::PenCapStyle bout;
+    Qt::PenJoinStyle jonction;
+    bool operator==(const TClePlume &) const = default;
+};
+
+// A pen of nothing but a colour, a whole width, a standard style, its ends and joins.
+bool Simple(const QPen &plume)
+{
+    return plume.brush().style() == Qt::SolidPattern && plume.style() != Qt::CustomDashLine && !plume.isCosmetic() &&
+           plume.widthF() == plume.width() && plume.miterLimit() == 2.0 && plume.dashOffset() == 0.0;
+}
+
+// The pens the windows draw with, made once for the whole program (painting is on the
+// GUI thread alone): a pen changed in place is copied, which allocates, and the windows
+// change pens a few hundred times a tick. Kept small: past it, pens are made each time.
+const QPen *PlumeCommune(const TClePlume &cle)
+{
+    static std::vector<std::pair<TClePlume, QPen>> plumes;
+    for (const auto &[c, plume] : plumes)
+        if (c == cle)
+            return &plume;
+    if (plumes.size() >= 64)
+        return nullptr;
+    plumes.emplace_back(cle, QPen(QBrush(QColor::fromRgba(cle.couleur)), cle.largeur, cle.style, cle.bout,
+                                  cle.jonction));
+    return &plumes.back().second;
+}
+
+} // namespace
+
+void TCanevasQt::PosePlume(const QColor &couleur, int largeur, Qt::PenStyle style, Qt::PenCapStyle bout,
+                           Qt::PenJoinStyle jonction)
+{
+    if (Simple(Pinceau.pen()) && couleur.spec() == QColor::Rgb) {
+        if (const QPen *plume = PlumeCommune({couleur.rgba(), largeur, style, bout, jonction})) {
+            Pinceau.setPen(*plume);
+            return;
+        }
+    }
     QPen plume = Pinceau.pen();
-    const bool fine = plume.width() <= 1;
-    plume.setCapStyle(fine ? Qt::FlatCap : Qt::RoundCap);
-    plume.setJoinStyle(fine ? Qt::MiterJoin : Qt::RoundJoin);
+    plume.setColor(couleur);
+    plume.setWidth(largeur);
+    plume.setStyle(style);
+    plume.setCapStyle(bout);
+    plume.setJoinStyle(jonction);
     Pinceau.setPen(plume);
 }
 

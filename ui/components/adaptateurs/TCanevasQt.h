@@ -50,6 +50,11 @@ public:
 
 private:
     void AjusteExtremites();
+    static Qt::PenCapStyle Bout(int largeur);
+    static Qt::PenJoinStyle Jonction(int largeur);
+    // Makes the painter's pen the one described, taken from the pens already made.
+    void PosePlume(const QColor &couleur, int largeur, Qt::PenStyle style, Qt::PenCapStyle bout,
+                   Qt::PenJoinStyle jonction);
     void TraceFin(QPoint debut, QPoint fin);
     void PeintPoints(const QPoint *points, int n);
     bool EcritDirectement(const QPoint *points, int n);
