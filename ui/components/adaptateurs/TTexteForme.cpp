@@ -36,13 +36,13 @@ void TTexteForme::Dessine(QPainter &painter, int x, int ligneDeBase) const
         return;
     painter.setFont(PoliceTexte);
     const QPaintEngine *moteur = painter.paintEngine();
-    if (moteur != nullptr && moteur->type() == QPaintEngine::Raster &&
-        painter.deviceTransform().type() <= QTransform::TxTranslate && !PoliceTexte.underline()) {
-        painter.drawStaticText(QPointF(x, ligneDeBase - AscendanteExacte), Forme);
-        dejaFormes.fetch_add(1, std::memory_order_relaxed);
-    } else {
+    if (moteur == nullptr || moteur->type() != QPaintEngine::Raster ||
+        painter.deviceTransform().type() > QTransform::TxTranslate || PoliceTexte.underline()) {
         painter.drawText(x, ligneDeBase, Chaine);
+        return;
     }
+    painter.drawStaticText(QPointF(x, ligneDeBase - AscendanteExacte), Forme);
+    dejaFormes.fetch_add(1, std::memory_order_relaxed);
 }
 
 } // namespace tavelor

@@ -15,7 +15,7 @@ namespace tavelor {
 // windows repaint: shaping is most of the cost of drawing a short text. On a screen,
 // unscaled, it is drawn from its shaped glyphs on the very baseline plain text would
 // take; elsewhere (a printer, a picture, a scaled painter) as plain text, and so is
-// underlined text, whose line shaped text draws one pixel longer.
+// underlined text, whose line shaped text draws one or two pixels longer.
 class TTexteForme {
 public:
     TTexteForme() = default;
