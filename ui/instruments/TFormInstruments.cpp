@@ -25,16 +25,17 @@ namespace tavelor {
 
 namespace {
 
-const QString Espace = QStringLiteral("\u00a0");
 
 QString Volts(double u)
 {
     return TexteInstrument(u, TGrandeurInstrument::Tension, QStringLiteral("\u00a0V"));
 }
 
-QStringList TensionsSimpleEtComposee(double v)
+// The phase voltage, then the line voltage.
+void DefinitTensions(TLecture &lecture, double v)
 {
-    return {Volts(v), QStringLiteral("U\u00a0=\u00a0") + Volts(TLoisMachine::TensionComposee(v))};
+    lecture.DefinitLignes(Volts(v), TexteInstrument(TLoisMachine::TensionComposee(v), TGrandeurInstrument::Tension,
+                                                    QStringLiteral("\u00a0V"), QStringLiteral("U\u00a0=\u00a0")));
 }
 
 QString Hertz(double f)
@@ -47,9 +48,10 @@ QString EnDegres(double angle)
     return TexteInstrument(Degres(angle), TGrandeurInstrument::Angle, QStringLiteral("°"));
 }
 
-QString Puissance(double x, const char *unite)
+// `unite` preceded by its non-breaking space.
+QString Puissance(double x, const QString &unite)
 {
-    return TexteInstrument(x, TGrandeurInstrument::Puissance) + Espace + QString::fromLatin1(unite);
+    return TexteInstrument(x, TGrandeurInstrument::Puissance, unite);
 }
 
 // Which way a power flows, under its reading; none when it reads 0.
@@ -184,7 +186,7 @@ TFormInstruments::TFormInstruments(const TModele &modele, const TCablage &cablag
     AnnonceBilan = new TAnnonce(QString(), this);
 
     Titre->setText(QStringLiteral("Avant le couplage\u00a0: instruments de synchronisation"));
-    TensionReseau->DefinitLignes(TensionsSimpleEtComposee(TLoisMachine::V));
+    DefinitTensions(*TensionReseau, TLoisMachine::V);
     FrequenceReseau->DefinitTexte(Hertz(TLoisMachine::f));
     for (std::size_t k = 0; k < Lampes.size(); ++k)
         Lampes[k]->setToolTip(QStringLiteral("Lampe branchée aux bornes du pôle %1 de l'interrupteur\u00a0: "
@@ -213,7 +215,7 @@ TFormInstruments::TFormInstruments(const TModele &modele, const TCablage &cablag
     Bilan->DefinitTexte(QStringLiteral("pas encore de couplage"));
     for (TLecture *l : {TensionMachine, EcartTension, FrequenceMachine, EcartFrequence})
         l->DefinitTexte(QStringLiteral("\u2212000,00\u00a0Hz"));
-    TensionMachine->DefinitLignes(TensionsSimpleEtComposee(TLoisMachine::V));
+    DefinitTensions(*TensionMachine, TLoisMachine::V);
     OrdrePhases->DefinitTexte(QStringLiteral("câblage incomplet"));
     FacteurPuissance->DefinitLignes({QStringLiteral("0,000"), QStringLiteral("en retard sur V")});
     for (TLecture *l : {PuissanceActive, PuissanceReactive, PuissanceApparente, AngleInterne})
@@ -331,21 +333,27 @@ void TFormInstruments::SuitSynchronisation()
     const QString sansAngle = pole1 ? QStringLiteral("machine à l'arrêt") : QStringLiteral("phase 1 non raccordée");
     Synchronoscope->DefinitAiguille(s.Theta1, s.Sens, sansAngle);
 
+    // Texts kept from tick to tick: made again only when their digits change.
     const QString ecartTension = Volts(s.EcartTension);
     const QString ecartFrequence = Hertz(s.EcartFrequence);
     const QString ordre = Ordre(s.Ordre);
-    TensionMachine->DefinitLignes(TensionsSimpleEtComposee(s.VMachine));
+    DefinitTensions(*TensionMachine, s.VMachine);
     EcartTension->DefinitTexte(ecartTension);
     FrequenceMachine->DefinitTexte(Hertz(s.FMachine));
     EcartFrequence->DefinitTexte(ecartFrequence);
     OrdrePhases->DefinitTexte(ordre);
 
     const QString ecart = QStringLiteral("écart ");
-    Conditions[0]->DefinitEtat(s.Conditions.Ordre,
-                               s.Ordre == TOrdreConstate::CablageIncomplet ? ordre : QStringLiteral("ordre ") + ordre);
-    Conditions[1]->DefinitEtat(s.Conditions.Frequence, ecart + ecartFrequence);
-    Conditions[2]->DefinitEtat(s.Conditions.Tension, ecart + ecartTension);
-    Conditions[3]->DefinitEtat(s.Conditions.Phase, s.Theta1 ? ecart + EnDegres(*s.Theta1) : sansAngle);
+    Conditions[0]->DefinitEtat(s.Conditions.Ordre, s.Ordre == TOrdreConstate::Identique ? QStringLiteral("ordre identique")
+                                                   : s.Ordre == TOrdreConstate::Inverse ? QStringLiteral("ordre inversé")
+                                                                                         : ordre);
+    Conditions[1]->DefinitEtat(s.Conditions.Frequence, TexteInstrument(s.EcartFrequence, TGrandeurInstrument::Frequence,
+                                                                       QStringLiteral("\u00a0Hz"), ecart));
+    Conditions[2]->DefinitEtat(s.Conditions.Tension, TexteInstrument(s.EcartTension, TGrandeurInstrument::Tension,
+                                                                     QStringLiteral("\u00a0V"), ecart));
+    Conditions[3]->DefinitEtat(s.Conditions.Phase, s.Theta1 ? TexteInstrument(Degres(*s.Theta1), TGrandeurInstrument::Angle,
+                                                                              QStringLiteral("°"), ecart)
+                                                            : sansAngle);
 }
 
 void TFormInstruments::SuitPuissances()
@@ -368,16 +376,16 @@ void TFormInstruments::SuitPuissances()
         if (sens.isEmpty())
             lecture->DefinitTexte(valeur);
         else
-            lecture->DefinitLignes({valeur, sens});
+            lecture->DefinitLignes(valeur, sens);
     };
-    puissance(PuissanceActive, Puissance(p.P, "W"), Sens(p.P));
-    puissance(PuissanceReactive, Puissance(p.Q, "var"), Sens(p.Q));
-    PuissanceApparente->DefinitTexte(Puissance(p.S, "VA"));
+    puissance(PuissanceActive, Puissance(p.P, QStringLiteral("\u00a0W")), Sens(p.P));
+    puissance(PuissanceReactive, Puissance(p.Q, QStringLiteral("\u00a0var")), Sens(p.Q));
+    PuissanceApparente->DefinitTexte(Puissance(p.S, QStringLiteral("\u00a0VA")));
     if (p.CosPhi) {
         const QString courant = f.Retard > 0   ? QStringLiteral("en retard sur V")
                                 : f.Retard < 0 ? QStringLiteral("en avance sur V")
                                                : QStringLiteral("en phase avec V");
-        FacteurPuissance->DefinitLignes({TexteInstrument(*p.CosPhi, TGrandeurInstrument::FacteurPuissance), courant});
+        FacteurPuissance->DefinitLignes(TexteInstrument(*p.CosPhi, TGrandeurInstrument::FacteurPuissance), courant);
     } else {
         FacteurPuissance->DefinitTexte(QStringLiteral("—"));
     }

@@ -42,6 +42,12 @@ void TLecture::DefinitLignes(const QStringList &lignes)
 }
 
 // Most ticks leave the text alone: compared before any list is made.
+void TLecture::DefinitLignes(const QString &premiere, const QString &seconde)
+{
+    if (LignesLues.size() != 2 || LignesLues[0] != premiere || LignesLues[1] != seconde)
+        DefinitLignes(QStringList{premiere, seconde});
+}
+
 void TLecture::DefinitTexte(const QString &texte)
 {
     if (LignesLues.size() != 1 || LignesLues.front() != texte)

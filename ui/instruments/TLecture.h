@@ -20,6 +20,8 @@ public:
     TLecture(const QString &nom, TDisposition disposition, int pointsNom, int pointsLecture, QWidget *parent);
 
     void DefinitLignes(const QStringList &lignes);
+    // Two lines, compared with those shown before any list is made.
+    void DefinitLignes(const QString &premiere, const QString &seconde);
     // The reading's colour; deep blue unless told.
     void DefinitEncre(const QColor &encre);
     void DefinitTexte(const QString &texte);

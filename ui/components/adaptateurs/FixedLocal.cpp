@@ -66,30 +66,32 @@ int Decimales(TGrandeurInstrument grandeur)
     return 0;
 }
 
-QString TexteInstrument(double valeur, TGrandeurInstrument grandeur, const QString &suffixe)
+QString TexteInstrument(double valeur, TGrandeurInstrument grandeur, const QString &suffixe, const QString &prefixe)
 {
     // A few readings of each quantity change at every tick (the lamps' voltages, the
     // angle); the others come back with the same digits. The least used text goes.
     struct TEntree {
         TNombreAffiche Nombre{15, 0};
+        QString Prefixe;
         QString Suffixe;
         QString Texte;
         std::uint64_t Usage = 0;
     };
-    static std::array<std::array<TEntree, 8>, 7> caches;
+    static std::array<std::array<TEntree, 16>, 7> caches;
     static std::uint64_t horloge = 0;
-    std::array<TEntree, 8> &cache = caches[static_cast<std::size_t>(grandeur)];
+    std::array<TEntree, 16> &cache = caches[static_cast<std::size_t>(grandeur)];
     ++horloge;
     for (TEntree &e : cache)
-        if (e.Usage != 0 && e.Suffixe == suffixe && e.Nombre.AJour(valeur)) {
+        if (e.Usage != 0 && e.Suffixe == suffixe && e.Prefixe == prefixe && e.Nombre.AJour(valeur)) {
             e.Usage = horloge;
             return e.Texte;
         }
     TEntree &e = *std::min_element(cache.begin(), cache.end(),
                                    [](const TEntree &a, const TEntree &b) { return a.Usage < b.Usage; });
     e.Nombre = TNombreAffiche(15, Decimales(grandeur));
+    e.Prefixe = prefixe;
     e.Suffixe = suffixe;
-    e.Texte = e.Nombre.Texte(valeur) + suffixe;
+    e.Texte = prefixe + e.Nombre.Texte(valeur) + suffixe;
     e.Usage = horloge;
     return e.Texte;
 }

@@ -20,9 +20,11 @@ QString TexteNombre(double x, int p, int d);
 // never the exponent form, whatever the reading. The number alone, angles in degrees.
 enum class TGrandeurInstrument { Tension, Frequence, Angle, Puissance, FacteurPuissance, Courant, Vitesse };
 int Decimales(TGrandeurInstrument grandeur);
-// Followed by `suffixe` (a unit), and made again only when the digits shown change: the
-// last texts of each quantity are kept, so a reading the tick leaves alone costs nothing.
-QString TexteInstrument(double valeur, TGrandeurInstrument grandeur, const QString &suffixe = {});
+// Between `prefixe` and `suffixe` (a unit), and made again only when the digits shown
+// change: the last texts of each quantity are kept, so a reading the tick leaves alone
+// costs nothing.
+QString TexteInstrument(double valeur, TGrandeurInstrument grandeur, const QString &suffixe = {},
+                        const QString &prefixe = {});
 
 // A reading written at every tick: its text is made again only when the digits it
 // shows change, which the rounded integer tells before any formatting. `Texte` returns
