@@ -1,11 +1,11 @@
 #include "TDescriptionAccessible.h"
 
-#include <QAccessible>
 #include <QWidget>
 
 namespace tavelor {
 
-TDescriptionAccessible::TDescriptionAccessible(QWidget *widget) : QObject(widget), Widget(widget)
+TDescriptionAccessible::TDescriptionAccessible(QWidget *widget, bool (*ecoute)())
+    : QObject(widget), Widget(widget), Ecoute(ecoute)
 {
     Minuteur.setSingleShot(true);
     connect(&Minuteur, &QTimer::timeout, this, [this] { Ecrit(EnAttente); });
@@ -13,7 +13,7 @@ TDescriptionAccessible::TDescriptionAccessible(QWidget *widget) : QObject(widget
 
 void TDescriptionAccessible::Definit(const QString &texte)
 {
-    if (!QAccessible::isActive() || !Derniere.isValid() || Derniere.elapsed() >= PauseMs) {
+    if (!Ecoute() || !Derniere.isValid() || Derniere.elapsed() >= PauseMs) {
         Minuteur.stop();
         Ecrit(texte);
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -18,7 +19,8 @@ class TDescriptionAccessible : public QObject {
     Q_OBJECT
 
 public:
-    explicit TDescriptionAccessible(QWidget *widget);
+    // `ecoute` tells whether a screen reader listens.
+    explicit TDescriptionAccessible(QWidget *widget, bool (*ecoute)() = &QAccessible::isActive);
 
     void Definit(const QString &texte);
 
@@ -28,6 +30,7 @@ private:
     void Ecrit(const QString &texte);
 
     QWidget *Widget;
+    bool (*Ecoute)();
     QString EnAttente;
     QElapsedTimer Derniere;
     QTimer Minuteur;
