@@ -19,10 +19,10 @@ TTexteForme::TTexteForme(const QString &texte, const QFont &police, const QPaint
     LargeurTexte = mesure.horizontalAdvance(texte);
     HauteurTexte = mesure.height();
     AscendanteTexte = mesure.ascent();
-    AscendanteExacte = QFontMetricsF(police, appareil).ascent();
+    // Laid out at its first drawing: the windows make and remake their labels as they
+    // are set up, and start-up would pay for layouts never drawn.
     Forme.setTextFormat(Qt::PlainText);
     Forme.setPerformanceHint(QStaticText::AggressiveCaching);
-    Forme.prepare(QTransform(), police);
 }
 
 std::uint64_t TTexteForme::DessinsDejaFormes()
@@ -40,6 +40,10 @@ void TTexteForme::Dessine(QPainter &painter, int x, int ligneDeBase) const
         painter.deviceTransform().type() > QTransform::TxTranslate || PoliceTexte.underline()) {
         painter.drawText(x, ligneDeBase, Chaine);
         return;
+    }
+    if (!AscendanteConnue) {
+        AscendanteExacte = QFontMetricsF(PoliceTexte, painter.device()).ascent();
+        AscendanteConnue = true;
     }
     painter.drawStaticText(QPointF(x, ligneDeBase - AscendanteExacte), Forme);
     dejaFormes.fetch_add(1, std::memory_order_relaxed);

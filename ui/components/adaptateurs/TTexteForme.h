@@ -42,8 +42,9 @@ private:
     int LargeurTexte = 0;
     int HauteurTexte = 0;
     int AscendanteTexte = 0;
-    // From the top of the shaped text down to its baseline.
-    qreal AscendanteExacte = 0.0;
+    // From the top of the shaped text down to its baseline, read at the first drawing.
+    mutable qreal AscendanteExacte = 0.0;
+    mutable bool AscendanteConnue = false;
 };
 
 } // namespace tavelor
