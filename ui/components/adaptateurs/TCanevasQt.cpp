@@ -29,12 +29,20 @@ TCanevasQt::TCanevasQt(QPaintDevice *support)
 TCanevasQt::~TCanevasQt()
 {
     Vide();
+    EcritsDirectement.fetch_add(EcritsIci, std::memory_order_relaxed);
+}
+
+// What was read from the painter's state may no longer hold.
+void TCanevasQt::Oublie()
+{
+    FineConnue = false;
+    Ecriture = TEcriture::Inconnue;
 }
 
 QPainter &TCanevasQt::Peintre()
 {
     Vide();
-    FineConnue = false;
+    Oublie();
     return Pinceau;
 }
 
@@ -43,7 +51,7 @@ void TCanevasQt::Plume(const QPen &plume)
     Vide();
     Pinceau.setPen(plume);
     AjusteExtremites();
-    FineConnue = false;
+    Oublie();
 }
 
 std::uint64_t TCanevasQt::PixelsEcritsDirectement()
@@ -63,6 +71,7 @@ void TCanevasQt::CouleurPlume(TCouleur couleur)
     Vide();
     const QPen &plume = Pinceau.pen();
     PosePlume(VersQColor(couleur), plume.width(), plume.style(), plume.capStyle(), plume.joinStyle());
+    Oublie();
 }
 
 void TCanevasQt::EpaisseurPlume(int epaisseur)
@@ -71,7 +80,7 @@ void TCanevasQt::EpaisseurPlume(int epaisseur)
     const QPen &plume = Pinceau.pen();
     const int largeur = epaisseur < 0 ? 0 : epaisseur;
     PosePlume(plume.color(), largeur, plume.style(), Bout(largeur), Jonction(largeur));
-    FineConnue = false;
+    Oublie();
 }
 
 void TCanevasQt::StylePlume(TStyleTrait style)
@@ -101,7 +110,7 @@ void TCanevasQt::StylePlume(TStyleTrait style)
     Vide();
     const QPen &plume = Pinceau.pen();
     PosePlume(plume.color(), plume.width(), trait, plume.capStyle(), plume.joinStyle());
-    FineConnue = false;
+    Oublie();
 }
 
 void TCanevasQt::DeplaceVers(int x, int y)
@@ -162,6 +171,22 @@ void TCanevasQt::TraceFin(QPoint debut, QPoint fin)
             --q;
         }
     };
+    if (EcriturePossible() && Rectangle) {
+        // Straight into the image: no batch to fill, nothing to read back.
+        const int x0 = debut.x() + Decalage.x();
+        const int y0 = debut.y() + Decalage.y();
+        for (long long i = 0; i < pas; ++i) {
+            const long long x = x0 + qx;
+            const long long y = y0 + qy;
+            if (x >= Gauche && x <= Droite && y >= Haut && y <= Bas) {
+                reinterpret_cast<QRgb *>(Pixels + y * OctetsParLigne)[x] = Couleur;
+                ++EcritsIci;
+            }
+            avance(qx, rx, dx);
+            avance(qy, ry, dy);
+        }
+        return;
+    }
     for (long long i = 0; i < pas; ++i) {
         Lot[static_cast<std::size_t>(NombreLot++)] =
             QPoint(static_cast<int>(debut.x() + qx), static_cast<int>(debut.y() + qy));
@@ -261,9 +286,12 @@ void TCanevasQt::PosePlume(const QColor &couleur, int largeur, Qt::PenStyle styl
 // the oscillograms paint some 26 000 of them per tick. Where the painter draws opaque
 // pixels one to one on an image in a 32-bit format (a window's backing store, say) and
 // has no clip of its own, they are written into the image instead, within the region
-// being repainted; anywhere else the painter draws them.
-bool TCanevasQt::EcritDirectement(const QPoint *points, int n)
+// being repainted; anywhere else the painter draws them. Read once per pen: only the
+// canvas's own pen changes and a painter handed out can change what this reads.
+bool TCanevasQt::PrepareEcriture()
 {
+    if (Dense)
+        return false;
     QPaintEngine *moteur = Pinceau.paintEngine();
     if (moteur == nullptr || moteur->type() != QPaintEngine::Raster || moteur->paintDevice() == nullptr ||
         moteur->paintDevice()->devType() != QInternal::Image)
@@ -284,29 +312,45 @@ bool TCanevasQt::EcritDirectement(const QPoint *points, int n)
     // a rotation; the system clip (the region being repainted) is exact.
     if (Pinceau.hasClipping())
         return false;
-    const QPoint decalage(static_cast<int>(transformation.dx()), static_cast<int>(transformation.dy()));
-    QRegion zone = moteur->systemClip().isEmpty() ? QRegion(image->rect()) : moteur->systemClip();
-    zone &= image->rect();
+    Zone = moteur->systemClip().isEmpty() ? QRegion(image->rect()) : moteur->systemClip();
+    Zone &= image->rect();
     // Mostly one rectangle, which is tested far faster than a region.
-    const QRect cadre = zone.boundingRect();
-    const bool rectangle = zone.rectCount() == 1;
-    const int gauche = cadre.left(), droite = cadre.right(), haut = cadre.top(), bas = cadre.bottom();
-    const QRgb couleur = plume.color().rgba();
+    const QRect cadre = Zone.boundingRect();
+    Rectangle = Zone.rectCount() <= 1;
+    Gauche = cadre.left();
+    Droite = cadre.right();
+    Haut = cadre.top();
+    Bas = cadre.bottom();
+    Decalage = QPoint(static_cast<int>(transformation.dx()), static_cast<int>(transformation.dy()));
+    Couleur = plume.color().rgba();
     // Into the very pixels the painter draws on: a writable scan line would detach a
     // shared image from them.
-    auto *pixels = const_cast<uchar *>(image->constBits());
-    const qsizetype ligne = image->bytesPerLine();
-    std::uint64_t ecrits = 0;
+    Pixels = const_cast<uchar *>(image->constBits());
+    OctetsParLigne = image->bytesPerLine();
+    return true;
+}
+
+bool TCanevasQt::EcriturePossible()
+{
+    if (Ecriture == TEcriture::Inconnue)
+        Ecriture = PrepareEcriture() ? TEcriture::Possible : TEcriture::Impossible;
+    return Ecriture == TEcriture::Possible;
+}
+
+// A batch of pixels, tested against a region of several rectangles.
+bool TCanevasQt::EcritDirectement(const QPoint *points, int n)
+{
+    if (!EcriturePossible())
+        return false;
     for (int i = 0; i < n; ++i) {
-        const QPoint p = points[i] + decalage;
-        const bool dedans = rectangle ? p.x() >= gauche && p.x() <= droite && p.y() >= haut && p.y() <= bas
-                                      : zone.contains(p);
+        const QPoint p = points[i] + Decalage;
+        const bool dedans =
+            Rectangle ? p.x() >= Gauche && p.x() <= Droite && p.y() >= Haut && p.y() <= Bas : Zone.contains(p);
         if (dedans) {
-            reinterpret_cast<QRgb *>(pixels + p.y() * ligne)[p.x()] = couleur;
-            ++ecrits;
+            reinterpret_cast<QRgb *>(Pixels + p.y() * OctetsParLigne)[p.x()] = Couleur;
+            ++EcritsIci;
         }
     }
-    EcritsDirectement.fetch_add(ecrits, std::memory_order_relaxed);
     return true;
 }
 

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 #include <QPoint>
+#include <QRegion>
+#include <QRgb>
 
 #include <array>
 #include <atomic>
@@ -58,6 +60,9 @@ private:
     void TraceFin(QPoint debut, QPoint fin);
     void PeintPoints(const QPoint *points, int n);
     bool EcritDirectement(const QPoint *points, int n);
+    bool PrepareEcriture();
+    bool EcriturePossible();
+    void Oublie();
     void Vide();
     bool PlumeFine();
 
@@ -72,6 +77,19 @@ private:
     // segment and thousands of segments per tick, and each painting call costs a set-up.
     std::array<QPoint, 1024> Lot;
     int NombreLot = 0;
+    // Writing thin lines' pixels straight into the image: whether it may, read from the
+    // painter once per pen, and where. A single rectangle to clip to is written segment
+    // by segment; a region of several goes by batches.
+    enum class TEcriture { Inconnue, Possible, Impossible };
+    TEcriture Ecriture = TEcriture::Inconnue;
+    bool Rectangle = true;
+    QRegion Zone;
+    int Gauche = 0, Droite = -1, Haut = 0, Bas = -1;
+    QPoint Decalage;
+    QRgb Couleur = 0;
+    uchar *Pixels = nullptr;
+    qsizetype OctetsParLigne = 0;
+    std::uint64_t EcritsIci = 0;
     static std::atomic<std::uint64_t> EcritsDirectement;
 };
 
