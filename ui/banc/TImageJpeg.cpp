@@ -1,6 +1,7 @@
 #include "TImageJpeg.h"
 
 #include <QFile>
+#include <QSysInfo>
 
 #include <csetjmp>
 #include <cstdio> // jpeglib.h uses FILE without including its header
@@ -54,13 +55,15 @@ bool Decompresse(TDecompression &etat, const QByteArray &donnees, QImage &image)
         return false;
     if (etat.info.image_width > CoteMaximal || etat.info.image_height > CoteMaximal)
         return false;
-    etat.info.out_color_space = JCS_RGB;
+    // Straight into the 32-bit layout the screen takes (0xffRRGGBB in native order), so
+    // that showing the picture converts nothing.
+    etat.info.out_color_space = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
     jpeg_start_decompress(&etat.info);
-    if (etat.info.output_components != 3)
+    if (etat.info.output_components != 4)
         return false;
 
     image = QImage(static_cast<int>(etat.info.output_width), static_cast<int>(etat.info.output_height),
-                   QImage::Format_RGB888);
+                   QImage::Format_RGB32);
     if (image.isNull())
         return false;
     while (etat.info.output_scanline < etat.info.output_height) {

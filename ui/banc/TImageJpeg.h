@@ -12,7 +12,7 @@ namespace tavelor {
 // picture instead of showing the grey patch libjpeg fills it with.
 class TImageJpeg {
 public:
-    // RGB888 image, or a null image if the data are not a complete baseline or progressive
+    // A 32-bit RGB image, or a null image if the data are not a complete baseline or progressive
     // JPEG of at most 16384 pixels a side in grey levels, RGB or YCbCr.
     static QImage Decode(const QByteArray &donnees);
 
