@@ -21,11 +21,13 @@ Taxes::Taxes(QWidget *parent) : TPaintBox(parent)
 void Taxes::setCouleur(TCouleur valeur)
 {
     ChangePropriete(*this, CouleurAxes, valeur);
+    Plume = PlumeAxes();
 }
 
 void Taxes::setEpaisseur(int valeur)
 {
     ChangePropriete(*this, EpaisseurAxes, valeur);
+    Plume = PlumeAxes();
 }
 
 void Taxes::setLongueur_sup(int valeur)
@@ -138,10 +140,10 @@ void Taxes::paintEvent(QPaintEvent *)
     TCanevasQt canevas(this);
     canevas.Peintre().setFont(font());
     canevas.Peintre().setBrush(palette().window());
-    canevas.Plume(PlumeAxes());
+    canevas.Plume(Plume);
     emit OnPaint(canevas);
 
-    canevas.Plume(PlumeAxes());
+    canevas.Plume(Plume);
     DessineAxeHorizontal(canevas);
     DessineAxeVertical(canevas);
     DessineOrigine(canevas);

@@ -5,6 +5,7 @@
 #include "TPaintBox.h"
 #include "TTexteForme.h"
 
+#include <QPen>
 #include <QWidget>
 
 #include <array>
@@ -107,6 +108,8 @@ private:
 
     TCouleur CouleurAxes = clBlack;
     int EpaisseurAxes = 0;
+    // Made by the setters it depends on: the axes are repainted at every tick.
+    QPen Plume = PlumeAxes();
     int LongueurSup = 50;
     int LongueurInf = 50;
     int LargeurGau = 50;
