@@ -91,12 +91,14 @@ Tchaine_riche *TFormVecteurCouplage::CreeChaine(const char *nom, int gauche, con
 {
     auto *etiquette = new Tchaine_riche(PanelVectCouplage);
     etiquette->setObjectName(QString::fromLatin1(nom));
-    etiquette->setchaine(QString::fromUtf8(chaine));
-    etiquette->setcouleur(couleur);
+    // Sizes before the text: each setter measures the runs, and a text measured at the
+    // default size would load fonts that are never drawn.
     etiquette->settaille(15);
     etiquette->setPolice(QStringLiteral("arial"));
     etiquette->setPos_indice(9);
     etiquette->setTaille_indice(10);
+    etiquette->setchaine(QString::fromUtf8(chaine));
+    etiquette->setcouleur(couleur);
     etiquette->setsens(1);
     etiquette->setcentre(false);
     etiquette->setStyleFond(bsClear);
