@@ -197,6 +197,24 @@ TEST(TInstruments, ConditionsAuxBordsDeLeurTolerance)
     }
 }
 
+// The operation the instruments should name, and the check of one against it.
+struct TFonctionnementAttendu {
+    TMarche marche;
+    TExcitation excitation;
+    TConvention convention;
+    int retard;
+    const char *nom;
+};
+
+void VerifieFonctionnement(const TFonctionnement &f, const TFonctionnementAttendu &a)
+{
+    EXPECT_EQ(f.Marche, a.marche);
+    EXPECT_EQ(f.Excitation, a.excitation);
+    EXPECT_EQ(f.Convention, a.convention);
+    EXPECT_EQ(f.Retard, a.retard);
+    EXPECT_EQ(TInstruments::NomFonctionnement(f), a.nom);
+}
+
 // The four quadrants and the compensator, at 1500 rpm. P and Q keep the wattmeter's sign
 // (supplied to the grid); cos φ stays positive and the current's lag or lead is told in
 // generator convention for an alternator, in receptor convention otherwise. The telling
@@ -211,11 +229,7 @@ TEST_F(TInstrumentsTest, PuissancesEtFonctionnementDansLesQuatreQuadrants)
     const struct {
         int ie, cm; // track bar positions
         double p, q, s, cosPhi;
-        TMarche marche;
-        TExcitation excitation;
-        TConvention convention;
-        int retard;
-        const char *nom;
+        TFonctionnementAttendu attendu;
     } cas[] = {
         {113, 100, 1571, -690, 1716, 0.916, Alternateur, SousExcitee, Generateur, -1, "alternateur, sous-excitée"},
         {60, 100, 1571, 475, 1641, 0.957, Alternateur, Surexcitee, Generateur, 1, "alternateur, surexcitée"},
@@ -225,7 +239,7 @@ TEST_F(TInstrumentsTest, PuissancesEtFonctionnementDansLesQuatreQuadrants)
         {130, 0, 0, -654, 654, 0.0, Compensateur, SousExcitee, Recepteur, 1, "compensateur synchrone, sous-excitée"},
     };
     for (const auto &c : cas) {
-        SCOPED_TRACE(c.nom);
+        SCOPED_TRACE(c.attendu.nom);
         cablage.BitBtnRecableClick();
         Cable(0.75, ShapeR2, ShapeR3);
         modele.TrackBarIeChange(113);
@@ -259,11 +273,7 @@ TEST_F(TInstrumentsTest, PuissancesEtFonctionnementDansLesQuatreQuadrants)
         EXPECT_NEAR(*p.CosPhi, c.cosPhi, 5e-4);
 
         const TFonctionnement &f = p.Fonctionnement;
-        EXPECT_EQ(f.Marche, c.marche);
-        EXPECT_EQ(f.Excitation, c.excitation);
-        EXPECT_EQ(f.Convention, c.convention);
-        EXPECT_EQ(f.Retard, c.retard);
-        EXPECT_EQ(TInstruments::NomFonctionnement(f), c.nom);
+        VerifieFonctionnement(f, c.attendu);
     }
 }
 
@@ -276,11 +286,7 @@ TEST(TInstruments, FonctionnementAuxBordsDeSesSeuils)
     using enum TConvention;
     const struct {
         double p, q, s;
-        TMarche marche;
-        TExcitation excitation;
-        TConvention convention;
-        int retard;
-        const char *nom;
+        TFonctionnementAttendu attendu;
     } cas[] = {
         {50.0, 999.0, 1000.0, Compensateur, Surexcitee, Recepteur, -1, "compensateur synchrone, surexcitée"},
         {50.1, 999.0, 1000.0, Alternateur, Surexcitee, Generateur, 1, "alternateur, surexcitée"},
@@ -294,11 +300,7 @@ TEST(TInstruments, FonctionnementAuxBordsDeSesSeuils)
     for (const auto &c : cas) {
         SCOPED_TRACE(testing::Message() << c.p << " W, " << c.q << " var");
         const TFonctionnement f = TInstruments::Fonctionnement(c.p, c.q, c.s);
-        EXPECT_EQ(f.Marche, c.marche);
-        EXPECT_EQ(f.Excitation, c.excitation);
-        EXPECT_EQ(f.Convention, c.convention);
-        EXPECT_EQ(f.Retard, c.retard);
-        EXPECT_EQ(TInstruments::NomFonctionnement(f), c.nom);
+        VerifieFonctionnement(f, c.attendu);
     }
 }
 

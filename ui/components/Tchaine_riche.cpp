@@ -6,7 +6,6 @@
 #include "TPolices.h"
 
 #include <QContextMenuEvent>
-#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -105,37 +104,26 @@ std::vector<Tchaine_riche::TSegmentQt> Tchaine_riche::Segments() const
     return segments;
 }
 
-// Every run is followed by one blank pixel column, the last one included.
-int Tchaine_riche::Longueur(const std::vector<TSegmentQt> &segments, const QWidget *appareil)
+// Read from the runs as measured by the last setter. Every run is followed by one blank
+// pixel column, the last one included.
+int Tchaine_riche::longueur() const
 {
     int longueur = 0;
-    for (const TSegmentQt &s : segments)
-        longueur += QFontMetrics(s.police, appareil).horizontalAdvance(s.texte) + 1;
+    for (const TSegmentMesure &m : Mesures)
+        longueur += m.texte.Largeur() + 1;
     return longueur;
 }
 
 // Only a run taller than the running height raises it, and then with a 5-pixel
 // margin: the result depends on the order of the runs (16 then 21 gives 21; 21 then 16
 // gives 26).
-int Tchaine_riche::Hauteur(const std::vector<TSegmentQt> &segments, const QWidget *appareil)
-{
-    int hauteur = 0;
-    for (const TSegmentQt &s : segments) {
-        const int h = QFontMetrics(s.police, appareil).height();
-        if (h > hauteur)
-            hauteur = h + 5;
-    }
-    return hauteur;
-}
-
-int Tchaine_riche::longueur() const
-{
-    return Longueur(Segments(), this);
-}
-
 int Tchaine_riche::hauteur() const
 {
-    return Hauteur(Segments(), this);
+    int hauteur = 0;
+    for (const TSegmentMesure &m : Mesures)
+        if (m.texte.Hauteur() > hauteur)
+            hauteur = m.texte.Hauteur() + 5;
+    return hauteur;
 }
 
 void Tchaine_riche::paintEvent(QPaintEvent *)
@@ -149,11 +137,10 @@ void Tchaine_riche::paintEvent(QPaintEvent *)
 // each way; run by every setter the runs depend on, so that painting only reads.
 void Tchaine_riche::AjusteTaille()
 {
-    const std::vector<TSegmentQt> segments = Segments();
     Mesures.clear();
-    for (const TSegmentQt &s : segments)
+    for (const TSegmentQt &s : Segments())
         Mesures.push_back({TTexteForme(s.texte, s.police, this), s.y});
-    const QSize taille(std::max(1, Longueur(segments, this)), std::max(1, Hauteur(segments, this)));
+    const QSize taille(std::max(1, longueur()), std::max(1, hauteur()));
     if (taille != size())
         resize(taille);
 }

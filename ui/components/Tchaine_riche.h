@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QWidget>
 
-
 #include <vector>
 
 namespace tavelor {
@@ -94,8 +93,6 @@ private:
     };
 
     std::vector<TSegmentQt> Segments() const;
-    static int Longueur(const std::vector<TSegmentQt> &segments, const QWidget *appareil);
-    static int Hauteur(const std::vector<TSegmentQt> &segments, const QWidget *appareil);
     void RemplitFond(QPainter &painter) const;
     void DessineSegments(QPainter &painter) const;
     void AjusteTaille();

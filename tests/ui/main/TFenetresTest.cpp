@@ -253,8 +253,9 @@ TEST(TFenetres, OutilsOuvertsSurLEcranPuisOuLUtilisateurLesALaisses)
         TFormInstruments &instruments = *fenetres.FormInstruments;
         const QRect place = instruments.frameGeometry();
         EXPECT_TRUE(dispo.contains(place)) << laissee.x();
-        if (laissee.x() < dispo.right())
+        if (laissee.x() < dispo.right()) {
             EXPECT_EQ(instruments.pos(), laissee);
+        }
         instruments.move(laissee == QPoint(37, 41) ? QPoint(5000, 4000) : laissee);
         instruments.close();
     }

@@ -267,7 +267,8 @@ const QPen *PlumeCommune(const TClePlume &cle)
 void TCanevasQt::PosePlume(const QColor &couleur, int largeur, Qt::PenStyle style, Qt::PenCapStyle bout,
                            Qt::PenJoinStyle jonction)
 {
-    if (Simple(Pinceau.pen()) && couleur.spec() == QColor::Rgb) {
+    // Only a colour that its 32-bit value gives back exactly is a key.
+    if (Simple(Pinceau.pen()) && QColor::fromRgba(couleur.rgba()) == couleur) {
         if (const QPen *plume = PlumeCommune({couleur.rgba(), largeur, style, bout, jonction})) {
             Pinceau.setPen(*plume);
             return;
@@ -337,16 +338,15 @@ bool TCanevasQt::EcriturePossible()
     return Ecriture == TEcriture::Possible;
 }
 
-// A batch of pixels, tested against a region of several rectangles.
+// A batch of pixels, tested against a region of several rectangles: within a single one,
+// TraceFin writes them itself.
 bool TCanevasQt::EcritDirectement(const QPoint *points, int n)
 {
     if (!EcriturePossible())
         return false;
     for (int i = 0; i < n; ++i) {
         const QPoint p = points[i] + Decalage;
-        const bool dedans =
-            Rectangle ? p.x() >= Gauche && p.x() <= Droite && p.y() >= Haut && p.y() <= Bas : Zone.contains(p);
-        if (dedans) {
+        if (Zone.contains(p)) {
             reinterpret_cast<QRgb *>(Pixels + p.y() * OctetsParLigne)[p.x()] = Couleur;
             ++EcritsIci;
         }
